@@ -1,0 +1,147 @@
+#include "formatting.h"
+
+#include "convert.h"
+#include "textnumber.h"
+
+#include <cmath>
+
+std::string GetUnitLabel(int kind, const UnitSettings& units) {
+    switch (kind) {
+    case 0:
+        return units.UnitsLength != 0 ? "in." : "m";
+    case 1:
+        return units.UnitsTemperature != 0 ? "\xBA"
+                                             "F"
+                                           : "\xBA"
+                                             "C";
+    case 2:
+        return units.UnitsPressure != 0 ? "psi" : "nbar";
+    case 3:
+        return units.UnitsDiameter != 0 ? "in." : "mm";
+    case 4:
+        return units.UnitsEnergy != 0 ? "W" : "Btu/hr";
+    case 5:
+        return units.UnitsFlow != 0 ? "l/min" : "CFM";
+    default:
+        return " ";
+    }
+}
+
+double ToDisplayLength(double metres, const UnitSettings& units) {
+    return units.UnitsLength == 1 ? metres * 39.37 : metres;
+}
+double ToDisplayDiameter(double mm, const UnitSettings& units) {
+    return units.UnitsDiameter == 1 ? mm * 0.039370078740157 : mm;
+}
+double ToDisplayFlow(double litresPerMinute, const UnitSettings& units) {
+    return units.UnitsFlow == 0 ? litresPerMinute * 0.035314662471284765 : litresPerMinute;
+}
+double ToDisplayPressure(double bar, const UnitSettings& units) {
+    return units.UnitsPressure == 1 ? bar * 14.5037738 : bar;
+}
+
+std::string FormatInchFraction(double inches) {
+    if (!(inches >= 0.0) || !(inches < 1e10))
+        return "-";
+    const double t = std::trunc(inches);
+    const double f = inches - t;
+    long long whole = static_cast<long long>(std::floor(inches));
+    const int n0 = static_cast<int>(f / 0.125 + 1.0);
+    std::string fraction;
+    if (n0 == 8) {
+        whole += 1;
+    } else {
+        int n = n0;
+        int denominator = 8;
+        while (n % 2 == 0) {
+            n /= 2;
+            denominator /= 2;
+        }
+        fraction = std::to_string(n) + "/" + std::to_string(denominator);
+    }
+    std::string text = std::to_string(whole) + " " + fraction;
+    if (text[0] == '0')
+        text.erase(0, 2);
+    return text;
+}
+
+std::string LengthText(double metres, const UnitSettings& units) {
+    const double shown = ToDisplayLength(metres, units);
+    if (units.UnitsLength != 0)
+        return FormatInchFraction(shown) + " " + GetUnitLabel(0, units);
+    return FormatFixed(shown, 2) + " " + GetUnitLabel(0, units);
+}
+
+std::string DiameterText(double mm, const UnitSettings& units) {
+    return FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2) + " " +
+           GetUnitLabel(3, units);
+}
+
+std::string FlowText(double litresPerMinute, const UnitSettings& units) {
+    return FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1) +
+           " " + GetUnitLabel(5, units);
+}
+
+std::string TestPressureText(const UnitSettings& units) {
+    return FormatFixed(ToDisplayPressure(10.0, units), 0) + " " + GetUnitLabel(2, units);
+}
+
+namespace {
+
+std::string TemperatureRange(double lo, double hi, const UnitSettings& units) {
+    if (units.UnitsTemperature == 1) {
+        lo = CToF(lo);
+        hi = CToF(hi);
+    }
+    const std::string label = GetUnitLabel(1, units);
+    return FormatFixed(lo, 1) + label + " to " + FormatFixed(hi, 1) + label;
+}
+
+ResultListContent MessageRow(std::string message, std::string detail) {
+    ResultListContent content;
+    content.rows.push_back({std::move(message), std::move(detail)});
+    return content;
+}
+
+} // namespace
+
+ResultListContent FillResultList(const SizingResult& result, const RefrigerantDatabase& db,
+                                 int nRefrig, const UnitSettings& units) {
+    if (!result.InputsValid()) {
+        // The first failing check, in the order heat load, evaporating, return gas, condensing.
+        const int r = nRefrig;
+        if (!result.bHeatLoadOk)
+            return MessageRow("Heat load invalid",
+                              units.UnitsEnergy != 0 ? "1 to 10000W" : "1 to 34000 btu/hr");
+        if (!result.bEvapTempOk)
+            return MessageRow("Evap temp invalid",
+                              TemperatureRange(db.dEvapMin[r], db.dEvapMax[r], units));
+        if (!result.bRGasTempOk)
+            return MessageRow("Return gas invalid",
+                              TemperatureRange(db.dRGasMin[r], db.dRGasMax[r], units));
+        return MessageRow("Cond temp invalid",
+                          TemperatureRange(db.dCondMin[r], db.dCondMax[r], units));
+    }
+    if (!result.bFlowOk)
+        return MessageRow("Refrigerant data invalid", "no usable flow");
+    if (!result.bDiametersOk)
+        return MessageRow("No tube diameters", "in the chosen list");
+
+    ResultListContent content;
+    const int list = units.DiamType != 0 ? 1 : 0;
+    const double* diam = DiameterList(db, units.DiamType);
+    for (int i = 0; i < result.nRows; ++i) {
+        const int j = result.nFirstRow + i;
+        if (j < 0 || j >= DiameterCount(db, units.DiamType) || j >= kMaxDiameters)
+            break;
+        content.rows.push_back(
+            {LengthText(result.dLength[list][j], units), DiameterText(diam[j], units)});
+    }
+    content.selectedRow = result.nOptimalRow;
+    content.valid = true;
+    return content;
+}
+
+ResultListContent NoRefrigerantList() {
+    return MessageRow("No refrigerants", "in Velnor.dkt");
+}

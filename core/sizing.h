@@ -1,0 +1,40 @@
+#pragma once
+
+#include "database.h"
+#include "unitsettings.h"
+
+// The outcome of the last sizing calculation. A calculation that finds a problem writes only
+// the flags; the flow, the lengths and the rows keep the values of the last valid calculation.
+struct SizingResult {
+    bool bHeatLoadOk = false; // 1 to 10000 W
+    bool bEvapTempOk = false;
+    bool bCondTempOk = false;
+    bool bRGasTempOk = false;
+    // The refrigerant's data give a usable flow: the return-gas correction is not 0 and the
+    // flow is finite and above 0. Only checked when the four inputs are valid.
+    bool bFlowOk = true;
+    // The chosen diameter list has at least one diameter.
+    bool bDiametersOk = true;
+    double dN2Flow = 0.0; // l/min at a pressure difference of 10 bar
+    double dLength[2][kMaxDiameters] = {}; // m, per diameter list (Europe, North America)
+    int nFirstRow = 0;   // index of the diameter in the first list row
+    int nOptimalRow = 0; // list row of the optimal diameter
+    int nRows = 0;       // list rows: nine, or the whole list when it is shorter
+
+    bool InputsValid() const { return bHeatLoadOk && bEvapTempOk && bCondTempOk && bRGasTempOk; }
+    bool Valid() const { return InputsValid() && bFlowOk && bDiametersOk; }
+    int OptimalIndex() const { return nFirstRow + nOptimalRow; }
+};
+
+// Sizes the tube for refrigerant nRefrig from the four values as the user entered them (heat
+// load, evaporating, condensing and return gas temperature, in the units of `units`).
+// Returns Valid(). Does nothing and returns false when nRefrig is not a refrigerant of `db`.
+bool ComputeSizing(const RefrigerantDatabase& db, int nRefrig, const UnitSettings& units,
+                   double heatLoad, double evapTemp, double condTemp, double rgasTemp,
+                   SizingResult& result);
+
+// The optimal diameter index for `lengths` (count n) around the target length: the first
+// index whose length lies strictly inside a window widened from (T, T) by 0.01 m per pass, the
+// rounding accumulating as in the loop; 0 when nothing is inside before the lower bound drops
+// below 0.
+int FindOptimalDiameter(const double* lengths, int n, double target);

@@ -1,0 +1,6 @@
+#include "unitsettings.h"
+
+UnitSettings& TheUnitSettings() {
+    static UnitSettings settings;
+    return settings;
+}
