@@ -8,12 +8,14 @@
 
 namespace {
 
-constexpr int kCopyLength = 1000;  // blank-free copy of a list or record line
-constexpr int kFieldLength = 29;   // characters of one number field
-constexpr int kHeaderLength = 20;  // a header or preferred-length line must be shorter
+constexpr int kCopyLength = 1000; // blank-free copy of a list or record line
+constexpr int kFieldLength = 29;  // characters of one number field
+constexpr int kHeaderLength = 20; // a header or preferred-length line must be shorter
 constexpr int kVersionTextSize = 16;
 
-bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsBreak(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // The parser's view of the text: it ends at its length or at an embedded NUL, whichever
 // comes first, as a C string would.
@@ -75,8 +77,7 @@ struct BlankFreeCopy {
 
 class Parser {
 public:
-    Parser(const DatabaseFile& file, RefrigerantDatabase& db, HelpText& help,
-           ParseReport* report)
+    Parser(const DatabaseFile& file, RefrigerantDatabase& db, HelpText& help, ParseReport* report)
         : db_(db), help_(help), report_(report) {
         const char* t = file.text.data();
         std::size_t capacity = file.text.size() - 1;
@@ -178,8 +179,8 @@ private:
             ++q;
         const std::size_t n = static_cast<std::size_t>(q - p);
         if (n > kFieldLength)
-            return Fail(line_, "a number field of " + std::to_string(n) +
-                                   " characters (at most 29)");
+            return Fail(line_,
+                        "a number field of " + std::to_string(n) + " characters (at most 29)");
         value = ParseLeadingNumber(std::string_view(p, n));
         p = q < end ? q + 1 : q;
         return true;

@@ -78,8 +78,8 @@ std::string DiameterText(double mm, const UnitSettings& units) {
 }
 
 std::string FlowText(double litresPerMinute, const UnitSettings& units) {
-    return FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1) +
-           " " + GetUnitLabel(5, units);
+    return FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1) + " " +
+           GetUnitLabel(5, units);
 }
 
 std::string TestPressureText(const UnitSettings& units) {

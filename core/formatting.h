@@ -23,8 +23,8 @@ double ToDisplayPressure(double bar, const UnitSettings& units);
 std::string FormatInchFraction(double inches);
 
 // The texts the results list, the summary panel and the report share.
-std::string LengthText(double metres, const UnitSettings& units);  // "75 5/8 in.", "1.92 m"
-std::string DiameterText(double mm, const UnitSettings& units);    // "0.031 in.", "0.80 mm"
+std::string LengthText(double metres, const UnitSettings& units);        // "75 5/8 in.", "1.92 m"
+std::string DiameterText(double mm, const UnitSettings& units);          // "0.031 in.", "0.80 mm"
 std::string FlowText(double litresPerMinute, const UnitSettings& units); // "0.35 CFM"
 std::string TestPressureText(const UnitSettings& units);                 // "145 psi"
 

@@ -89,9 +89,12 @@ bool ComputeSizing(const RefrigerantDatabase& db, int nRefrig, const UnitSetting
         length[i] = (di * ((di * di) * (di * di)) * 750.0) / (flow * flow);
     }
 
-    const int opt = FindOptimalDiameter(length, n, db.dTargetLength);
+    PlaceRowWindow(FindOptimalDiameter(length, n, db.dTargetLength), n, result);
+    return true;
+}
+
+void PlaceRowWindow(int opt, int n, SizingResult& result) {
     if (n < 9) {
-        // A short list shows every diameter it has.
         result.nFirstRow = 0;
         result.nRows = n;
     } else {
@@ -99,5 +102,4 @@ bool ComputeSizing(const RefrigerantDatabase& db, int nRefrig, const UnitSetting
         result.nRows = 9;
     }
     result.nOptimalRow = opt - result.nFirstRow;
-    return true;
 }

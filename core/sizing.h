@@ -15,11 +15,11 @@ struct SizingResult {
     bool bFlowOk = true;
     // The chosen diameter list has at least one diameter.
     bool bDiametersOk = true;
-    double dN2Flow = 0.0; // l/min at a pressure difference of 10 bar
+    double dN2Flow = 0.0;                  // l/min at a pressure difference of 10 bar
     double dLength[2][kMaxDiameters] = {}; // m, per diameter list (Europe, North America)
-    int nFirstRow = 0;   // index of the diameter in the first list row
-    int nOptimalRow = 0; // list row of the optimal diameter
-    int nRows = 0;       // list rows: nine, or the whole list when it is shorter
+    int nFirstRow = 0;                     // index of the diameter in the first list row
+    int nOptimalRow = 0;                   // list row of the optimal diameter
+    int nRows = 0;                         // list rows: nine, or the whole list when it is shorter
 
     bool InputsValid() const { return bHeatLoadOk && bEvapTempOk && bCondTempOk && bRGasTempOk; }
     bool Valid() const { return InputsValid() && bFlowOk && bDiametersOk; }
@@ -38,3 +38,7 @@ bool ComputeSizing(const RefrigerantDatabase& db, int nRefrig, const UnitSetting
 // rounding accumulating as in the loop; 0 when nothing is inside before the lower bound drops
 // below 0.
 int FindOptimalDiameter(const double* lengths, int n, double target);
+
+// Places the nine list rows over a list of n diameters so that the optimal index `opt` sits
+// in the fifth row where it can; a list shorter than nine shows all of it.
+void PlaceRowWindow(int opt, int n, SizingResult& result);

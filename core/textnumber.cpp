@@ -6,8 +6,12 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 } // namespace
 
@@ -93,9 +97,8 @@ double ParseLeadingNumber(std::string_view text, std::size_t* consumed) {
             if (expNegative)
                 exponent = -exponent;
         }
-        const long long magnitude = seenNonZero && intDigits > 0
-                                        ? intDigits + exponent
-                                        : exponent - leadingFractionZeros;
+        const long long magnitude =
+            seenNonZero && intDigits > 0 ? intDigits + exponent : exponent - leadingFractionZeros;
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
@@ -133,7 +136,7 @@ std::string FormatFixed(double v, int decimals) {
     char buffer[400];
     if (decimals > 60)
         decimals = 60;
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed,
-                                      decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
 }
