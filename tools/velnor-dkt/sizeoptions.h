@@ -1,0 +1,33 @@
+#pragma once
+
+#include "unitsettings.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The arguments of velnor-dkt size. Missing options take the settings store's defaults: the
+// first refrigerant, 110 (heat load), -25 (evaporating), 55 (condensing), 32 (return gas),
+// in the units of the default unit choices.
+struct SizeOptions {
+    std::string database;
+    std::string refrigerant = "0"; // a 0-based index or a name
+    UnitSettings units;
+    double heatLoad = 110.0;
+    double evapTemp = -25.0;
+    double condTemp = 55.0;
+    double rgasTemp = 32.0;
+};
+
+// Fills `options` from `args` (the database file and the options, in any order; each option
+// takes the next argument, or its value after "="). False, with `error` set, for an unknown
+// option, a missing value, a bad units string or a number that does not parse.
+bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options,
+                      std::string& error);
+
+// Seven digits 0 or 1 in the order UnitsEnergy, UnitsTemperature, UnitsPressure,
+// UnitsDiameter, UnitsLength, UnitsFlow, DiamType.
+bool ParseUnitsText(std::string_view text, UnitSettings& units);
+
+// A whole decimal number ("-25", "55.5", "1e3"): nothing may follow it, and it must be finite.
+bool ParseNumberArgument(std::string_view text, double& value);
