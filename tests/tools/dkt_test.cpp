@@ -1,0 +1,409 @@
+// velnor-dkt as built, run on files made for each test.
+
+#include "toolrunner.h"
+
+#include "database.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Lines joined with CR LF, the line break of the shipped database.
+std::string CrLf(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
+    return text;
+}
+
+// Two refrigerants whose flow is 0.1 l/min per W of heat load (only c5 and k0 are set), and
+// twelve Europe diameters: 100 W gives 10 l/min and tubes of 7.5 × D⁵ m.
+std::string SmallDatabase() {
+    return CrLf({"[HELP]", "Help line one", "[START]", "Test database", "1.2.3", "2.0",
+                 "0.5,0.55,0.6,0.65,0.7,0.75,0.78,0.8,0.9,1.0,1.1,1.2",
+                 "0.02,0.024,0.026,0.028,0.031,0.036,0.04,0.042,0.049,0.054", "Name,...",
+                 "ALPHA,-40,0,25,60,-10,40,0,0,0,0,0,0.1,0,0,0,0,1,0,0,0",
+                 "BETA,-20,10,30,50,0,30,0,0,0,0,0,0.1,0,0,0,0,1,0,0,0"});
+}
+
+// The header, the Europe list and the caption of a database, to be followed by records.
+std::string DatabaseWithEurope(const std::string& europe) {
+    return CrLf({"[HELP]", "[START]", "Test database", "1.0", "2.0"}) + europe + "\r\n" +
+           CrLf({"0.02,0.024,0.026,0.028,0.031,0.036,0.04,0.042,0.049", "Name,..."});
+}
+
+class DktTest : public ::testing::Test {
+protected:
+    // Scrambles `text` with the core's encoder, as velnor-dkt encode would.
+    std::string WriteDkt(const std::string& name, const std::string& text) {
+        const ScrambleResult scrambled = ScrambleDatabaseText(text);
+        EXPECT_TRUE(scrambled.ok) << scrambled.error;
+        return dir.Write(name, scrambled.bytes);
+    }
+    TempDir dir;
+};
+
+// ---- encode and decode ------------------------------------------------------------------
+
+TEST_F(DktTest, EncodeThenDecodeGivesTheTextBack) {
+    // Every kind of line break, and the characters that scramble to CR (0xCB), LF (0xC8) and
+    // 0x19 (0xD7), beside the degree mark and the ends of the byte range.
+    const std::string text = "[HELP]\r\nline\nline\rline \xBA\xCB\xC8\xD7\x01\xFF\r\n\r\nend";
+    const std::string plain = dir.Write("plain.txt", text);
+    const std::string dkt = dir.Path("out.dkt");
+
+    const ToolRun encoded = RunTool({"encode", plain, dkt});
+    ASSERT_EQ(encoded.exitCode, 0) << encoded.err;
+    const std::string bytes = ReadBytes(dkt);
+    ASSERT_EQ(bytes.size(), 2 * text.size());
+    for (std::size_t i = 1; i < bytes.size(); i += 2)
+        EXPECT_TRUE(bytes[i] != '\r' && bytes[i] != '\n' && bytes[i] != '\x1a') << "offset " << i;
+
+    const ToolRun decoded = RunTool({"decode", dkt});
+    EXPECT_EQ(decoded.exitCode, 0);
+    EXPECT_EQ(decoded.out, text);
+
+    // The program's own reader, which takes a name relative to the working directory.
+    const auto file = std::make_unique<DatabaseFile>();
+    HelpText help;
+    const std::string relative =
+        std::filesystem::relative(dkt, std::filesystem::current_path()).string();
+    const int length = ReadDatabaseFile(*file, help, relative.c_str());
+    EXPECT_EQ(std::string(file->text.data(), static_cast<std::size_t>(length)), text);
+}
+
+TEST_F(DktTest, EncodeAcceptsTheLongestText) {
+    const std::string text(kDatabaseFileBytes / 2, 'x');
+    const std::string dkt = dir.Path("out.dkt");
+    ASSERT_EQ(RunTool({"encode", dir.Write("plain.txt", text), dkt}).exitCode, 0);
+    EXPECT_EQ(RunTool({"decode", dkt}).out, text);
+}
+
+TEST_F(DktTest, EncodeRefusesWhatCannotSurviveTheRoundTrip) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string where;
+        std::string why;
+    } cases[] = {
+        {"char 0xD8", "[START]\r\nab\xD8", "line 2, column 3", "0xD8"},
+        {"NUL", std::string("abcd\0ef", 7), "line 1, column 5", "NUL"},
+        {"over 51,200 characters", "x\n" + std::string(51199, 'y'), "line 2, column 51199",
+         "51,200"},
+        {"empty", "", "", "empty"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string dkt = dir.Path("out.dkt");
+        const ToolRun run = RunTool({"encode", dir.Write("plain.txt", c.text), dkt});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_TRUE(Contains(run.err, c.where)) << run.err;
+        EXPECT_TRUE(Contains(run.err, c.why)) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dkt));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "only the plain text is left";
+    }
+}
+
+TEST_F(DktTest, RefusedEncodeLeavesAnExistingFileAlone) {
+    const std::string dkt = dir.Write("out.dkt", "old contents");
+    EXPECT_NE(RunTool({"encode", dir.Write("plain.txt", "a\xD8"), dkt}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(dkt), "old contents");
+    EXPECT_NE(RunTool({"encode", dir.Path("missing.txt"), dkt}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(dkt), "old contents");
+}
+
+TEST_F(DktTest, DecodeReadsRawBytesAsTheProgramDoes) {
+    // 0x9D less 66 is "["; the byte after it carries nothing.
+    EXPECT_EQ(RunTool({"decode", dir.Write("nul.dkt", std::string("\x9D\x00", 2))}).out, "[");
+    EXPECT_EQ(RunTool({"decode", dir.Write("any.dkt", "\x9D\x1b")}).out, "[");
+
+    // Only the first 102,400 bytes are read, and the tool says so.
+    const ToolRun longer = RunTool({"decode", dir.Write("long.dkt", std::string(102402, 'z'))});
+    EXPECT_EQ(longer.exitCode, 0);
+    EXPECT_EQ(longer.out, std::string(51200, 'z' - 66));
+    EXPECT_TRUE(Contains(longer.err, "102,400")) << longer.err;
+
+    const ToolRun tiny = RunTool({"decode", dir.Write("tiny.dkt", "\x9D")});
+    EXPECT_EQ(tiny.exitCode, 1);
+    EXPECT_TRUE(Contains(tiny.err, "fewer than two bytes")) << tiny.err;
+}
+
+// ---- check ------------------------------------------------------------------------------
+
+TEST_F(DktTest, CheckListsTheBundledDatabase) {
+    const ToolRun run = RunTool({"check", VELNOR_BUNDLED_DKT});
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    // Every refrigerant of the source text, whatever it currently holds.
+    const ScrambleResult source = ScrambleDatabaseText(ReadBytes(VELNOR_DATABASE_SOURCE));
+    ASSERT_TRUE(source.ok);
+    const auto file = std::make_unique<DatabaseFile>();
+    DecodeDatabaseBytes(*file, source.bytes.data(), source.bytes.size());
+    RefrigerantDatabase db;
+    HelpText help;
+    ASSERT_TRUE(ParseDatabase(*file, db, help));
+    ASSERT_GT(db.nRefrigerants, 0);
+    for (int r = 0; r < db.nRefrigerants; ++r)
+        EXPECT_TRUE(Contains(run.out, std::to_string(r) + " " + db.szName[r] + ":")) << r;
+    EXPECT_TRUE(Contains(run.out, "Help lines: " + std::to_string(help.nHelpLines)));
+}
+
+TEST_F(DktTest, CheckDescribesASmallDatabase) {
+    const ToolRun run = RunTool({"check", WriteDkt("small.dkt", SmallDatabase())});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "Header: Test database\n"
+                       "Database version: 1.2.3\n"
+                       "Preferred length: 2 m\n"
+                       "Europe diameters (12): 0.5, 0.55, 0.6, 0.65, 0.7, 0.75, 0.78, 0.8, "
+                       "0.9, 1, 1.1, 1.2 mm\n"
+                       "North America diameters (10): 0.508, 0.6096, 0.6604, 0.7112, 0.7874, "
+                       "0.9144, 1.016, 1.0668, 1.2446, 1.3716 mm (0.02, 0.024, 0.026, 0.028, "
+                       "0.031, 0.036, 0.04, 0.042, 0.049, 0.054 in.)\n"
+                       "Refrigerants (2):\n"
+                       "  0 ALPHA: evaporating -40 to 0 \xC2\xBA"
+                       "C, condensing 25 to 60 \xC2\xBA"
+                       "C, return gas -10 to 40 \xC2\xBA"
+                       "C\n"
+                       "  1 BETA: evaporating -20 to 10 \xC2\xBA"
+                       "C, condensing 30 to 50 \xC2\xBA"
+                       "C, return gas 0 to 30 \xC2\xBA"
+                       "C\n"
+                       "Help lines: 1\n");
+    EXPECT_EQ(RunTool({"check", "--quiet", WriteDkt("small.dkt", SmallDatabase())}).out, "");
+}
+
+TEST_F(DktTest, CheckSaysWhyTheProgramCannotRead) {
+    const struct {
+        const char* name;
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {"no [START]", WriteDkt("nostart.dkt", CrLf({"[HELP]", "help", "Test", "1.0"})),
+         "no [START]"},
+        {"missing file", dir.Path("missing.dkt"), "cannot open"},
+        {"one byte", dir.Write("one.dkt", "\x9D"), "fewer than two bytes"},
+        {"51 records",
+         WriteDkt("many.dkt",
+                  [] {
+                      std::string text = DatabaseWithEurope("0.5,0.6,0.7,0.8,0.9,1.0,1.1,1.2,1.3");
+                      for (int i = 0; i < 51; ++i)
+                          text += "R" + std::to_string(i) + ",-40,0,25,60,-10,40\r\n";
+                      return text;
+                  }()),
+         "more than 50"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ToolRun run = RunTool({"check", c.path});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(Contains(run.out, "Could not read Velnor.dkt\n")) << run.out;
+        EXPECT_TRUE(Contains(run.out, c.reason)) << run.out;
+    }
+    const ToolRun run = RunTool({"check", WriteDkt("nostart.dkt", CrLf({"[HELP]", "a", "b"}))});
+    EXPECT_TRUE(Contains(run.out, "stopped at line 4")) << run.out;
+}
+
+TEST_F(DktTest, CheckWarnsAboutWhatTheProgramTolerates) {
+    const std::string nine = "0.5,0.6,0.7,0.8,0.9,1.0,1.1,1.2,1.3";
+    const std::string record = "R1,-40,0,25,60,-10,40,0,0,0,0,0,0.1,0,0,0,0,1,0,0,0\r\n";
+    std::string fiftyOne = "0.1";
+    for (int i = 0; i < 50; ++i)
+        fiftyOne += ",0.2";
+    const struct {
+        const char* name;
+        std::string text;
+        std::string warning;
+    } cases[] = {
+        {"short list", DatabaseWithEurope("0.5,0.6,0.7,0.8,0.9") + record,
+         "warning: line 6: the Europe list has 5 diameters"},
+        {"51 values", DatabaseWithEurope(fiftyOne) + record, "past the fiftieth"},
+        {"empty line", DatabaseWithEurope(nine) + record + "\r\n" + record,
+         "warning: line 10: empty line: the records end here"},
+        {"overlong record", DatabaseWithEurope(nine) + record + "R2," + std::string(1000, '1'),
+         "warning: line 10: record line over 1000 characters"},
+        {"long help line",
+         "[HELP]\r\n" + std::string(120, 'h') + "\r\n" + DatabaseWithEurope(nine).substr(8) +
+             record,
+         "warning: line 2: help line of 120 characters cut to 100"},
+        {"no records", DatabaseWithEurope(nine), "no refrigerant records"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ToolRun run = RunTool({"check", WriteDkt("warn.dkt", c.text)});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(Contains(run.out, c.warning)) << run.out;
+    }
+}
+
+TEST_F(DktTest, CheckNotesBytesThatCutOrShiftTheText) {
+    const std::string bytes = ScrambleDatabaseText(SmallDatabase()).bytes;
+    const ToolRun cut = RunTool({"check", dir.Write("cut.dkt", bytes.substr(0, 40) + "\x1a")});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_TRUE(Contains(cut.out, "note: byte 0x1A at offset 40")) << cut.out;
+
+    const ToolRun shifted = RunTool({"check", dir.Write("shift.dkt", "\r\n" + bytes)});
+    EXPECT_TRUE(Contains(shifted.out, "CR LF byte pair(s), the first at offset 0")) << shifted.out;
+}
+
+// ---- size -------------------------------------------------------------------------------
+
+const char* const kInputHeader = " \n \nInput Data: \n \n";
+
+TEST_F(DktTest, SizePrintsTheReportOfAValidResult) {
+    const std::string dkt = WriteDkt("small.dkt", SmallDatabase());
+    const ToolRun run =
+        RunTool({"size", dkt, "--refrigerant", "ALPHA", "--units", "1000000", "--heat-load", "100",
+                 "--evap", "-25", "--cond", "45", "--return-gas", "20"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // 7.5 × D⁵ m for each diameter; 2.17 m (0.78 mm) is the first to come within the window
+    // widening around 2.0 m, so the nine rows start two diameters before it.
+    EXPECT_EQ(run.out, std::string(kInputHeader) + "Refrigerant\tALPHA\n"
+                                                   "Heat load of the system\t100 W\n"
+                                                   "Evaporating temperature\t-25 \xC2\xBA"
+                                                   "C\n"
+                                                   "Condensing temperature\t45 \xC2\xBA"
+                                                   "C\n"
+                                                   "Return gas temperature\t20 \xC2\xBA"
+                                                   "C\n"
+                                                   " \n \n \n \n"
+                                                   "Capillary Tube Recommendation: \n"
+                                                   "Flow Rate\t0.35 CFM (N2 at delta p 10 nbar)\n"
+                                                   " \n"
+                                                   "Length\tDiameter\n"
+                                                   "0.58 m\t0.60 mm\n"
+                                                   "0.87 m\t0.65 mm\n"
+                                                   "1.26 m\t0.70 mm\n"
+                                                   "1.78 m\t0.75 mm\n"
+                                                   "2.17 m\t0.78 mm\n"
+                                                   "2.46 m\t0.80 mm\n"
+                                                   "4.43 m\t0.90 mm\n"
+                                                   "7.50 m\t1.00 mm\n"
+                                                   "12.08 m\t1.10 mm\n"
+                                                   " \n \n"
+                                                   "Optimal Selection:\n"
+                                                   "A 2.17 m length of 0.78 mm diameter tubing.\n");
+}
+
+TEST_F(DktTest, SizeInTheDefaultUnitsShowsFieldsAndInchFractions) {
+    // The default units: Btu/hr, ºF, psi, inches, CFM, Europe list. 341.214 Btu/hr is just
+    // under 100 W; -13, 113 and 68 ºF are -25, 45 and 20 ºC. 12.3456 is shown as 12.345 and
+    // read back as shown.
+    const std::string dkt = WriteDkt("small.dkt", SmallDatabase());
+    const ToolRun run = RunTool({"size", dkt, "--heat-load", "341.214", "--evap", "-13.0", "--cond",
+                                 "113", "--return-gas", "68"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, std::string(kInputHeader) +
+                           "Refrigerant\tALPHA\n"
+                           "Heat load of the system\t341.214 Btu/hr\n"
+                           "Evaporating temperature\t-13 \xC2\xBA"
+                           "F\n"
+                           "Condensing temperature\t113 \xC2\xBA"
+                           "F\n"
+                           "Return gas temperature\t68 \xC2\xBA"
+                           "F\n"
+                           " \n \n \n \n"
+                           "Capillary Tube Recommendation: \n"
+                           "Flow Rate\t0.35 CFM (N2 at delta p 145 psi)\n"
+                           " \n"
+                           "Length\tDiameter\n"
+                           "23  in.\t0.024 in.\n"
+                           "34 3/8 in.\t0.026 in.\n"
+                           "49 3/4 in.\t0.028 in.\n"
+                           "70 1/8 in.\t0.030 in.\n"
+                           "85 3/8 in.\t0.031 in.\n"
+                           "96 7/8 in.\t0.031 in.\n"
+                           "174 3/8 in.\t0.035 in.\n"
+                           "295 3/8 in.\t0.039 in.\n"
+                           "475 5/8 in.\t0.043 in.\n"
+                           " \n \n"
+                           "Optimal Selection:\n"
+                           "A 85 3/8 in. length of 0.031 in. diameter tubing.\n");
+
+    const ToolRun cut = RunTool({"size", dkt, "--heat-load", "12.3456"});
+    EXPECT_TRUE(Contains(cut.out, "Heat load of the system\t12.345 Btu/hr\n")) << cut.out;
+    EXPECT_TRUE(Contains(cut.err, "shown as 12.345")) << cut.err;
+}
+
+TEST_F(DktTest, SizePrintsTheReportOfAnInvalidResult) {
+    // BETA evaporates from -20 ºC; -30 ºC is out of range.
+    const ToolRun run = RunTool({"size", WriteDkt("small.dkt", SmallDatabase()), "--refrigerant",
+                                 "BETA", "--units", "1000000", "--heat-load", "100", "--evap",
+                                 "-30", "--cond", "45", "--return-gas", "20"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, std::string(kInputHeader) + "Refrigerant\tBETA\n"
+                                                   "Heat load of the system\t100 W\n"
+                                                   "Evaporating temperature\t-30 \xC2\xBA"
+                                                   "C\n"
+                                                   "Condensing temperature\t45 \xC2\xBA"
+                                                   "C\n"
+                                                   "Return gas temperature\t20 \xC2\xBA"
+                                                   "C\n"
+                                                   " \n \n \n"
+                                                   "Cannot calculate tube data. Invalid input.\n");
+    EXPECT_TRUE(Contains(run.err, "Evap temp invalid")) << run.err;
+}
+
+TEST_F(DktTest, SizeTakesTheRefrigerantByIndexOrName) {
+    const std::string dkt = WriteDkt("small.dkt", SmallDatabase());
+    const ToolRun byIndex = RunTool({"size", dkt, "--refrigerant", "1"});
+    const ToolRun byName = RunTool({"size", dkt, "--refrigerant=BETA"});
+    EXPECT_EQ(byIndex.exitCode, 0);
+    EXPECT_TRUE(Contains(byIndex.out, "Refrigerant\tBETA\n")) << byIndex.out;
+    EXPECT_EQ(byName.out, byIndex.out);
+    EXPECT_TRUE(Contains(RunTool({"size", dkt}).out, "Refrigerant\tALPHA\n"));
+}
+
+TEST_F(DktTest, SizeRefusesBadArguments) {
+    const std::string dkt = WriteDkt("small.dkt", SmallDatabase());
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {"unknown option", {dkt, "--colour", "red"}, "unknown option --colour"},
+        {"missing value", {dkt, "--evap"}, "needs a value"},
+        {"six unit digits", {dkt, "--units", "011110"}, "seven digits"},
+        {"eight unit digits", {dkt, "--units", "01111000"}, "seven digits"},
+        {"unit digit 2", {dkt, "--units", "0121100"}, "seven digits"},
+        {"letters", {dkt, "--heat-load", "abc"}, "not a number"},
+        {"trailing text", {dkt, "--cond", "12x"}, "not a number"},
+        {"empty number", {dkt, "--return-gas="}, "not a number"},
+        {"decimal comma", {dkt, "--evap", "-2,5"}, "not a number"},
+        {"beyond double", {dkt, "--heat-load", "1e999"}, "not a number"},
+        {"unknown name", {dkt, "--refrigerant", "GAMMA"}, "unknown refrigerant GAMMA"},
+        {"index past the end", {dkt, "--refrigerant", "2"}, "unknown refrigerant 2"},
+        {"no database", {"--evap", "-10"}, "needs a database file"},
+        {"two databases", {dkt, dkt}, "one database file"},
+        {"unreadable database", {dir.Write("bad.dkt", "xy")}, "Could not read Velnor.dkt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args{"size"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(Contains(run.err, c.message)) << run.err;
+    }
+}
+
+TEST_F(DktTest, UsageWithoutArgumentsOrOnRequest) {
+    const ToolRun help = RunTool({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(Contains(help.out, "usage: velnor-dkt"));
+    const ToolRun none = RunTool({});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(Contains(none.err, "usage: velnor-dkt"));
+    EXPECT_EQ(RunTool({"unpack", "x"}).exitCode, 1);
+}
+
+} // namespace
