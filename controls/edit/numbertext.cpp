@@ -8,9 +8,37 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+std::string_view NumberPart(const NumberSyntax& syntax, std::string_view text) {
+    return text.substr(NumberStart(syntax, text));
+}
+
+// The prefix and the group separators laid into a text that is already numeric (optional sign,
+// digits, optional decimal point and decimals).
+std::string Grouped(const NumberSyntax& syntax, const std::string& n) {
+    const std::size_t dn = n.find(syntax.DecimalPoint);
+    std::string w = dn == std::string::npos ? n : n.substr(0, dn);
+    if (syntax.GroupSize > 0) {
+        const long long s = !w.empty() && w[0] == syntax.NegativeSign ? 1 : 0;
+        for (long long i = static_cast<long long>(w.size()) - syntax.GroupSize - 1; i >= s;
+             i -= syntax.GroupSize)
+            w.insert(static_cast<std::size_t>(i + 1), 1, syntax.GroupSeparator);
+    }
+    if (!w.empty() || dn != std::string::npos) {
+        w = syntax.Prefix + w;
+        if (dn != std::string::npos)
+            w += n.substr(dn);
+    }
+    return w;
+}
+
 } // namespace
 
+std::size_t NumberStart(const NumberSyntax& syntax, std::string_view text) {
+    return !syntax.Prefix.empty() && text.starts_with(syntax.Prefix) ? syntax.Prefix.size() : 0;
+}
+
 std::string NumericText(const NumberSyntax& syntax, std::string_view text) {
+    text = NumberPart(syntax, text);
     std::string result;
     bool negative = false;
     bool point = false;
@@ -30,21 +58,7 @@ std::string NumericText(const NumberSyntax& syntax, std::string_view text) {
 }
 
 std::string GroupedText(const NumberSyntax& syntax, std::string_view text) {
-    const std::string n = NumericText(syntax, text);
-    const std::size_t dn = n.find(syntax.DecimalPoint);
-    std::string w = dn == std::string::npos ? n : n.substr(0, dn);
-    if (syntax.GroupSize > 0) {
-        const long long s = !w.empty() && w[0] == syntax.NegativeSign ? 1 : 0;
-        for (long long i = static_cast<long long>(w.size()) - syntax.GroupSize - 1; i >= s;
-             i -= syntax.GroupSize)
-            w.insert(static_cast<std::size_t>(i + 1), 1, syntax.GroupSeparator);
-    }
-    if (!w.empty() || dn != std::string::npos) {
-        w = syntax.Prefix + w;
-        if (dn != std::string::npos)
-            w += n.substr(dn);
-    }
-    return w;
+    return Grouped(syntax, NumericText(syntax, text));
 }
 
 std::string FilteredText(const NumberSyntax& syntax, std::string_view text) {
@@ -52,7 +66,7 @@ std::string FilteredText(const NumberSyntax& syntax, std::string_view text) {
     bool negative = false;
     long long d = -1;
     const bool noNegatives = (syntax.Flags & NoNegatives) != 0;
-    for (const char c : text) {
+    for (const char c : NumberPart(syntax, text)) {
         if (c == syntax.NegativeSign && !noNegatives) {
             negative = true;
         } else if (IsDigit(c)) {
@@ -80,16 +94,16 @@ std::string FilteredText(const NumberSyntax& syntax, std::string_view text) {
     }
     if (negative)
         r.insert(r.begin(), syntax.NegativeSign);
-    return GroupedText(syntax, r);
+    return Grouped(syntax, r);
 }
 
 std::string FormatValue(const NumberSyntax& syntax, double v, bool trim) {
     std::string text = FormatFixed(v, 6);
-    if (syntax.DecimalPoint != '.') {
-        for (char& c : text) {
-            if (c == '.')
-                c = syntax.DecimalPoint;
-        }
+    for (char& c : text) {
+        if (c == '.')
+            c = syntax.DecimalPoint;
+        else if (c == '-')
+            c = syntax.NegativeSign;
     }
     if (trim) {
         while (!text.empty() && text.back() == '0')

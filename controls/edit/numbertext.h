@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ struct NumberSyntax {
     bool Adjusting = false; // true only while a field regroups after an edit
 };
 
+// Where the number begins in a field's text: after the prefix when the text starts with it,
+// else at 0. Characters of the prefix never count as digits, signs or separators.
+std::size_t NumberStart(const NumberSyntax& syntax, std::string_view text);
+
 // The digits, the first decimal point and the sign (in front, when a sign stood anywhere).
 std::string NumericText(const NumberSyntax& syntax, std::string_view text);
 
@@ -50,8 +55,8 @@ std::string GroupedText(const NumberSyntax& syntax, std::string_view text);
 // grouped.
 std::string FilteredText(const NumberSyntax& syntax, std::string_view text);
 
-// v as "%lf", the decimal point replaced by the syntax's, and with `trim` trailing zeros and
-// then trailing decimal points removed.
+// v as "%lf", the decimal point and the sign replaced by the syntax's, and with `trim` trailing
+// zeros and then trailing decimal points removed.
 std::string FormatValue(const NumberSyntax& syntax, double v, bool trim);
 
 // The text a field shows after SetValue(v, trim): FilteredText of FormatValue.

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "textfield.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CValidEdit;
+
+// What a validating field's owner hands the platform when the field is painted.
+struct EditPaintColors {
+    bool useDefault = true;      // the platform's own colours; the rest is unused
+    bool applyTextColor = false; // false keeps the platform's text colour (black is never applied)
+    Color textColor = 0;
+    Color textBackColor = 0; // background behind the characters
+    bool hasBrush = false;   // fill the field's background with brushColor
+    Color brushColor = 0;
+};
+
+// The rule of a validating field: decides what each typed character, key and focus loss does to
+// the text, and what the valid form of a text is. One rule per field, created and destroyed with
+// it.
+class CEditRule {
+public:
+    explicit CEditRule(CValidEdit& edit) : m_edit(edit) {}
+    virtual ~CEditRule() = default;
+    CEditRule(const CEditRule&) = delete;
+    CEditRule& operator=(const CEditRule&) = delete;
+
+    // The valid form of the field's current text.
+    virtual std::string FilteredText() const = 0;
+    virtual void HandleChar(char ch) = 0;
+    // The platform's own handling unless a rule overrides them.
+    virtual void HandleKeyDown(int key);
+    virtual void HandleFocusLost();
+    // These forward to the field.
+    virtual void HandlePaste();
+    virtual void PassToDefault();
+    virtual void Reapply();
+    virtual bool MayEnter(char ch);
+
+    unsigned GetFlags() const { return m_nFlags; }
+
+protected:
+    CValidEdit& Edit() const { return m_edit; }
+    // The platform field, or null before the field is attached.
+    TextField* Field() const;
+
+    unsigned m_nFlags = 0; // option bits; their meaning is the rule's
+
+private:
+    CValidEdit& m_edit;
+};
+
+// A text field that keeps its text valid: the platform field does the editing, a rule (in a
+// derived field) decides each character-level event, and this base re-filters pasted and set
+// texts and keeps the optional text and background colours. The owner learns of every change of
+// the text through the change callback.
+class CValidEdit {
+public:
+    CValidEdit() = default;
+    virtual ~CValidEdit();
+    CValidEdit(const CValidEdit&) = delete;
+    CValidEdit& operator=(const CValidEdit&) = delete;
+
+    // From now on the field's events run through this object; the text is not touched. The
+    // field must outlive the attachment (Detach, or the destruction of this object).
+    void Attach(TextField& field);
+    void Detach();
+    TextField* GetField() const { return m_pField; }
+
+    // Runs after every change of the text: typing, paste, cut, corrections made by the field
+    // itself and every SetText.
+    void SetChangeCallback(std::function<void()> callback) { m_onChange = std::move(callback); }
+
+    // The platform field's events. The adapter calls these instead of its own handling.
+    void OnChar(char ch);
+    void OnKeyDown(int key);
+    void OnKillFocus();
+    void OnPaste();
+    void OnCut();
+    void OnClear();
+
+    // Replaces the whole text, then stores the filtered form if it differs. Every replacement of
+    // the whole text goes through here. Returns the platform's result of the first store (false
+    // when no platform field is attached).
+    bool SetText(std::string_view text);
+    std::string GetText() const;
+
+    // Lets the platform field handle the event at hand (the typed character, the pressed key or
+    // the focus loss) in its own way; nothing outside an event.
+    void PassToDefault();
+
+    // Stores the filtered form of the text when it differs.
+    virtual void Reapply();
+    // The valid form of the current text; the base keeps the text as it is.
+    virtual std::string FilteredText() const;
+    // Lets a derived field veto a character before a rule enters it.
+    virtual bool MayEnter(char ch);
+
+    void SetBackColor(Color color);
+    // The background brush's colour; without one, the drawing context's background colour,
+    // which from then on is the field's background brush.
+    Color GetBackColor();
+    void SetForeColor(Color color);
+    // The text colour; when none was set, the drawing context's, which is then kept as set.
+    Color GetForeColor();
+    // Asked by the adapter whenever it paints the field (editable, read-only or disabled).
+    EditPaintColors GetPaintColors();
+
+protected:
+    virtual void HandleChar(char ch);
+    virtual void HandleKeyDown(int key);
+    virtual void HandleFocusLost();
+
+private:
+    enum class EventKind { None, Char, KeyDown, FocusLost };
+    struct Event {
+        EventKind kind = EventKind::None;
+        int code = 0;
+    };
+    class EventScope;
+
+    TextField* m_pField = nullptr;
+    std::function<void()> m_onChange;
+    Event m_event;
+    std::optional<Color> m_backBrush; // none: the platform's colours
+    Color m_foreColor = 0;
+    bool m_bForeColorSet = false;
+};
