@@ -181,6 +181,26 @@ TEST_F(DktTest, CheckDescribesASmallDatabase) {
     EXPECT_EQ(RunTool({"check", "--quiet", WriteDkt("small.dkt", SmallDatabase())}).out, "");
 }
 
+TEST_F(DktTest, CheckShowsTheVersionAsTheProgramDoes) {
+    const struct {
+        const char* line;
+        std::string shown;
+    } cases[] = {
+        {"1.2.3", "Database version: 1.2.3\n"},
+        {"", "Database version: (the line is empty: the program keeps its own version text)\n"},
+        {"0123456789abcdefgh",
+         "Database version: 0123456789abcde (the line reads 0123456789abcdefgh)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string text =
+            CrLf({"[HELP]", "[START]", "Test", c.line, "2.0", "0.5", "0.02", "Name"});
+        const ToolRun run = RunTool({"check", WriteDkt("version.dkt", text)});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(Contains(run.out, c.shown)) << run.out;
+    }
+}
+
 TEST_F(DktTest, CheckSaysWhyTheProgramCannotRead) {
     const struct {
         const char* name;

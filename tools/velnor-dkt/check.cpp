@@ -31,7 +31,9 @@ std::string Contents(const LoadedDatabase& loaded) {
     std::string text;
     text += "Header: " + Utf8(db.szDbHeader) + "\n";
     text += "Database version: " + Cp1252ToUtf8(DbVersionText(db));
-    if (std::string_view(db.szDbVersion) != DbVersionText(db))
+    if (db.szDbVersion[0] == '\0')
+        text += "(the line is empty: the program keeps its own version text)";
+    else if (std::string_view(db.szDbVersion) != DbVersionText(db))
         text += " (the line reads " + Utf8(db.szDbVersion) + ")";
     text += "\n";
     text += "Preferred length: " + ShortNumber(db.dTargetLength) + " m\n";
