@@ -12,8 +12,8 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-ProductIdentity FillFrom(const TestRecordSpec& spec) {
-    const Bytes record = BuildTestRecord(spec);
+ProductIdentity FillFrom(const TestRecordOptions& options) {
+    const Bytes record = BuildTestRecord(options);
     CVersionResource version;
     EXPECT_EQ(version.LoadFromMemory(record.data(), record.size()), 1);
     ProductIdentity identity;
@@ -77,19 +77,19 @@ TEST(ProductIdentity, EntriesOfTheRecordShapeTheTexts) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        TestRecordSpec spec;
-        spec.strings = row.strings;
-        spec.fileVersionMS = row.fileVersionMS;
-        const ProductIdentity identity = FillFrom(spec);
+        TestRecordOptions options;
+        options.strings = row.strings;
+        options.fileVersionMS = row.fileVersionMS;
+        const ProductIdentity identity = FillFrom(options);
         EXPECT_STREQ(identity.szTitle, row.title);
         EXPECT_STREQ(identity.szProductName, row.product);
         EXPECT_EQ(identity.szVersion, row.version);
         EXPECT_STREQ(identity.szDbVersion, "0.0.x");
     }
 
-    TestRecordSpec spec;
-    spec.strings = {{u"FileDescription", longText}, {u"ProductName", longText}};
-    const ProductIdentity identity = FillFrom(spec);
+    TestRecordOptions options;
+    options.strings = {{u"FileDescription", longText}, {u"ProductName", longText}};
+    const ProductIdentity identity = FillFrom(options);
     EXPECT_EQ(identity.szTitle, std::string(98, 'd'));
     EXPECT_EQ(identity.szProductName, std::string(98, 'd'));
 }

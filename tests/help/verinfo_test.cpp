@@ -180,9 +180,9 @@ TEST(VersionResource, ReadsCraftedRecordsFromEveryKindOfElfFile) {
 }
 
 TEST(VersionResource, RecordsThatFailLeaveNothingLoaded) {
-    TestRecordSpec badSignature;
+    TestRecordOptions badSignature;
     badSignature.signature = 0xFEEF04BC;
-    TestRecordSpec noTranslation;
+    TestRecordOptions noTranslation;
     noTranslation.withTranslationBlock = false;
     const struct {
         const char* name;
@@ -250,9 +250,9 @@ TEST(VersionResource, GarbledRecordsAreReadWithinTheirBytes) {
 }
 
 TEST(VersionResource, MissingEntriesReadAsEmptyTexts) {
-    TestRecordSpec spec;
-    spec.strings = {{u"ProductName", u"Only Product"}};
-    const Bytes record = BuildTestRecord(spec);
+    TestRecordOptions options;
+    options.strings = {{u"ProductName", u"Only Product"}};
+    const Bytes record = BuildTestRecord(options);
     CVersionResource version;
     ASSERT_EQ(version.LoadFromMemory(record.data(), record.size()), 1);
     int found = -1;
@@ -292,10 +292,10 @@ TEST(VersionResource, BufferSizesIndexesAndNamesOutsideTheRules) {
     EXPECT_EQ(version.QueryVersionString(nullptr, text, sizeof text), 0);
 
     // A name too long for the query path finds nothing, even if the record had it.
-    TestRecordSpec spec;
+    TestRecordOptions options;
     const std::u16string longName(260, u'N');
-    spec.strings = {{longName, u"found"}};
-    const Bytes record = BuildTestRecord(spec);
+    options.strings = {{longName, u"found"}};
+    const Bytes record = BuildTestRecord(options);
     ASSERT_EQ(version.LoadFromMemory(record.data(), record.size()), 1);
     int found = -1;
     EXPECT_EQ(Query(version, std::string(260, 'N').c_str(), &found), "");
@@ -326,10 +326,10 @@ TEST(VersionResource, QueriesTheTableOfTheFirstTranslation) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        TestRecordSpec spec;
-        spec.translations = row.translations;
-        spec.tableKeys = {row.table};
-        const Bytes record = BuildTestRecord(spec);
+        TestRecordOptions options;
+        options.translations = row.translations;
+        options.tableKeys = {row.table};
+        const Bytes record = BuildTestRecord(options);
         CVersionResource version;
         ASSERT_EQ(version.LoadFromMemory(record.data(), record.size()), 1);
         EXPECT_EQ(version.TranslationCount(), static_cast<int>(row.translations.size()));
@@ -355,9 +355,9 @@ TEST(VersionResource, TextsComeOutInWindows1252) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        TestRecordSpec spec;
-        spec.strings = {{u"Comments", row.value}};
-        const Bytes record = BuildTestRecord(spec);
+        TestRecordOptions options;
+        options.strings = {{u"Comments", row.value}};
+        const Bytes record = BuildTestRecord(options);
         CVersionResource version;
         ASSERT_EQ(version.LoadFromMemory(record.data(), record.size()), 1);
         EXPECT_EQ(Query(version, "Comments"), row.expected);
