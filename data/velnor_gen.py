@@ -492,15 +492,16 @@ def sizing(c, k, q, te, tc, trg, diams, target=TARGET_LENGTH):
     return h, flow, lengths, opt
 
 
-CASES = [
-    ("R600a", 100, -25, 40), ("R600a", 150, -25, 40), ("R600a", 200, -25, 45),
-    ("R600a", 150, -30, 40), ("R290", 300, -30, 45), ("R134a", 150, -25, 45),
-    ("R134a", 500, -5, 50), ("R404A", 1000, -10, 45), ("R404A", 2000, -10, 45),
-    ("R404A", 3000, -10, 45), ("R507A", 2000, -30, 45), ("R22", 3500, 7.2, 54.4),
-    ("R407C", 3000, 5, 45), ("R410A", 2000, 5, 45), ("R410A", 5000, 5, 45),
-    ("R32", 2000, 5, 45), ("R32", 5000, 5, 45), ("R1234yf", 500, -5, 50),
-    ("R1234ze(E)", 500, -5, 50), ("R513A", 500, -5, 50), ("R448A", 2000, -10, 45),
-    ("R449A", 2000, -10, 45),
+CASES = [  # refrigerant, heat load W, Te, Tc, return gas (C)
+    ("R600a", 100, -25, 40, 32), ("R600a", 100, -25, 45, 32), ("R600a", 150, -25, 40, 32),
+    ("R600a", 200, -25, 45, 32), ("R600a", 150, -30, 40, 32), ("R600a", 150, -25, 40, 20),
+    ("R290", 300, -30, 45, 32), ("R134a", 150, -25, 45, 32), ("R134a", 500, -5, 50, 32),
+    ("R404A", 1000, -10, 45, 32), ("R404A", 2000, -10, 45, 32), ("R404A", 3000, -10, 45, 32),
+    ("R404A", 2000, -10, 45, 10), ("R507A", 2000, -30, 45, 32), ("R22", 3500, 7.2, 54.4, 32),
+    ("R407C", 3000, 5, 45, 32), ("R410A", 2000, 5, 45, 32), ("R410A", 3500, 5, 45, 32),
+    ("R410A", 5000, 5, 45, 32), ("R32", 2000, 5, 45, 32), ("R32", 3500, 5, 45, 32),
+    ("R32", 5000, 5, 45, 32), ("R1234yf", 500, -5, 50, 32), ("R1234ze(E)", 500, -5, 50, 32),
+    ("R513A", 500, -5, 50, 32), ("R448A", 2000, -10, 45, 32), ("R449A", 2000, -10, 45, 32),
 ]
 
 
@@ -555,16 +556,17 @@ def report(model, fits, text):
     pr("")
     eu = [float(v) for v in DIAM_EUROPE_MM]
     na = [float(v) * 25.4 for v in DIAM_NORTH_AMERICA_IN]
-    pr(f"sizing checks, return gas 32 C, preferred length {TARGET_LENGTH} m")
-    pr("fluid         Q W    Te    Tc  flow l/min  per kW | Europe: opt mm (idx) L m, "
+    pr(f"sizing checks, preferred length {TARGET_LENGTH} m; idx = position in the list "
+       f"(Europe 0..{len(eu) - 1}, North America 0..{len(na) - 1})")
+    pr("fluid         Q W    Te    Tc  Trg  flow l/min  per kW | Europe: opt mm (idx) L m, "
        "neighbours | N.Am.: opt in (idx) L m")
     by_name = {name: (c, k) for name, (c, k, _) in parse_back(text).items()}
-    for name, q, te, tc in CASES:
+    for name, q, te, tc, trg in CASES:
         c, k = by_name[name]
-        _, flow, le, oe = sizing(c, k, q, te, tc, 32.0, eu)
-        _, _, ln, on = sizing(c, k, q, te, tc, 32.0, na)
+        _, flow, le, oe = sizing(c, k, q, te, tc, trg, eu)
+        _, _, ln, on = sizing(c, k, q, te, tc, trg, na)
         nb = f"{le[oe - 1]:.2f}/{le[oe + 1]:.2f}" if 0 < oe < len(eu) - 1 else "-"
-        pr(f"{name:12s} {q:5d} {te:5} {tc:5}  {flow:8.2f}  {flow / q * 1000:6.1f} | "
+        pr(f"{name:12s} {q:5d} {te:5} {tc:5} {trg:4}  {flow:8.2f}  {flow / q * 1000:6.1f} | "
            f"{eu[oe]:.1f} ({oe:2d}) {le[oe]:.2f}, {nb} | "
            f"{DIAM_NORTH_AMERICA_IN[on]} "
            f"({on:2d}) {ln[on]:.2f}")
