@@ -36,40 +36,58 @@ CAPTION = ("Name,EvapMin,EvapMax,CondMin,CondMax,RGasMin,RGasMax (C),"
            "c0,c1,c2,c3,c4,c5,c6,c7,c8,c9,k0,k1,k2,k3")
 
 # Help text: at most 99 lines of at most 100 characters. The parser skips an empty line after a
-# single LF, so a blank line of the dialog is written as one space.
+# single LF, so a blank line of the dialog is written as one space. The help dialog's field
+# removes the characters in HELP_EXCLUDED (Parts 4.1 and 5.3), so the text uses none of them;
+# lines are kept to HELP_WIDTH characters so that the field (300 dialog units wide, no word
+# wrap) shows them without sideways scrolling.
+HELP_EXCLUDED = "%'*\"+?><:\\"
+HELP_WIDTH = 76
 HELP = """\
-Velnor suggests a capillary tube for a refrigeration system with a capillary as expansion device.
+Velnor suggests a capillary tube for a refrigeration system that uses a
+capillary as its expansion device.
  
 How to use it
 1. Pick the refrigerant of the system in the refrigerant list.
-2. Enter the heat load: the cooling capacity of the system at its operating point.
-3. Enter the evaporating temperature (saturation, for blends the mean of dew and bubble point).
-4. Enter the condensing temperature (saturation, for blends the mean of dew and bubble point).
-5. Enter the return gas temperature: the suction gas temperature at the compressor inlet.
-   Standard compressor ratings use 32 C return gas; enter that when the actual value is unknown.
+2. Enter the heat load, the cooling capacity of the system at its operating
+   point (1 to 10000 W).
+3. Enter the evaporating temperature.
+4. Enter the condensing temperature.
+   Both are saturation temperatures; for blends with a glide use the mean of
+   the dew and the bubble point.
+5. Enter the return gas temperature, the suction gas temperature at the
+   compressor inlet. Compressor ratings use 32 C; enter that when the actual
+   value is not known.
  
-Within about a second the tool shows the equivalent nitrogen flow of a suitable tube: the flow
-the tube passes with nitrogen at a pressure difference of 10 bar. A tube of any listed inner
-diameter passes that flow at the length shown beside it in the tube table.
-The row shown in green is the optimal tube: the first diameter whose length comes closest to the
-preferred length of the database (@TARGET@ m). Any other row of the table is an equivalent choice.
+Within about a second Velnor shows the equivalent nitrogen flow of a
+suitable tube (the flow it passes with nitrogen at a pressure difference of
+10 bar) and the tube table. A tube of any listed inner diameter passes that
+flow at the length shown beside it, so every row is a possible choice.
+The row shown in green is the optimal tube, the diameter whose length comes
+closest to the preferred length of the database (@TARGET@ m).
+When an input lies outside the validity range of the refrigerant, the table
+names that input and shows its allowed range instead of tube sizes.
  
-When an input lies outside the validity range of the refrigerant, the table names that input and
-shows its allowed range instead of tube sizes. The heat load must lie between 1 and 10000 W.
+Settings
+Choose the units (W or Btu/hr, C or F, bar or psi, mm or inches for the
+diameters, m or inches for the lengths, l/min or CFM for the flow) and the
+list of standard diameters (Europe in mm, North America in inches). Values
+already typed are converted to the new units.
  
-Settings: choose the units (W or Btu/hr, C or F, bar or psi, mm or inches for diameters, m or
-inches for lengths, l/min or CFM for the flow) and the list of standard diameters (Europe in mm,
-North America in inches). Values already typed are converted to the new units.
-Print: prints a one-page report with the inputs, the nitrogen flow, the tube table and the optimal
-selection.
+Print
+Prints a one-page report with the inputs, the nitrogen flow, the tube table
+and the optimal selection.
  
 Good practice
-- Check the chosen tube on the real system: charge, subcooling and the suction line heat
-  exchanger change the flow. Measure the nitrogen flow of the tube if in doubt.
-- A longer tube of the same diameter passes less refrigerant; a shorter one passes more.
-- Keep the tube clean and dry and avoid sharp bends and kinks; they reduce the flow.
+- Check the chosen tube on the real system. The charge, the subcooling and
+  the suction line heat exchanger change the flow. When in doubt, measure
+  the nitrogen flow of the tube.
+- A longer tube of the same diameter passes less refrigerant, a shorter one
+  passes more.
+- Keep the tube clean and dry and avoid sharp bends and kinks; they reduce
+  the flow.
  
-The results are engineering estimates and give no guarantee of the performance of a system."""
+The results are engineering estimates. They give no guarantee of the
+performance of a system."""
 
 # ---------------------------------------------------------------------------------------------
 # Refrigerants
@@ -460,7 +478,8 @@ def check_text(text):
     helps = help_lines()
     assert len(helps) <= 99
     for line in helps:
-        assert 0 < len(line) <= 100, line
+        assert 0 < len(line) <= min(100, HELP_WIDTH), line
+        assert not any(ch in HELP_EXCLUDED for ch in line), line
         assert "[START]" not in line and "[HELP]" not in line
     assert len(HEADER) < 20 and len(VERSION) < 16
     for line in text.split("\n")[len(helps) + 8:-1]:
