@@ -1,0 +1,133 @@
+#include "fieldstate.h"
+
+#include <gtest/gtest.h>
+
+TEST(NumberEdit, PasteIsRepaired) {
+    const struct {
+        const char* clipboard;
+        const char* shown;
+    } cases[] = {
+        {"ab-12.34567", "-12.345"},   {"1.2.3", "1.23"}, {"12-3", "-123"}, {"1.2345-", "1.234"},
+        {"12345678901", "123456789"},
+    };
+    for (const auto& c : cases) {
+        NumberField f;
+        f.field.SetClipboardText(c.clipboard);
+        f.edit.OnPaste();
+        EXPECT_EQ(f.edit.GetText(), c.shown) << c.clipboard;
+        ASSERT_FALSE(f.notified.empty());
+        EXPECT_EQ(f.notified.back(), c.shown) << "the owner hears of the correction";
+    }
+}
+
+TEST(NumberEdit, SetValueShowsTheFilteredValue) {
+    const struct {
+        double value;
+        const char* shown;
+    } cases[] = {
+        {1e9, "100000000"}, {0.0004, "0.000"}, {0.0, "0"},           {110.0, "110"},
+        {-25.0, "-25"},     {55.5, "55.5"},    {12.34567, "12.345"}, {-0.5, "-0.5"},
+    };
+    for (const auto& c : cases) {
+        NumberField f;
+        f.edit.SetValue(c.value, true);
+        EXPECT_EQ(f.edit.GetText(), c.shown) << c.value;
+        EXPECT_EQ(f.notified.back(), c.shown) << c.value;
+    }
+    NumberField untrimmed;
+    untrimmed.edit.SetValue(2.5, false);
+    EXPECT_EQ(untrimmed.edit.GetText(), "2.500");
+}
+
+TEST(NumberEdit, GetValueOfTexts) {
+    const struct {
+        const char* text;
+        double value;
+        int intValue;
+    } cases[] = {
+        {"", 0.0, 0},          {"-", 0.0, 0},    {".", 0.0, 0},
+        {"-12.5", -12.5, -12}, {"-.5", -0.5, 0}, {"123456789.999", 123456789.999, 123456789},
+    };
+    for (const auto& c : cases) {
+        NumberField f;
+        f.Put(c.text);
+        EXPECT_EQ(f.edit.GetValue(), c.value) << c.text;
+        EXPECT_EQ(f.edit.GetIntValue(), c.intValue) << c.text;
+    }
+}
+
+TEST(NumberEdit, SetIntValue) {
+    NumberField f;
+    f.edit.SetIntValue(-42);
+    EXPECT_EQ(f.edit.GetText(), "-42");
+    f.rule().SetGroupSize(3);
+    f.edit.SetIntValue(1234567);
+    EXPECT_EQ(f.edit.GetText(), "1,234,567");
+    EXPECT_EQ(f.edit.GetIntValue(), 1234567);
+}
+
+TEST(NumberEdit, CutLeavesTheRestUnfiltered) {
+    NumberField f;
+    f.Put("-[12].5");
+    f.edit.OnCut();
+    EXPECT_EQ(f.State(), "-|.5");
+    EXPECT_EQ(f.field.ClipboardText(), "12");
+    EXPECT_FALSE(f.field.CanUndo());
+    EXPECT_EQ(f.edit.GetValue(), -0.5);
+    EXPECT_EQ(f.notified, std::vector<std::string>{"-.5"});
+}
+
+TEST(NumberEdit, FocusLossChangesNothingByDefault) {
+    NumberField f;
+    f.Put("007.5|");
+    f.edit.OnKillFocus();
+    EXPECT_EQ(f.State(), "007.5|");
+    EXPECT_EQ(f.field.GetCalls().focusLosses, 1);
+    EXPECT_EQ(f.field.GetCalls().beeps, 0);
+    EXPECT_TRUE(f.field.GetCalls().messages.empty());
+    EXPECT_EQ(f.field.GetCalls().focusRequests, 0);
+    EXPECT_TRUE(f.notified.empty());
+}
+
+TEST(NumberEdit, OwnerHearsOfRegroupingCorrections) {
+    NumberField f;
+    f.Put("1|2345");
+    f.Type(".");
+    EXPECT_EQ(f.notified, (std::vector<std::string>{"1.2345", "1.234"}));
+}
+
+// The locale's characters come in once, at construction; a decimal comma still reads its
+// decimals.
+TEST(NumberEdit, LocaleCharacters) {
+    NumberField comma(9, 3, NumberLocale{"-", ",", "."});
+    comma.edit.SetValue(-12.5);
+    EXPECT_EQ(comma.edit.GetText(), "-12,5");
+    EXPECT_EQ(comma.edit.GetValue(), -12.5);
+    EXPECT_EQ(comma.rule().GetGroupSeparator(), '.');
+
+    NumberField same(9, 3, NumberLocale{"-", ",", ","});
+    EXPECT_EQ(same.rule().GetGroupSeparator(), '.');
+
+    NumberField empty(9, 3, NumberLocale{"", "", ""});
+    EXPECT_EQ(empty.rule().GetNegativeSign(), '-');
+    EXPECT_EQ(empty.rule().GetDecimalPoint(), '.');
+    EXPECT_EQ(empty.rule().GetGroupSeparator(), ',');
+
+    // A sign other than '-' is written and read back as that sign.
+    NumberField dash(9, 3, NumberLocale{"\x96", ".", ","});
+    dash.edit.SetValue(-25);
+    EXPECT_EQ(dash.edit.GetText(), "\x96"
+                                   "25");
+    EXPECT_EQ(dash.edit.GetValue(), -25.0);
+    dash.edit.SetIntValue(-3);
+    EXPECT_EQ(dash.edit.GetIntValue(), -3);
+}
+
+TEST(NumberEdit, LocaleSourceIsAskedAtConstruction) {
+    SetNumberLocaleSource([] { return NumberLocale{"-", ",", "\xA0"}; });
+    CNumberEdit edit(9, 3);
+    SetNumberLocaleSource({});
+    EXPECT_EQ(edit.Rule().GetDecimalPoint(), ',');
+    EXPECT_EQ(edit.Rule().GetGroupSeparator(), '\xA0');
+    EXPECT_EQ(CNumberEdit(9, 3).Rule().GetDecimalPoint(), '.');
+}
