@@ -352,7 +352,7 @@ class Model:
 
 
 # ---------------------------------------------------------------------------------------------
-# Fitting the correlation of Part 1.3
+# Fitting the flow correlation
 # ---------------------------------------------------------------------------------------------
 
 def solve(mat, vec):
@@ -438,8 +438,8 @@ def build():
     model = Model()
     records = []
     fits = []
-    for spec in FLUIDS:
-        fl = Fluid(*spec)
+    for fluid_data in FLUIDS:
+        fl = Fluid(*fluid_data)
         b, worst, k = fit_fluid(model, fl)
         (te_lo, te_hi), (tc_lo, tc_hi), (rg_lo, rg_hi) = fl.ranges
         c = [0.0] * 5 + b            # A = 0: the flow is proportional to the heat load
@@ -486,7 +486,7 @@ def check_text(text):
         assert line and all(len(f) <= 29 for f in line.split(",")), line
 
 
-# --- the calculation of Part 1.3, as core/sizing.cpp does it ----------------------------------
+# --- the sizing calculation, as core/sizing.cpp does it ----------------------------------
 
 def sizing(c, k, q, te, tc, trg, diams, target=TARGET_LENGTH):
     d = trg - 32.0
