@@ -1,0 +1,45 @@
+#pragma once
+
+#include "settingsstore.h"
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+// The user's settings store, kept by QSettings in the platform's native format under the company
+// key and the application name: on Linux the INI file
+// ~/.config/Kestrin Velnor 1/<application name>.conf, on Windows the registry key
+// HKEY_CURRENT_USER\Software\Kestrin Velnor 1\<application name>, on macOS a property list.
+// A section is a group, an entry a key within it. Blanks in names are kept: the INI file writes
+// them as %20 ("UnitsEnergy%20%20%20%20%20=1") and reads them back under the same name, so a name
+// without its blanks is another entry. Names must not contain '/' or '\', which QSettings takes
+// as group separators.
+// Writes reach the file at the next turn of the event loop, and at the latest when the store is
+// destroyed.
+class QSettingsStore : public SettingsStore {
+public:
+    static constexpr const char* kCompanyKey = "Kestrin Velnor 1";
+
+    // The store of the running program: kCompanyKey and QCoreApplication::applicationName(),
+    // which is the executable's base name unless the application set another one.
+    QSettingsStore();
+    QSettingsStore(const QString& organization, const QString& application);
+    ~QSettingsStore() override;
+
+    QSettingsStore(const QSettingsStore&) = delete;
+    QSettingsStore& operator=(const QSettingsStore&) = delete;
+
+    // A missing entry, or one whose stored text is not a 32-bit integer, gives the default.
+    int ReadInt(std::string_view section, std::string_view entry, int defaultValue) override;
+    void WriteInt(std::string_view section, std::string_view entry, int value) override;
+
+    // Where the values live (a file path, or a registry path on Windows).
+    QString Location() const;
+    // Writes pending changes now.
+    void Sync();
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};

@@ -1,0 +1,38 @@
+// The main of the widget tests: an offscreen QApplication whose settings live in a temporary
+// directory, so no test ever touches the user's own settings.
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "testsettingsdir.h"
+
+namespace {
+QString settingsDir;
+}
+
+QString TestSettingsDir() {
+    return settingsDir;
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        return 2;
+    }
+    settingsDir = dir.path();
+    // Before any QSettings exists: every format and scope points into the temporary directory.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, settingsDir);
+        QSettings::setPath(format, QSettings::SystemScope, settingsDir + QStringLiteral("/system"));
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
