@@ -88,6 +88,11 @@ TEST(NumberTyping, Grouping) {
         f.rule().SetGroupSize(3);
         RunTyping(f, c);
     }
+    NumberField money;
+    money.rule().SetPrefix("$");
+    money.rule().SetGroupSize(3);
+    RunTyping(money, {"prefix and separators", "", "1234", "$1,234|"});
+    RunTyping(money, {"delete before a separator behind a prefix", "$1|,234", "\x7F", "$1|34"});
     NumberField full(6, 0);
     full.rule().SetGroupSize(3);
     RunTyping(full, {"full part typed over behind a separator", "123|,456", "9", "123,9|56"});
