@@ -2,15 +2,11 @@
 
 #include "persistentsettings.h"
 
+// "\272" is the degree mark º (0xBA); octal, because a hex escape would swallow the "F".
 const std::array<SettingsDlgModel::UnitPair, 6>& SettingsDlgModel::Pairs() {
     static const std::array<UnitPair, 6> pairs = {{
         {"Energy", "W", "Btu/hr", 1004, 1005, &UnitSettings::UnitsEnergy},
-        {"Temperature",
-         "\xBA"
-         "F",
-         "\xBA"
-         "C",
-         1008, 1009, &UnitSettings::UnitsTemperature},
+        {"Temperature", "\272F", "\272C", 1008, 1009, &UnitSettings::UnitsTemperature},
         {"Pressure", "psi", "Bar", 1010, 1011, &UnitSettings::UnitsPressure},
         {"Diameter", "inches", "millimeters", 1012, 1013, &UnitSettings::UnitsDiameter},
         {"Length", "inches", "meters", 1014, 1015, &UnitSettings::UnitsLength},

@@ -21,12 +21,7 @@ TEST(SettingsDlgModel, PairsNameTheirFieldsAndTexts) {
         int UnitSettings::*field;
     } expected[] = {
         {"Energy", "W", "Btu/hr", 1004, 1005, &UnitSettings::UnitsEnergy},
-        {"Temperature",
-         "\xBA"
-         "F",
-         "\xBA"
-         "C",
-         1008, 1009, &UnitSettings::UnitsTemperature},
+        {"Temperature", "\272F", "\272C", 1008, 1009, &UnitSettings::UnitsTemperature},
         {"Pressure", "psi", "Bar", 1010, 1011, &UnitSettings::UnitsPressure},
         {"Diameter", "inches", "millimeters", 1012, 1013, &UnitSettings::UnitsDiameter},
         {"Length", "inches", "meters", 1014, 1015, &UnitSettings::UnitsLength},
@@ -41,6 +36,7 @@ TEST(SettingsDlgModel, PairsNameTheirFieldsAndTexts) {
         EXPECT_EQ(pairs[i].nSecondId, expected[i].secondId);
         EXPECT_EQ(pairs[i].field, expected[i].field) << expected[i].group;
     }
+    EXPECT_EQ(std::string(pairs[1].szFirst), std::string("\xBA") + "F"); // º is 0xBA
     EXPECT_EQ(std::string(SettingsDlgModel::DiamListItems()[0]), "Europe");
     EXPECT_EQ(std::string(SettingsDlgModel::DiamListItems()[1]), "North America");
 }
