@@ -1,0 +1,296 @@
+#include "velnordlg.h"
+
+#include "homepage.h"
+#include "identity.h"
+#include "mainlayout.h"
+#include "numbereditwidget.h"
+#include "persistentsettings.h"
+#include "qsettingsstore.h"
+#include "qtmessages.h"
+#include "settingsdlg.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace {
+
+constexpr unsigned kFieldBackColor = 0xFBF6F2; // RGB(242, 246, 251)
+
+QFont PanelFont(int cellHeight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(cellHeight);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// Field order in `fields`: the ids 1000, 1003 to 1008.
+int FieldSlot(int id) {
+    return id == 1000 ? 0 : id - 1002;
+}
+
+} // namespace
+
+CVelnorDlg::CVelnorDlg(SettingsStore* store_, Messages* messages_, QWidget* parent)
+    : QDialog(parent), store(store_), messages(messages_) {
+    if (!store) {
+        ownStore = std::make_unique<QSettingsStore>();
+        store = ownStore.get();
+    }
+    if (!messages) {
+        ownMessages = std::make_unique<QtMessages>(this);
+        messages = ownMessages.get();
+    }
+    settings = std::make_unique<PersistentSettings>(*store);
+    // The product identity comes from the program's own version record.
+    LoadProductIdentity(theProductIdentity);
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, &CVelnorDlg::OnTimer);
+    CreateControls();
+}
+
+CVelnorDlg::~CVelnorDlg() {
+    Closing();
+}
+
+void CVelnorDlg::CreateControls() {
+    picker = new QComboBox(this);
+    for (int id : {1000, 1003, 1004, 1005, 1006, 1007, 1008}) {
+        auto* field = new NumberEditWidget(this);
+        field->setObjectName(QStringLiteral("field%1").arg(id));
+        fields[FieldSlot(id)] = field;
+    }
+    model.AttachField(MainWindowModel::HeatLoad, fields[FieldSlot(IDC_HEATLOAD)]);
+    model.AttachField(MainWindowModel::EvapTemp, fields[FieldSlot(IDC_EVAPTEMP)]);
+    model.AttachField(MainWindowModel::CondTemp, fields[FieldSlot(IDC_CONDTEMP)]);
+    model.AttachField(MainWindowModel::RGasTemp, fields[FieldSlot(IDC_RGASTEMP)]);
+    model.AttachField(MainWindowModel::Ambient, fields[FieldSlot(IDC_AMBIENT)]);
+    fields[FieldSlot(IDC_HEATLOAD)]->setToolTip(QStringLiteral("Heat load of the system"));
+    fields[FieldSlot(IDC_EVAPTEMP)]->setToolTip(QStringLiteral("Evaporating temperature"));
+    fields[FieldSlot(IDC_CONDTEMP)]->setToolTip(QStringLiteral("Condensing temperature"));
+    fields[FieldSlot(IDC_RGASTEMP)]->setToolTip(QStringLiteral("Return gas temperature"));
+
+    results = new QTableWidget(0, 2, this);
+    results->setObjectName(QStringLiteral("results"));
+    settingsButton = new QPushButton(QStringLiteral("Settings"), this);
+    printButton = new QPushButton(QStringLiteral("Print"), this);
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    for (QPushButton* b : {settingsButton, printButton, helpButton}) {
+        // Enter in the window never presses a button.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    link = new QLabel(this);
+
+    connect(picker, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { model.OnRefrigerantSelected(index); });
+    const std::pair<int, MainWindowModel::Input> inputs[] = {
+        {IDC_HEATLOAD, MainWindowModel::HeatLoad},
+        {IDC_EVAPTEMP, MainWindowModel::EvapTemp},
+        {IDC_CONDTEMP, MainWindowModel::CondTemp},
+        {IDC_RGASTEMP, MainWindowModel::RGasTemp},
+        {IDC_AMBIENT, MainWindowModel::Ambient}};
+    for (const auto& [id, input] : inputs) {
+        connect(fields[FieldSlot(id)], &QLineEdit::textChanged, this,
+                [this, which = input] { model.OnInputEdited(which); });
+    }
+    connect(results, &QTableWidget::pressed, this, [this] { model.OnResultListClicked(); });
+    connect(settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
+}
+
+QWidget* CVelnorDlg::Control(int id) const {
+    switch (id) {
+    case IDC_REFRIGERANT:
+        return picker;
+    case IDC_RESULTS:
+        return results;
+    case IDC_SETTINGS:
+        return settingsButton;
+    case IDC_PRINT:
+        return printButton;
+    case IDC_HELP:
+        return helpButton;
+    case IDC_LINK:
+        return link;
+    default:
+        return Field(id);
+    }
+}
+
+QLineEdit* CVelnorDlg::Field(int id) const {
+    if (id == 1000 || (id >= 1003 && id <= 1008))
+        return fields[FieldSlot(id)];
+    return nullptr;
+}
+
+bool CVelnorDlg::Start() {
+    if (!model.LoadDatabase("Velnor.dkt")) {
+        messages->Show("Could not read Velnor.dkt", Messages::Icon::Error);
+        return false;
+    }
+    ApplyDatabaseVersion(theProductIdentity, model.Database());
+    setWindowTitle(ToQString(theProductIdentity.szTitle));
+    link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
+    link->setStyleSheet(QStringLiteral("background: white"));
+
+    settings->ReadUnits(TheUnitSettings());
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->geometry()
+                             : QRect(0, 0, 1280, 1024);
+    const WindowPlacement place = settings->ReadPlacement(screen.width(), screen.height());
+    move(place.x, place.y);
+    resize(place.width, place.height);
+
+    SetUpControls();
+    bReady = true;
+    timer.start(kTimerPeriodMs);
+    return true;
+}
+
+void CVelnorDlg::SetUpControls() {
+    const QFont small = PanelFont(14);
+    const QFont large = PanelFont(20);
+    const RefrigerantDatabase& db = model.Database();
+    for (int i = 0; i < db.nRefrigerants; ++i)
+        picker->addItem(ToQString(db.szName[i]));
+    model.RestoreRefrigerant(settings->ReadRefrigerant(db.nRefrigerants));
+    picker->setCurrentIndex(model.Refrigerant());
+
+    const SavedInputs saved = settings->ReadInputs();
+    for (int id : {IDC_HEATLOAD, IDC_EVAPTEMP, IDC_CONDTEMP, IDC_RGASTEMP, IDC_AMBIENT})
+        fields[FieldSlot(id)]->setFont(small);
+    model.RestoreInputs(
+        {saved.dHeatLoad, saved.dEvapTemp, saved.dCondTemp, saved.dRGasTemp, saved.dAmbient});
+    for (int id : {IDC_HEATLOAD, IDC_EVAPTEMP, IDC_CONDTEMP, IDC_RGASTEMP, IDC_AMBIENT})
+        fields[FieldSlot(id)]->SetBackColor(kFieldBackColor);
+
+    LayoutControls();
+    results->setFont(large);
+    results->setHorizontalHeaderLabels(
+        {QStringLiteral("Length"), QStringLiteral("Inner Diameter")});
+    results->verticalHeader()->hide();
+    results->setShowGrid(true);
+    results->setSelectionBehavior(QAbstractItemView::SelectRows);
+    results->setSelectionMode(QAbstractItemView::SingleSelection);
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->setColumnWidth(0, results->viewport()->width() / 2);
+    results->setColumnWidth(1, results->viewport()->width() / 2);
+
+    model.Calculate();
+    ShowResults();
+
+    settingsButton->setToolTip(QStringLiteral("Specify unit options"));
+    printButton->setToolTip(QStringLiteral("Print current calculation"));
+    helpButton->setToolTip(QStringLiteral("Display help information"));
+}
+
+void CVelnorDlg::ShowResults() {
+    const ResultListContent& content = model.ListContent();
+    results->setUpdatesEnabled(false);
+    results->clearContents();
+    results->setRowCount(static_cast<int>(content.rows.size()));
+    for (int i = 0; i < static_cast<int>(content.rows.size()); ++i) {
+        results->setItem(i, 0, new QTableWidgetItem(ToQString(content.rows[i].length)));
+        results->setItem(i, 1, new QTableWidgetItem(ToQString(content.rows[i].diameter)));
+    }
+    results->clearSelection();
+    if (content.selectedRow >= 0)
+        results->selectRow(content.selectedRow);
+    results->setUpdatesEnabled(true);
+    if (content.valid)
+        update();
+    emit ResultsShown();
+}
+
+void CVelnorDlg::OnTimer() {
+    if (model.OnTimer())
+        ShowResults();
+    timer.start(kTimerPeriodMs);
+}
+
+void CVelnorDlg::OnSettings() {
+    const UnitSettings before = TheUnitSettings();
+    CSettingsDlg dlg(*store, this);
+    dlg.exec();
+    model.OnUnitsChanged(before.UnitsEnergy, before.UnitsTemperature);
+    update();
+    ShowResults();
+}
+
+void CVelnorDlg::OnSysCommand(int id) {
+    if ((id & ~0xF) == kAboutCommand) {
+        // The about box opens here.
+    }
+}
+
+void CVelnorDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter, the dialog's default action, does nothing; Esc still ends the dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CVelnorDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // The window menu's "&About..." item, where a desktop without window menus offers it.
+    QMenu menu(this);
+    QAction* about = menu.addAction(QStringLiteral("&About..."));
+    if (menu.exec(event->globalPos()) == about)
+        OnSysCommand(kAboutCommand);
+}
+
+void CVelnorDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    SavePlacement(false);
+    if (bReady && !isMinimized()) {
+        LayoutControls();
+        update();
+    }
+}
+
+void CVelnorDlg::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    SavePlacement(true);
+}
+
+void CVelnorDlg::SavePlacement(bool moved) {
+    const WindowState state{bReady, isMinimized(), isMaximized()};
+    const QRect outer = frameGeometry();
+    if (moved)
+        settings->StorePosition(state, outer.x(), outer.y());
+    else
+        settings->StoreSize(state, outer.width(), outer.height());
+}
+
+void CVelnorDlg::done(int result) {
+    Closing();
+    QDialog::done(result);
+}
+
+void CVelnorDlg::Closing() {
+    if (bClosed)
+        return;
+    bClosed = true;
+    timer.stop();
+    // After a failed start the fields hold nothing; the user's stored values are kept.
+    if (!model.DatabaseLoaded() || !bReady)
+        return;
+    const std::array<double, MainWindowModel::InputCount> v = model.InputValues();
+    settings->WriteSelectionAndInputs(model.Refrigerant(), {v[0], v[1], v[2], v[3], v[4]});
+}
+
+void CVelnorDlg::LayoutControls() {
+    nRightMargin = MainLayout::RightMargin(width());
+    for (const MainLayout::ControlPlacement& c : MainLayout::ControlLayout(width(), height())) {
+        if (QWidget* w = Control(c.nId))
+            w->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
+    }
+}

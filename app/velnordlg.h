@@ -1,0 +1,106 @@
+#pragma once
+
+#include "mainwindowmodel.h"
+#include "messages.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class SettingsStore;
+class PersistentSettings;
+class NumberEditWidget;
+
+// The main window: owns the model, the controls and the recalculation timer, restores and
+// saves the user's settings, and forwards every event to the model.
+class CVelnorDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Control ids, as the layout and the tests name the controls.
+    enum ControlId {
+        IDC_HIDDEN_1000 = 1000,
+        IDC_HEATLOAD = 1003,
+        IDC_EVAPTEMP = 1004,
+        IDC_CONDTEMP = 1005,
+        IDC_RGASTEMP = 1006,
+        IDC_HIDDEN_1007 = 1007,
+        IDC_AMBIENT = 1008,
+        IDC_SETTINGS = 1016,
+        IDC_REFRIGERANT = 1017,
+        IDC_PRINT = 1018,
+        IDC_HELP = 1019,
+        IDC_RESULTS = 1020,
+        IDC_LINK = 1022,
+    };
+    static constexpr int kTimerId = 100;
+    static constexpr int kTimerPeriodMs = 1000;
+    static constexpr int kAboutCommand = 16;
+
+    // `store` and `messages` default to the user's settings and real message boxes.
+    explicit CVelnorDlg(SettingsStore* store = nullptr, Messages* messages = nullptr,
+                        QWidget* parent = nullptr);
+    ~CVelnorDlg() override;
+
+    // The start-up sequence. False when the database could not be read: the message has been
+    // shown and the window must not run.
+    bool Start();
+
+    MainWindowModel& Model() { return model; }
+    QWidget* Control(int id) const;
+    QLineEdit* Field(int id) const;
+    bool Ready() const { return bReady; }
+    int RightMargin() const { return nRightMargin; }
+
+    // The timer tick (public so tests can tick without waiting).
+    void OnTimer();
+    // The "Settings" button: the units dialog, then the conversion of the typed values.
+    void OnSettings();
+    // A command of the window menu; 16 is "&About...".
+    void OnSysCommand(int id);
+
+signals:
+    // After every refill of the results list.
+    void ResultsShown();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void done(int result) override;
+
+private:
+    void CreateControls();
+    void SetUpControls();
+    void LayoutControls();
+    void ShowResults();
+    void SavePlacement(bool moved);
+    void Closing();
+
+    std::unique_ptr<SettingsStore> ownStore;
+    std::unique_ptr<Messages> ownMessages;
+    SettingsStore* store;
+    Messages* messages;
+    std::unique_ptr<PersistentSettings> settings;
+    MainWindowModel model;
+
+    QComboBox* picker = nullptr;
+    std::array<NumberEditWidget*, 7> fields{}; // 1000, 1003..1008
+    QTableWidget* results = nullptr;
+    QPushButton* settingsButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* helpButton = nullptr;
+    QLabel* link = nullptr;
+    QTimer timer;
+
+    bool bReady = false;
+    bool bClosed = false;
+    int nRightMargin = 0;
+};

@@ -1,0 +1,6 @@
+#include "velnorapp.h"
+
+int main(int argc, char** argv) {
+    CVelnorApp app(argc, argv);
+    return app.Run();
+}

@@ -1,0 +1,216 @@
+// The main window as a user meets it: start-up, recalculation on the timer, units changes,
+// closing, and what it leaves in the settings store.
+#include "convert.h"
+#include "identity.h"
+#include "memorysettingsstore.h"
+#include "messages.h"
+#include "velnordlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordedMessages : public Messages {
+public:
+    void Show(const std::string& text, Icon icon) override { shown.push_back({text, icon}); }
+    void Beep() override { ++beeps; }
+    std::vector<std::pair<std::string, Icon>> shown;
+    int beeps = 0;
+};
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { TheUnitSettings() = UnitSettings{}; }
+    std::unique_ptr<CVelnorDlg> Open() {
+        auto dlg = std::make_unique<CVelnorDlg>(&store, &messages);
+        started = dlg->Start();
+        return dlg;
+    }
+    std::string Text(CVelnorDlg& dlg, int id) { return dlg.Field(id)->text().toStdString(); }
+    void Type(CVelnorDlg& dlg, int id, const char* text) {
+        dlg.Field(id)->setText(QString::fromLatin1(text));
+    }
+
+    MemorySettingsStore store;
+    RecordedMessages messages;
+    bool started = false;
+};
+
+} // namespace
+
+TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(messages.shown.empty());
+    const UnitSettings& u = TheUnitSettings();
+    EXPECT_EQ(u.UnitsEnergy, 0);
+    EXPECT_EQ(u.UnitsTemperature, 1);
+    EXPECT_EQ(u.UnitsPressure, 1);
+    EXPECT_EQ(u.UnitsDiameter, 1);
+    EXPECT_EQ(u.UnitsLength, 1);
+    EXPECT_EQ(u.UnitsFlow, 0);
+    EXPECT_EQ(u.DiamType, 0);
+    EXPECT_EQ(dlg->pos(), QPoint(10, 10));
+    EXPECT_EQ(dlg->size(), QSize(800, 640));
+    EXPECT_EQ(dlg->Model().Refrigerant(), 0);
+    EXPECT_EQ(Text(*dlg, 1003), "110");
+    EXPECT_EQ(Text(*dlg, 1004), "-25");
+    EXPECT_EQ(Text(*dlg, 1005), "55");
+    EXPECT_EQ(Text(*dlg, 1006), "32");
+    EXPECT_EQ(Text(*dlg, 1008), "25");
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Kestrin Capillary Tube Selector"));
+    // Restoring the inputs marked them changed; the first calculation cleared the mark.
+    EXPECT_FALSE(dlg->Model().Changed());
+    EXPECT_EQ(dlg->Model().CalculationCount(), 1);
+    EXPECT_TRUE(dlg->Ready());
+}
+
+TEST_F(MainWindow, UnreadableDatabaseShowsTheMessageAndKeepsTheStore) {
+    QTemporaryDir empty;
+    const QString old = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    store.Set("Settings", "Refrig", 3);
+    store.Set("Settings", "dHeatLoad", 12345);
+    {
+        auto dlg = Open();
+        EXPECT_FALSE(started);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].first, "Could not read Velnor.dkt");
+        EXPECT_EQ(messages.shown[0].second, Messages::Icon::Error);
+    }
+    QDir::setCurrent(old);
+    EXPECT_TRUE(store.Writes().empty());
+    EXPECT_EQ(store.ReadInt("Settings", "Refrig", 0), 3);
+}
+
+TEST_F(MainWindow, ChangesRecomputeAtTheNextTickAndNotBefore) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    const int before = dlg->Model().CalculationCount();
+    auto* picker = static_cast<QComboBox*>(dlg->Control(1017));
+    picker->setCurrentIndex(1);
+    emit picker->activated(1);
+    EXPECT_EQ(dlg->Model().Refrigerant(), 1);
+    EXPECT_EQ(dlg->Model().CalculationCount(), before);
+    dlg->OnTimer();
+    EXPECT_EQ(dlg->Model().CalculationCount(), before + 1);
+    dlg->OnTimer(); // nothing changed since
+    EXPECT_EQ(dlg->Model().CalculationCount(), before + 1);
+
+    Type(*dlg, 1003, "500");
+    EXPECT_EQ(dlg->Model().CalculationCount(), before + 1);
+    dlg->OnTimer();
+    EXPECT_EQ(dlg->Model().CalculationCount(), before + 2);
+
+    // The ambient field takes no part in the calculation.
+    Type(*dlg, 1008, "30");
+    dlg->OnTimer();
+    EXPECT_EQ(dlg->Model().CalculationCount(), before + 2);
+
+    // A click in the list brings the optimal row back at the next tick.
+    dlg->Model().OnResultListClicked();
+    dlg->OnTimer();
+    EXPECT_EQ(dlg->Model().CalculationCount(), before + 3);
+}
+
+TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
+    TheUnitSettings() = UnitSettings{};
+    store.Set("Settings", "UnitsEnergy     ", 1);
+    store.Set("Settings", "UnitsTemperature", 0);
+    store.Set("Settings", "dHeatLoad", 50000);
+    store.Set("Settings", "dEvapTemp", -1000);
+    store.Set("Settings", "dCondTemp", 4500);
+    store.Set("Settings", "dRGasTemp", 2000);
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    auto* list = static_cast<QTableWidget*>(dlg->Control(1020));
+    ASSERT_TRUE(dlg->Model().Result().Valid());
+    ASSERT_EQ(list->rowCount(), 9);
+    const QList<QTableWidgetItem*> selected = list->selectedItems();
+    ASSERT_FALSE(selected.isEmpty());
+    EXPECT_EQ(selected.first()->row(), dlg->Model().Result().nOptimalRow);
+
+    Type(*dlg, 1003, "0");
+    dlg->OnTimer();
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("Heat load invalid"));
+    EXPECT_EQ(list->item(0, 1)->text(), QStringLiteral("1 to 10000W"));
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+}
+
+TEST_F(MainWindow, UnitsChangeConvertsTheTypedValues) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    Type(*dlg, 1004, "14");
+    TheUnitSettings().UnitsTemperature = 0; // as the units dialog leaves it after OK
+    dlg->Model().OnUnitsChanged(TheUnitSettings().UnitsEnergy, 1);
+    EXPECT_EQ(Text(*dlg, 1004), "-10");
+
+    TheUnitSettings().UnitsEnergy = 1;
+    Type(*dlg, 1003, "100");
+    TheUnitSettings().UnitsEnergy = 0;
+    dlg->Model().OnUnitsChanged(1, 0);
+    EXPECT_EQ(Text(*dlg, 1003), "341.214");
+    TheUnitSettings().UnitsEnergy = 1;
+    dlg->Model().OnUnitsChanged(0, 0);
+    EXPECT_EQ(Text(*dlg, 1003), "99.999"); // repeated switching drifts
+}
+
+TEST_F(MainWindow, ClosingStoresTheSelectionAndTheInputsTruncated) {
+    {
+        auto dlg = Open();
+        ASSERT_TRUE(started);
+        Type(*dlg, 1003, "123.456");
+        Type(*dlg, 1006, "32.3");
+        Type(*dlg, 1004, "-1.005");
+        store.ClearWrites();
+        dlg->reject(); // Esc or the close box
+    }
+    EXPECT_EQ(store.ReadInt("Settings", "dHeatLoad", 0), 12345);
+    EXPECT_EQ(store.ReadInt("Settings", "dRGasTemp", 0), 3229);
+    EXPECT_EQ(store.ReadInt("Settings", "dEvapTemp", 0), -100);
+    EXPECT_EQ(store.ReadInt("Settings", "Refrig", -1), 0);
+    ASSERT_EQ(store.Writes().size(), 6u); // written once, though the window is destroyed after
+    EXPECT_EQ(store.Writes()[0].entry, "Refrig");
+}
+
+TEST_F(MainWindow, EnterDoesNothingAndEscapeEnds) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    QTest::keyClick(dlg->Field(1003), Qt::Key_Return);
+    EXPECT_TRUE(dlg->isVisible());
+    QTest::keyClick(dlg.get(), Qt::Key_Enter);
+    EXPECT_TRUE(dlg->isVisible());
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Rejected);
+}
+
+TEST_F(MainWindow, RestoresAStoredRefrigerantClampedAndAPlacementCorrected) {
+    store.Set("Settings", "Refrig", 99);
+    store.Set("Location", "XSiz", 50000);
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    EXPECT_EQ(dlg->Model().Refrigerant(), dlg->Model().Database().nRefrigerants - 1);
+    EXPECT_EQ(dlg->pos().x(), 10);
+    EXPECT_LT(dlg->width(), 50000);
+}
+
+TEST_F(MainWindow, HiddenFieldsLieOutsideTheWindow) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    for (int width : {685, 800, 1500}) {
+        dlg->resize(width, 640);
+        for (int id : {1000, 1007, 1008})
+            EXPECT_GE(dlg->Field(id)->x(), dlg->width()) << id << " at " << width;
+    }
+}
