@@ -7,4 +7,4 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELNOR_TESTS=O
 cmake --build build/release
 cd build/release/bin
 # The program looks for Velnor.dkt in its working directory; the build puts it here.
-exec ./velnor-dkt size Velnor.dkt "$@"
+exec ./velnor "$@"

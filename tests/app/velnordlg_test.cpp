@@ -70,6 +70,9 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
     EXPECT_FALSE(dlg->Model().Changed());
     EXPECT_EQ(dlg->Model().CalculationCount(), 1);
     EXPECT_TRUE(dlg->Ready());
+    // A picture of the default window for people to look at, in the build's bin directory.
+    dlg->show();
+    dlg->grab().save(QStringLiteral("velnor-window.png"));
 }
 
 TEST_F(MainWindow, UnreadableDatabaseShowsTheMessageAndKeepsTheStore) {
