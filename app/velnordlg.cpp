@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -145,8 +146,10 @@ bool CVelnorDlg::Start() {
                              ? QGuiApplication::primaryScreen()->geometry()
                              : QRect(0, 0, 1280, 1024);
     const WindowPlacement place = settings->ReadPlacement(screen.width(), screen.height());
+    // The stored size includes the frame; the frame is known once the window is shown.
+    outerSize = QSize(place.width, place.height);
     move(place.x, place.y);
-    resize(place.width, place.height);
+    resize(outerSize);
 
     SetUpControls();
     bReady = true;
@@ -259,6 +262,16 @@ void CVelnorDlg::resizeEvent(QResizeEvent* event) {
 void CVelnorDlg::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     SavePlacement(true);
+}
+
+void CVelnorDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (bFrameFitted || outerSize.isEmpty())
+        return;
+    bFrameFitted = true;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() > 0 || frame.height() > 0)
+        resize(outerSize - frame);
 }
 
 void CVelnorDlg::SavePlacement(bool moved) {

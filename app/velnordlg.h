@@ -74,6 +74,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
@@ -100,6 +101,8 @@ private:
     QLabel* link = nullptr;
     QTimer timer;
 
+    QSize outerSize;          // the stored outer size, frame included
+    bool bFrameFitted = false; // the client size has been corrected for the frame
     bool bReady = false;
     bool bClosed = false;
     int nRightMargin = 0;
