@@ -1,19 +1,31 @@
 #pragma once
 
+#include "numberedit.h"
 #include "numberfield.h"
+#include "validlineedit.h"
 
-#include <QLineEdit>
+#include <memory>
 
-// A numeric input of the main window on the screen: a line edit that shows and reads numbers
-// with at most 9 whole digits and 3 decimals.
-class NumberEditWidget : public QLineEdit, public NumberField {
+// A numeric input of the main window on the screen: a line edit that only ever holds a number
+// with at most 9 whole digits and 3 decimals, negatives allowed, in the user locale's sign and
+// decimal point. Every keystroke, paste, cut and focus loss goes through its CNumberEdit;
+// textChanged fires on every change of the text, the field's own corrections included.
+class NumberEditWidget : public ValidLineEdit, public NumberField {
     Q_OBJECT
 public:
     explicit NumberEditWidget(QWidget* parent = nullptr);
+    ~NumberEditWidget() override;
 
     double GetValue() const override;
     void SetValue(double value, bool trimZeros) override;
+    // The text as shown (Windows-1252); the same for the main window and the validating field.
     std::string GetText() const override;
     // The background colour the field is painted with (0x00BBGGRR).
     void SetBackColor(unsigned colour);
+
+    // The validating field itself, for settings the main window leaves at their defaults.
+    CNumberEdit& NumberEdit() { return *m_edit; }
+
+private:
+    std::unique_ptr<CNumberEdit> m_edit;
 };

@@ -1,0 +1,35 @@
+#include "qnumberlocale.h"
+
+#include "qcp1252.h"
+
+namespace {
+
+std::string FirstChar(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    const char32_t first = text.front().isHighSurrogate() && text.size() > 1
+                               ? QChar::surrogateToUcs4(text[0], text[1])
+                               : static_cast<char32_t>(text.front().unicode());
+    char byte = 0;
+    if (!ToCp1252Byte(first, byte))
+        return {};
+    return std::string(1, byte);
+}
+
+} // namespace
+
+NumberLocale NumberLocaleOf(const QLocale& locale) {
+    NumberLocale out;
+    out.NegativeSign = FirstChar(locale.negativeSign());
+    out.DecimalSeparator = FirstChar(locale.decimalPoint());
+    out.ThousandsSeparator = FirstChar(locale.groupSeparator());
+    return out;
+}
+
+void InstallQtNumberLocale() {
+    static const bool installed = [] {
+        SetNumberLocaleSource([] { return NumberLocaleOf(QLocale()); });
+        return true;
+    }();
+    static_cast<void>(installed);
+}

@@ -1,0 +1,340 @@
+// The main window's numeric field on a real QLineEdit: keys through QTest, the clipboard, the
+// context menu, the input method, focus loss and the colours.
+#include "numbereditwidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A field's text and selection as one string: "12|5" is a caret after 12, "1[23]4" the
+// selection of 23 (with the cursor at its end).
+void PutState(QLineEdit& field, const std::string& state) {
+    QString text;
+    int start = -1;
+    int end = -1;
+    for (const char c : state) {
+        const int at = static_cast<int>(text.size());
+        if (c == '|')
+            start = end = at;
+        else if (c == '[')
+            start = at;
+        else if (c == ']')
+            end = at;
+        else
+            text.append(QLatin1Char(c));
+    }
+    field.setText(text);
+    if (start < 0)
+        start = end = static_cast<int>(text.size());
+    if (start == end)
+        field.setCursorPosition(start);
+    else
+        field.setSelection(start, end - start);
+}
+
+std::string StateOf(const QLineEdit& field) {
+    std::string text = field.text().toStdString();
+    if (!field.hasSelectedText())
+        return text.insert(static_cast<std::size_t>(field.cursorPosition()), 1, '|');
+    const auto start = static_cast<std::size_t>(field.selectionStart());
+    const auto end = static_cast<std::size_t>(field.selectionEnd());
+    text.insert(end, 1, ']');
+    return text.insert(start, 1, '[');
+}
+
+// Types `keys` into the field: '\b' is the Backspace key, '\x7f' the Delete key.
+void Type(QWidget& field, const std::string& keys) {
+    for (const char c : keys) {
+        if (c == '\b')
+            QTest::keyClick(&field, Qt::Key_Backspace);
+        else if (c == '\x7f')
+            QTest::keyClick(&field, Qt::Key_Delete);
+        else
+            QTest::keyClick(&field, c);
+    }
+}
+
+QAction* MenuAction(QMenu& menu, const char* name) {
+    for (QAction* action : menu.actions()) {
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    }
+    return nullptr;
+}
+
+// Records the keys that reach it, as the window around a field.
+class KeyRecorder : public QWidget {
+public:
+    std::vector<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        keys.push_back(event->key());
+        event->accept();
+    }
+};
+
+class NumberEditWidgetTest : public ::testing::Test {
+protected:
+    NumberEditWidget field;
+};
+
+struct TypingRow {
+    const char* name;
+    const char* before;
+    const char* keys;
+    const char* after;
+};
+
+TEST_F(NumberEditWidgetTest, TypingGoesThroughTheRule) {
+    const TypingRow rows[] = {
+        {"the tenth whole digit is refused", "|", "1234567890", "123456789|"},
+        {"a full whole part is typed over", "|123456789", "5", "5|23456789"},
+        {"a digit replaces the selection", "1[23]4", "9", "19|4"},
+        {"the sign after the digits toggles at the start", "12|", "-", "-12|"},
+        {"the sign toggles off again", "-12|", "-", "12|"},
+        {"the sign toggles from inside the number", "1|2.5", "-", "-1|2.5"},
+        {"the sign at the start is typed over", "|-12", "-", "-|12"},
+        {"a second point moves the caret behind the first", "1.2|", ".3", "1.3|2"},
+        {"a point in the whole part cuts the decimals", "1|2345", ".", "1.|234"},
+        {"the fourth decimal is refused at the end", "1.234|", "5", "1.234|"},
+        {"a full decimal part is typed over", "1.|234", "9", "1.9|34"},
+        {"letters, blanks and commas are refused", "12|", "a ,Z", "12|"},
+        {"Backspace", "123|", "\b", "12|"},
+        {"Backspace of the point regroups", "123456789.|5", "\b", "123456789|"},
+        {"Delete", "|12.5", "\x7f", "|2.5"},
+        {"Delete of the point regroups", "123456789|.5", "\x7f", "123456789|"},
+        {"Delete of a selection at the end collapses it", "1[2.5]", "\x7f", "1|"},
+    };
+    for (const TypingRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        PutState(field, row.before);
+        Type(field, row.keys);
+        EXPECT_EQ(StateOf(field), row.after);
+    }
+}
+
+TEST_F(NumberEditWidgetTest, GroupingLaysSeparatorsAsTheCaretMoves) {
+    field.NumberEdit().Rule().SetGroupSize(3);
+    Type(field, "1234567");
+    EXPECT_EQ(StateOf(field), "1,234,567|");
+    PutState(field, "1|,234,567");
+    Type(field, "\x7f"); // steps over the separator, deletes the 2, lays the groups again
+    EXPECT_EQ(StateOf(field), "1|34,567");
+}
+
+TEST_F(NumberEditWidgetTest, OtherKeysAreQtsOwn) {
+    field.SetValue(12, true);
+    QTest::keyClick(&field, Qt::Key_Home);
+    Type(field, "9"); // at the start, where Home put the caret
+    EXPECT_EQ(StateOf(field), "9|12");
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(StateOf(field), "[912]");
+    QTest::keyClick(&field, Qt::Key_End);
+    EXPECT_EQ(StateOf(field), "912|");
+}
+
+TEST_F(NumberEditWidgetTest, UndoOfATypedDigit) {
+    field.SetValue(12, true);
+    QTest::keyClick(&field, Qt::Key_End);
+    Type(field, "3");
+    ASSERT_EQ(field.GetText(), "123");
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.GetText(), "12");
+}
+
+TEST_F(NumberEditWidgetTest, PasteIsCorrected) {
+    QSignalSpy changed(&field, &QLineEdit::textChanged);
+    QApplication::clipboard()->setText(QStringLiteral("ab-12.34567"));
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.GetText(), "-12.345");
+    EXPECT_DOUBLE_EQ(field.GetValue(), -12.345);
+    // Once for the pasted text and once for its correction; the owner sees the final text.
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.last().at(0).toString(), QStringLiteral("-12.345"));
+
+    QApplication::clipboard()->setText(QStringLiteral("1.2.3"));
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(field.GetText(), "1.23");
+}
+
+TEST_F(NumberEditWidgetTest, CutTakesTheSelectionUnfiltered) {
+    PutState(field, "-[12].5");
+    QTest::keyClick(&field, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(StateOf(field), "-|.5");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12"));
+    EXPECT_DOUBLE_EQ(field.GetValue(), -0.5);
+}
+
+TEST_F(NumberEditWidgetTest, ContextMenuCutPasteAndDeleteGoThroughTheField) {
+    PutState(field, "12[34]");
+    std::unique_ptr<QMenu> menu(field.CreateContextMenu());
+    for (QAction* action : menu->actions())
+        EXPECT_EQ(action->menu(), nullptr) << "no submenu may insert characters";
+    QAction* cut = MenuAction(*menu, "edit-cut");
+    ASSERT_NE(cut, nullptr);
+    cut->trigger();
+    EXPECT_EQ(field.GetText(), "12");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("34"));
+
+    // Delete runs as the Delete key: the surplus whole digit the point held back is dropped.
+    PutState(field, "123456789[.]5");
+    menu.reset(field.CreateContextMenu());
+    QAction* clear = MenuAction(*menu, "edit-delete");
+    ASSERT_NE(clear, nullptr);
+    clear->trigger();
+    EXPECT_EQ(field.GetText(), "123456789");
+
+    field.clear();
+    QApplication::clipboard()->setText(QStringLiteral("12-3"));
+    menu.reset(field.CreateContextMenu());
+    QAction* paste = MenuAction(*menu, "edit-paste");
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    EXPECT_EQ(field.GetText(), "-123");
+}
+
+TEST_F(NumberEditWidgetTest, InputMethodCommitsAreTyped) {
+    PutState(field, "1|");
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("2x.\u20AC5-"));
+    QApplication::sendEvent(&field, &commit);
+    EXPECT_EQ(StateOf(field), "-12.5|");
+}
+
+TEST_F(NumberEditWidgetTest, ReadOnlyFieldKeepsItsText) {
+    field.SetValue(12.5, true);
+    field.setReadOnly(true);
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    QTest::keyClick(&field, Qt::Key_End);
+    Type(field, "3\b-");
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.GetText(), "12.5");
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(field.GetText(), "12.5");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12.5"));
+}
+
+struct ValueRow {
+    double value;
+    const char* shown;
+    double read;
+};
+
+TEST_F(NumberEditWidgetTest, ValuesShownAndReadBack) {
+    const ValueRow rows[] = {
+        {110, "110", 110},       {-25, "-25", -25},
+        {55.5, "55.5", 55.5},    {12.34567, "12.345", 12.345},
+        {0.0004, "0.000", 0},    {0, "0", 0},
+        {1e9, "100000000", 1e8},
+    };
+    for (const ValueRow& row : rows) {
+        SCOPED_TRACE(row.shown);
+        field.SetValue(row.value, true);
+        EXPECT_EQ(field.GetText(), row.shown);
+        EXPECT_EQ(field.text(), QString::fromLatin1(row.shown));
+        EXPECT_DOUBLE_EQ(field.GetValue(), row.read);
+    }
+}
+
+TEST_F(NumberEditWidgetTest, TextChangedOnEveryChangeOfTheText) {
+    QSignalSpy changed(&field, &QLineEdit::textChanged);
+    field.SetValue(110, true);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.last().at(0).toString(), QStringLiteral("110"));
+    field.SetValue(110, true); // the same text is no change
+    EXPECT_EQ(changed.count(), 1);
+    Type(field, "x"); // refused: no change
+    EXPECT_EQ(changed.count(), 1);
+    QTest::keyClick(&field, Qt::Key_End);
+    Type(field, "\b");
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(NumberEditWidgetTest, ReturnGoesToTheWindowAround) {
+    KeyRecorder window;
+    auto* child = new NumberEditWidget(&window);
+    child->SetValue(12, true);
+    QTest::keyClick(child, Qt::Key_Return);
+    QTest::keyClick(child, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window.keys, (std::vector<int>{Qt::Key_Return, Qt::Key_Enter}));
+    EXPECT_EQ(child->GetText(), "12");
+    // Typed characters stay in the field, refused or not.
+    Type(*child, "3x");
+    EXPECT_EQ(window.keys.size(), 2u);
+}
+
+TEST_F(NumberEditWidgetTest, FocusLossRunsTheRule) {
+    field.NumberEdit().Rule().ChangeFlags(PadDecimalPlaces, 0);
+    field.SetValue(12, true);
+    // The field's own context menu only borrows the focus.
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(&field, &toMenu);
+    EXPECT_EQ(field.GetText(), "12");
+    QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&field, &away);
+    EXPECT_EQ(field.GetText(), "12.000");
+}
+
+TEST_F(NumberEditWidgetTest, MainWindowSettingsChangeNothingOnFocusLoss) {
+    field.SetValue(12, true);
+    QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&field, &away);
+    EXPECT_EQ(field.GetText(), "12");
+}
+
+TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
+    const QColor platformText = field.palette().color(QPalette::Text);
+    field.SetBackColor(0x00FBF6F2); // RGB(242, 246, 251)
+    const QColor pale(242, 246, 251);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        EXPECT_EQ(field.palette().color(group, QPalette::Base), pale);
+    EXPECT_EQ(field.palette().color(QPalette::Text), platformText);
+
+    field.resize(120, 24);
+    const QImage shot = field.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), pale);
+
+    field.NumberEdit().SetForeColor(0x000000FF); // red
+    EXPECT_EQ(field.palette().color(QPalette::Text), QColor(255, 0, 0));
+    field.NumberEdit().SetForeColor(0); // black is never applied: the platform's colour again
+    EXPECT_EQ(field.palette().color(QPalette::Text), platformText);
+    EXPECT_EQ(field.palette().color(QPalette::Base), pale);
+}
+
+TEST(NumberEditWidgetLocale, CharactersComeFromTheLocaleAtConstruction) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    NumberEditWidget german;
+    QLocale::setDefault(saved);
+    NumberEditWidget plain;
+
+    Type(german, "12.,5");
+    EXPECT_EQ(german.GetText(), "12,5");
+    EXPECT_DOUBLE_EQ(german.GetValue(), 12.5);
+    german.SetValue(-3.25, true);
+    EXPECT_EQ(german.GetText(), "-3,25");
+
+    Type(plain, "12,.5");
+    EXPECT_EQ(plain.GetText(), "12.5");
+}
+
+} // namespace
