@@ -1,0 +1,67 @@
+#include "charfilterrule.h"
+
+#include <algorithm>
+#include <utility>
+
+CCharFilterRule::CCharFilterRule(CValidEdit& edit, int maxLength, std::string excludedChars)
+    : CEditRule(edit), m_nMaxLength(std::max(maxLength, 0)),
+      m_szExcludedChars(std::move(excludedChars)) {}
+
+std::string CCharFilterRule::Filter(std::string_view text, int maxLength,
+                                    std::string_view excluded) {
+    // The cut comes first: a text with excluded characters inside its first maxLength
+    // characters ends up shorter than maxLength.
+    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength))
+        text = text.substr(0, static_cast<std::size_t>(maxLength));
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        if (excluded.find(c) == std::string_view::npos)
+            result.push_back(c);
+    }
+    return result;
+}
+
+std::string CCharFilterRule::FilteredText() const {
+    return Filter(Edit().GetText(), m_nMaxLength, m_szExcludedChars);
+}
+
+bool CCharFilterRule::IsExcluded(char ch) const {
+    return m_szExcludedChars.find(ch) != std::string::npos;
+}
+
+void CCharFilterRule::HandleChar(char ch) {
+    TextField* field = Field();
+    if (!field || field->IsReadOnly())
+        return;
+    if (IsExcluded(ch)) {
+        field->Beep();
+        return;
+    }
+    const int length = static_cast<int>(field->GetText().size());
+    if (m_nMaxLength > 0 && length == m_nMaxLength && IsPrintableChar(ch)) {
+        // A full field is typed over, one character at a time, whatever the selection's end.
+        const int start = field->GetSel().start;
+        if (start < m_nMaxLength && MayEnter(ch)) {
+            field->SetSel(start, start + 1);
+            field->ReplaceSel(std::string_view(&ch, 1), true);
+        }
+        return;
+    }
+    if (MayEnter(ch))
+        PassToDefault();
+}
+
+void CCharFilterRule::SetMaxLength(int maxLength) {
+    if (maxLength < 0 || maxLength == m_nMaxLength)
+        return;
+    m_nMaxLength = maxLength;
+    Reapply();
+}
+
+void CCharFilterRule::SetExcludedChars(std::string_view excludedChars) {
+    if (excludedChars == m_szExcludedChars)
+        return;
+    m_szExcludedChars = excludedChars;
+    Reapply();
+}
