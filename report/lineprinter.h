@@ -1,0 +1,78 @@
+#pragma once
+
+#include "printsurface.h"
+#include "report.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The maker's logo in the page header: bitmap 132, 125 × 49 pixels.
+inline constexpr int kLogoBitmap = 132;
+inline constexpr std::uint32_t kPrintBlack = 0x000000;
+
+// A line-oriented page writer: prints texts in two columns, one line each, starting a page
+// with its header whenever the text reaches the bottom margin. All figures are device pixels.
+class CLinePrinter {
+public:
+    // The title is cut to 255 characters; `documentName` names the print document.
+    CLinePrinter(PrintSurface& surface, std::string_view title, std::string documentName);
+    // Ends the document when it is still open.
+    virtual ~CLinePrinter();
+    CLinePrinter(const CLinePrinter&) = delete;
+    CLinePrinter& operator=(const CLinePrinter&) = delete;
+
+    // Draws the logo, the title at the right margin and the rule, above the top margin.
+    virtual void PrintPageHeader();
+    // Selects the device's default font, used for every text of the document.
+    virtual void SelectPrintFont();
+
+    // Selects the font, starts the document and measures the page. Always 1.
+    int BeginDocument();
+    // Prints `text` in column 0, or with column 1 on the line of the text printed before it.
+    // Starts a page first when none is open or the last line passed the bottom margin; the
+    // column-1 step back is made after that test. Ignored when no document is open.
+    void PrintLine(const std::string& text, int column);
+    // Ends the open page and the document.
+    void EndDocument();
+    // Stretches bitmap `id` to one eighth of the printable width at (x, y), the height in
+    // proportion. Draws nothing when the bitmap cannot be loaded.
+    void DrawLogoScaled(int id, int x, int y);
+
+    // x offset of column 1: about 30 % of the printable width.
+    static int ColumnOffset(int pageWidth) { return static_cast<int>((pageWidth / 4) * 1.2); }
+
+    int TopMargin() const { return nTopMargin; }
+    int LeftMargin() const { return nLeftMargin; }
+    int PageHeight() const { return nPageHeight; }
+    int PageWidth() const { return nPageWidth; }
+    int CurrentY() const { return nCurrentY; }
+    int LineHeight() const { return nLineHeight; }
+    int PageCount() const { return nPageCount; }
+    bool PageOpen() const { return bPageOpen != 0; }
+    bool DocumentOpen() const { return bDocumentOpen != 0; }
+
+protected:
+    PrintSurface& surface; // not owned
+    std::string title;
+    int nTopMargin = 0;     // y of the first text line on every page
+    int nLeftMargin = 0;    // x of column 0 and of the rule's left end
+    int nPageHeight = 0;    // printable height
+    int nPageWidth = 0;     // printable width
+    int nHeaderSpace = 100; // space above the first line for the header
+    int nCurrentY = 0;      // y of the next line
+    int nLineHeight = 0;    // line pitch: cell height plus external leading
+    int nPageCount = 0;     // pages started
+    int bPageOpen = 0;
+    int bDocumentOpen = 0;
+    std::string documentName;
+};
+
+// "%s v%s": the header title from the product title and version.
+std::string ReportTitle(std::string_view title, std::string_view version);
+
+// Prints the report's lines on `surface` as one document: a page writer with `title`, the
+// text colour black, every line in order, then the end of the document.
+void PrintReportLines(PrintSurface& surface, std::string_view title,
+                      const std::string& documentName, const std::vector<ReportLine>& lines);
