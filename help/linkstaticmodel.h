@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class LinkOpener;
+class Messages;
+
+// A colour as 0x00BBGGRR.
+using LinkColour = std::uint32_t;
+
+constexpr LinkColour LinkRgb(int r, int g, int b) {
+    return static_cast<LinkColour>(r & 0xFF) | static_cast<LinkColour>(g & 0xFF) << 8 |
+           static_cast<LinkColour>(b & 0xFF) << 16;
+}
+
+// As the hover colour of SetLinkColours: the system's highlight colour.
+constexpr LinkColour kLinkSystemHighlight = 0xFFFFFFFF;
+
+// The state of a hyperlink control: its colours, hovering, visited and underline mode, its
+// address, and which of its two fonts is selected. The widget asks it what to draw and forwards
+// the pointer, the hover timer and the click to it.
+class LinkStaticModel {
+public:
+    // Colours the platform decides.
+    struct SystemColours {
+        LinkColour buttonFace; // the initial background
+        LinkColour highlight;  // the hover colour asked for with kLinkSystemHighlight
+    };
+
+    static constexpr int kHoverTimerId = 100;
+    static constexpr int kHoverTimerPeriodMs = 100;
+    // Rows below the control repainted when the pointer leaves.
+    static constexpr int kLeaveRepaintExtra = 10;
+
+    explicit LinkStaticModel(SystemColours system);
+
+    // When the control is bound: the address, if none is set yet, is the control's text; returns
+    // the text the control shows, which is the address when the control's text is empty. The
+    // normal font is selected.
+    std::string Attach(const std::string& controlText);
+
+    void SetLinkAddress(const std::string& address) { m_szLinkAddress = address; }
+    const std::string& LinkAddress() const { return m_szLinkAddress; }
+
+    void SetLinkColours(LinkColour background, LinkColour normal, LinkColour visited,
+                        LinkColour hover);
+    LinkColour NormalColour() const { return m_crNormal; }
+    LinkColour VisitedColour() const { return m_crVisited; }
+    LinkColour HoverColour() const { return m_crHover; }
+    LinkColour BackgroundColour() const { return m_crBackground; }
+    // The text colour: hover while hovering, else visited when visited, else normal.
+    LinkColour TextColour() const;
+
+    void MarkVisited(bool visited) { m_bVisited = visited; }
+    bool IsVisited() const { return m_bVisited; }
+    bool IsHovering() const { return m_bHovering; }
+
+    // 1 always underlined, 0 never, -1 only while hovering. A new mode selects the underlined
+    // font for 1 and the normal font otherwise; true when it did (the control repaints).
+    bool SetUnderlineMode(int mode);
+    int UnderlineMode() const { return m_nUnderline; }
+    bool IsUnderlinedFontSelected() const { return m_bUnderlinedFont; }
+
+    bool FitToText() const { return m_bFitToText; }
+
+    // The pointer moved over the control. True when hovering begins: the control repaints and
+    // starts the hover timer.
+    bool PointerMoved();
+    // A tick of the hover timer with where the pointer is now. True when the pointer has left:
+    // the control stops the timer and repaints itself and kLeaveRepaintExtra rows below it.
+    bool HoverTick(bool pointerInside);
+    // A click: opens the address; a success marks the link visited, a failure beeps and explains
+    // the code. Returns the visited flag; the control repaints either way.
+    bool Click(LinkOpener& opener, Messages& messages);
+
+private:
+    LinkColour m_crNormal = LinkRgb(0, 0, 238);
+    LinkColour m_crVisited = LinkRgb(85, 26, 139);
+    LinkColour m_crHover = LinkRgb(255, 0, 0);
+    LinkColour m_crBackground;
+    LinkColour m_crSystemHighlight;
+    bool m_bHovering = false;
+    bool m_bVisited = false;
+    int m_nUnderline = -1;
+    bool m_bFitToText = true;
+    std::string m_szLinkAddress;
+    bool m_bUnderlinedFont = false;
+};
+
+// Where a control fitted to its text goes, in its parent's coordinates.
+struct LinkRect {
+    int x;
+    int y;
+    int width;
+    int height;
+    bool operator==(const LinkRect&) const = default;
+};
+
+enum class LinkAlign { Left, Centre, Right };
+
+// The control's rectangle shrunk or grown to `width` x `height` (the text with the border):
+// vertically centred or kept at its top; horizontally centred, kept at its right edge or kept at
+// its left edge. Centring splits an odd difference with the extra pixel at the bottom or right.
+LinkRect FitLinkRect(const LinkRect& window, int width, int height, bool centreVertically,
+                     LinkAlign align);
