@@ -1,0 +1,120 @@
+#include "summarylayout.h"
+
+#include "formatting.h"
+#include "identity.h"
+#include "mainlayout.h"
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kPanelFontHeight = 16;
+
+// Towards zero, as a C cast does; a scale that is not a finite number, or one that throws the
+// point off every screen, gives the nearest int instead of undefined behaviour.
+int TruncToInt(double v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v >= static_cast<double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    if (v <= static_cast<double>(INT_MIN)) {
+        return INT_MIN;
+    }
+    return static_cast<int>(v);
+}
+
+int FloorHalf(int d) {
+    return d >= 0 ? d / 2 : -((1 - d) / 2);
+}
+
+template <std::size_t N> std::string FixedText(const char (&buffer)[N]) {
+    return std::string(buffer, strnlen(buffer, N));
+}
+
+} // namespace
+
+void SummaryState::SetIdentity(const ProductIdentity& identity) {
+    szProductName = FixedText(identity.szProductName);
+    szVersion = FixedText(identity.szVersion);
+    szDbVersion = FixedText(identity.szDbVersion);
+}
+
+MarkerShape ShapeMarker(int cx, int cy, int diameter, int index) {
+    MarkerShape shape;
+    shape.left = cx - FloorHalf(diameter);
+    shape.top = cy - FloorHalf(diameter);
+    shape.diameter = diameter;
+    // "%c" of 'A' + index: the low byte of the sum.
+    shape.letter = std::string(1, static_cast<char>(static_cast<unsigned char>('A' + index)));
+    shape.letterX = shape.left + 7;
+    shape.letterY = shape.top + 3;
+    shape.letterHeight = diameter - 6 >= 1 ? diameter - 6 : 0;
+    return shape;
+}
+
+std::array<MarkerPlacement, 4> RowMarkers(int panelLeft) {
+    std::array<MarkerPlacement, 4> markers{};
+    for (int i = 0; i < 4; ++i) {
+        markers[static_cast<std::size_t>(i)] = {panelLeft + 20, 135 + 25 * i, i};
+    }
+    return markers;
+}
+
+std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale) {
+    std::array<MarkerPlacement, 4> markers{};
+    for (std::size_t i = 0; i < MarkerPoints.size(); ++i) {
+        const MarkerPoint& p = MarkerPoints[i];
+        markers[i] = {TruncToInt(p.x * dDiagramScale + MainLayout::kDiagramX),
+                      TruncToInt(p.y * dDiagramScale + MainLayout::kDiagramY), static_cast<int>(i)};
+    }
+    return markers;
+}
+
+std::string FlowLineText(double dN2Flow, const UnitSettings& units) {
+    return "Flow Rate: " + FlowText(dN2Flow, units) + " (N_2 at delta p " +
+           TestPressureText(units) + ")";
+}
+
+SummaryText ProductNameText(const SummaryState& state) {
+    return {state.szProductName, 10, 10, 32};
+}
+
+SummaryPlan PlanSummary(int clientWidth, const SummaryState& state, int productNameWidth) {
+    const int w = productNameWidth;
+    const int P = MainLayout::PanelLeft(clientWidth, state.nRightMargin);
+    SummaryPlan plan;
+    plan.header = {{
+        {"TM", w + 15, 10, 16},
+        {"Version", w + 70, 14, 14},
+        {state.szVersion, w + 130, 14, 14},
+        {"Database", w + 70, 30, 14},
+        {state.szDbVersion, w + 130, 30, 14},
+    }};
+    plan.titles = {{
+        {"Input Data", P, 74, 20},
+        {"Capillary Tube Recommendation", P, 255, 20},
+    }};
+    plan.flowLine = FlowLineText(state.dN2Flow, state.units);
+    plan.flowBox = {P + 6, 272, P + 300, 293};
+    plan.hint = {"Optimal selection is highlighted in green.", P + 6, 505, 12};
+
+    static constexpr const char* kLabels[5] = {"Refrigerant", "Heat load of the system",
+                                               "Evaporating temperature", "Condensing temperature",
+                                               "Return gas temperature"};
+    // The refrigerant row has no unit: kind 6 gives a single blank.
+    static constexpr int kUnitKinds[5] = {6, 4, 1, 1, 1};
+    for (int i = 0; i < 5; ++i) {
+        const int y = 100 + 25 * i;
+        const auto row = static_cast<std::size_t>(2 * i);
+        plan.inputs[row] = {kLabels[i], P + 40, y, kPanelFontHeight};
+        plan.inputs[row + 1] = {GetUnitLabel(kUnitKinds[i], state.units), P + 280, y,
+                                kPanelFontHeight};
+    }
+    plan.rowMarkers = RowMarkers(P);
+    plan.diagramMarkers = DiagramMarkers(state.dDiagramScale);
+    return plan;
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "richtext.h"
+#include "unitsettings.h"
+
+#include <array>
+#include <string>
+
+struct ProductIdentity;
+
+// What the main window's header and summary panel show and where, in client pixels (origin
+// top-left). Texts are Windows-1252. P = clientWidth - nRightMargin - 330 is the panel's left
+// edge; the header positions are absolute.
+
+// What the summary reads at drawing time; nothing of it is kept.
+struct SummaryState {
+    std::string szProductName;
+    std::string szVersion;
+    std::string szDbVersion;
+    int nRightMargin = 0;       // the main window's right margin
+    double dDiagramScale = 0.0; // the scale the circuit diagram was last drawn at
+    double dN2Flow = 0.0;       // l/min, of the last successful calculation (0 before the first)
+    UnitSettings units;
+
+    // The three identity texts; the numbers and units stay as they are.
+    void SetIdentity(const ProductIdentity& identity);
+};
+
+// A text drawn with its top-left corner at (x, y) in Arial of cell height `height`.
+struct SummaryText {
+    std::string text;
+    int x = 0;
+    int y = 0;
+    int height = 0;
+    bool operator==(const SummaryText&) const = default;
+};
+
+struct MarkerPoint {
+    int x;
+    int y;
+    bool operator==(const MarkerPoint&) const = default;
+};
+
+// The diagram points A to D in pixels of the circuit diagram bitmap (1401 x 1926): heat load,
+// evaporating, condensing and return gas temperature.
+constexpr std::array<MarkerPoint, 4> MarkerPoints{
+    {{1100, 390}, {1100, 88}, {1100, 850}, {1020, 1700}}};
+constexpr int kMarkerDiameter = 20;
+
+// A marker disc to draw: its centre and the letter index (0 "A", 1 "B", ...).
+struct MarkerPlacement {
+    int cx = 0;
+    int cy = 0;
+    int nIndex = 0;
+    bool operator==(const MarkerPlacement&) const = default;
+};
+
+// What a marker of diameter d centred on (cx, cy) is made of: the circle's bounding square
+// (left, top, d, d), its letter and where that letter's cell starts, in Arial of cell height
+// d - 6. A marker smaller than 7 pixels has no room for a letter: letterHeight is then 0.
+struct MarkerShape {
+    int left = 0;
+    int top = 0;
+    int diameter = 0;
+    std::string letter;
+    int letterX = 0;
+    int letterY = 0;
+    int letterHeight = 0;
+};
+MarkerShape ShapeMarker(int cx, int cy, int diameter, int index);
+
+// The markers beside the heat load, evaporating, condensing and return gas rows.
+std::array<MarkerPlacement, 4> RowMarkers(int panelLeft);
+// The markers on the diagram drawn at the layout's diagram origin with `dDiagramScale`: each
+// point scaled, moved by the origin and truncated towards zero.
+std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale);
+
+// "Flow Rate: 0.35 CFM (N_2 at delta p 145 psi)": the flow in the chosen flow unit (one decimal
+// in l/min, two in CFM) and the test pressure of 10 bar in the chosen pressure unit.
+std::string FlowLineText(double dN2Flow, const UnitSettings& units);
+
+// The product name, the first thing drawn; its drawn width places the rest of the header.
+SummaryText ProductNameText(const SummaryState& state);
+
+// Everything after the product name, in drawing order. Before the markers the text colour
+// changes to black.
+struct SummaryPlan {
+    std::array<SummaryText, 5> header; // "TM", "Version", version, "Database", database version
+    std::array<SummaryText, 2> titles; // "Input Data", "Capillary Tube Recommendation"
+    std::string flowLine;              // rich text, left-aligned in flowBox
+    RichTextBox flowBox;
+    SummaryText hint;                   // "Optimal selection is highlighted in green."
+    std::array<SummaryText, 10> inputs; // label then unit of each of the five input rows
+    std::array<MarkerPlacement, 4> rowMarkers;
+    std::array<MarkerPlacement, 4> diagramMarkers;
+};
+
+// `productNameWidth` is the width the product name was drawn with in its 32-pixel font.
+SummaryPlan PlanSummary(int clientWidth, const SummaryState& state, int productNameWidth);

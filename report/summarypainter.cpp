@@ -1,0 +1,187 @@
+#include "summarypainter.h"
+
+#include "qcp1252.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kTextColour(4, 4, 105);
+const QColor kMarkerOrange(255, 138, 21);
+const QString kPanelFace = QStringLiteral("Arial");
+constexpr int kPanelWeight = 400;
+constexpr int kPanelPitchAndFamily = 1;
+
+int CellHeight(const QFontMetrics& metrics) {
+    return metrics.ascent() + metrics.descent();
+}
+
+int CellHeightAt(QFont font, int pixelSize) {
+    font.setPixelSize(pixelSize);
+    return CellHeight(QFontMetrics(font));
+}
+
+// QFont::setPixelSize sets the em height, and a face's cell is taller than its em (about 1.15
+// em for Arial). The first guess scales the requested height by the face's cell-to-em ratio;
+// then the largest pixel size whose cell still fits the requested height is taken, so that the
+// cell is the height asked for wherever the face's rounded metrics allow it.
+int PixelSizeForCell(const QFont& font, int cellHeight) {
+    const int measured = CellHeightAt(font, cellHeight);
+    int size = cellHeight;
+    if (measured > 0) {
+        size = std::max(1, static_cast<int>(std::lround(static_cast<double>(cellHeight) *
+                                                        cellHeight / measured)));
+    }
+    while (size > 1 && CellHeightAt(font, size) > cellHeight) {
+        --size;
+    }
+    const int limit = 4 * cellHeight + 4;
+    while (size < limit && CellHeightAt(font, size + 1) <= cellHeight) {
+        ++size;
+    }
+    return size;
+}
+
+QFont::StyleHint StyleHintFor(int pitchAndFamily) {
+    switch (pitchAndFamily & 0xF0) {
+    case 0x10:
+        return QFont::Serif;
+    case 0x20:
+        return QFont::SansSerif;
+    case 0x30:
+        return QFont::TypeWriter;
+    case 0x40:
+        return QFont::Cursive;
+    case 0x50:
+        return QFont::Fantasy;
+    default:
+        return QFont::AnyStyle;
+    }
+}
+
+QFont PanelFont(int height) {
+    return CreatePanelFont(kPanelFace, 0, height, kPanelWeight, kPanelPitchAndFamily);
+}
+
+QFont FontFor(const PanelFontSpec& spec) {
+    return CreatePanelFont(FromCp1252(spec.face), spec.width, spec.height, spec.weight,
+                           spec.pitchAndFamily);
+}
+
+// Draws `text` with its cell's top-left corner at (x, top): the cell filled with the background
+// brush when the painter is opaque, the glyphs in the pen's colour. Returns the text's width.
+int DrawTextCell(QPainter& painter, const QFont& font, const QString& text, int x, int top) {
+    const QFontMetrics metrics(font, painter.device());
+    const int width = metrics.horizontalAdvance(text);
+    if (painter.backgroundMode() == Qt::OpaqueMode && width > 0) {
+        painter.fillRect(QRect(x, top, width, CellHeight(metrics)), painter.background());
+    }
+    painter.save();
+    painter.setFont(font);
+    painter.setBackgroundMode(Qt::TransparentMode); // the cell is filled already
+    painter.drawText(QPoint(x, top + metrics.ascent()), text);
+    painter.restore();
+    return width;
+}
+
+TextMeasurer MeasurerFor(const QPaintDevice* device) {
+    return [device](std::string_view text, const PanelFontSpec& spec) {
+        const QFontMetrics metrics(FontFor(spec), device);
+        return TextExtent{metrics.horizontalAdvance(FromCp1252(text)), CellHeight(metrics)};
+    };
+}
+
+} // namespace
+
+QFont CreatePanelFont(const QString& face, int width, int height, int weight, int pitchAndFamily) {
+    QFont font(face);
+    font.setStyleHint(StyleHintFor(pitchAndFamily));
+    // Weight 0 asks for no particular weight: normal.
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight == 0 ? 400 : weight, 1, 1000)));
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    font.setPixelSize(PixelSizeForCell(font, std::max(1, height)));
+    if (width > 0) {
+        const int natural = QFontMetrics(font).averageCharWidth();
+        if (natural > 0) {
+            font.setStretch(
+                std::clamp(static_cast<int>(std::lround(100.0 * width / natural)), 1, 4000));
+        }
+    }
+    return font;
+}
+
+void SetSummaryTextColours(QPainter& painter) {
+    painter.setPen(kTextColour);
+    painter.setBackground(QBrush(Qt::white));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+}
+
+int DrawPanelText(QPainter& painter, std::string_view text, int x, int y, int height) {
+    return DrawTextCell(painter, PanelFont(height), FromCp1252(text), x, y);
+}
+
+void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index) {
+    const MarkerShape shape = ShapeMarker(cx, cy, diameter, index);
+    if (shape.diameter >= 1) {
+        painter.save();
+        painter.setBrush(kMarkerOrange);
+        // Unantialiased, a one-pixel outline lies right of and below the rectangle's edges: a
+        // rectangle one pixel smaller covers exactly the d x d pixels from (left, top).
+        painter.drawEllipse(QRect(shape.left, shape.top, shape.diameter - 1, shape.diameter - 1));
+        painter.restore();
+    }
+    painter.setBackground(QBrush(kMarkerOrange));
+    if (shape.letterHeight > 0) {
+        DrawPanelText(painter, shape.letter, shape.letterX, shape.letterY, shape.letterHeight);
+    }
+}
+
+void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, int alignment) {
+    const RichTextBox target{box.x(), box.y(), box.x() + box.width(), box.y() + box.height()};
+    const RichTextLayout layout =
+        LayoutRichText(text, target, alignment, MeasurerFor(painter.device()));
+    const QFont base = FontFor(layout.metrics.base);
+    const QFont script = FontFor(layout.metrics.script);
+    const int baseCell = CellHeight(QFontMetrics(base, painter.device()));
+    const int scriptCell = CellHeight(QFontMetrics(script, painter.device()));
+
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    for (const RichTextRun& run : layout.runs) {
+        // A run's y is the bottom of its cell.
+        const int top = run.y - (run.bScript ? scriptCell : baseCell);
+        DrawTextCell(painter, run.bScript ? script : base, FromCp1252(run.text), run.x, top);
+    }
+    painter.restore();
+}
+
+void DrawSummary(QPainter& painter, int clientWidth, const SummaryState& state) {
+    const SummaryText name = ProductNameText(state);
+    const int w = DrawPanelText(painter, name.text, name.x, name.y, name.height);
+    const SummaryPlan plan = PlanSummary(clientWidth, state, w);
+    const auto draw = [&painter](const SummaryText& item) {
+        DrawPanelText(painter, item.text, item.x, item.y, item.height);
+    };
+    std::for_each(plan.header.begin(), plan.header.end(), draw);
+    std::for_each(plan.titles.begin(), plan.titles.end(), draw);
+    const RichTextBox& box = plan.flowBox;
+    DrawRichText(painter, plan.flowLine, QRect(box.left, box.top, box.Width(), box.Height()),
+                 RichTextLeft);
+    draw(plan.hint);
+    std::for_each(plan.inputs.begin(), plan.inputs.end(), draw);
+
+    // The letters and the markers' outlines are black.
+    painter.setPen(QPen(QColor(0, 0, 0)));
+    for (const MarkerPlacement& marker : plan.rowMarkers) {
+        DrawMarker(painter, marker.cx, marker.cy, kMarkerDiameter, marker.nIndex);
+    }
+    for (const MarkerPlacement& marker : plan.diagramMarkers) {
+        DrawMarker(painter, marker.cx, marker.cy, kMarkerDiameter, marker.nIndex);
+    }
+}

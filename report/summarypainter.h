@@ -1,0 +1,45 @@
+#pragma once
+
+#include "summarylayout.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+class QPainter;
+
+// The main window's own text: header, summary panel, flow line and markers, drawn with a
+// QPainter on whatever surface it is handed. Texts are Windows-1252. The painter's pen colour
+// is the text colour; in Qt::OpaqueMode its background brush fills each text's cell, as an
+// opaque text background does.
+
+// A font of the given face whose character cell (ascent + descent) is `height` pixels; width 0
+// lets the font system choose, another width asks for that average character width. Weight is
+// on the 1 to 1000 scale (400 normal). The pitch bits of `pitchAndFamily` are not passed on, as
+// the face name always decides; its family bits (0x10 roman, 0x20 swiss, 0x30 modern, 0x40
+// script, 0x50 decorative) become the style hint for a face that is missing. No italic,
+// underline or strike-out. A height below 1 is taken as 1.
+QFont CreatePanelFont(const QString& face, int width, int height, int weight, int pitchAndFamily);
+
+// The colours the main window sets before DrawSummary: text (4, 4, 105) on opaque white.
+void SetSummaryTextColours(QPainter& painter);
+
+// Draws `text` in Arial of cell height `height` with its cell's top-left corner at (x, y), in
+// the painter's text colour and background; returns the text's width in pixels. The painter's
+// font is left as it was.
+int DrawPanelText(QPainter& painter, std::string_view text, int x, int y, int height);
+
+// A marker disc of diameter d centred on (cx, cy): orange (255, 138, 21), outlined with the
+// painter's pen, its letter ("A" + index) in the pen's colour on orange. Leaves the background
+// colour orange, as the text background it set for the letter.
+void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index);
+
+// One line of marked-up text (see richtext.h) in a 16-pixel Arial, placed in `box` with
+// `alignment` (RichTextAlign) and clipped to it. Leaves the painter's state as it found it.
+void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, int alignment);
+
+// The header and the whole summary panel for a client area `clientWidth` wide, after the
+// frames, logo and diagram and with the text colours set. Leaves the pen black.
+void DrawSummary(QPainter& painter, int clientWidth, const SummaryState& state);
