@@ -1,0 +1,162 @@
+#pragma once
+
+#include "headerbitmaps.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A colour as 0x00BBGGRR.
+using SkinColor = std::uint32_t;
+
+constexpr SkinColor SkinRgb(int r, int g, int b) {
+    return static_cast<SkinColor>(r & 0xFF) | static_cast<SkinColor>(g & 0xFF) << 8 |
+           static_cast<SkinColor>(b & 0xFF) << 16;
+}
+
+// A rectangle in client pixels; right and bottom are exclusive.
+struct SkinRect {
+    int nLeft = 0;
+    int nTop = 0;
+    int nRight = 0;
+    int nBottom = 0;
+
+    int Width() const { return nRight - nLeft; }
+    int Height() const { return nBottom - nTop; }
+    bool operator==(const SkinRect&) const = default;
+};
+
+enum class SkinColumnAlign { Left, Right, Center };
+
+// One copy from a header bitmap onto the header: the bitmap's columns
+// [nSourceX, nSourceX + nSourceWidth) go to [nX, nX + nWidth) at y = 0, at the full strip
+// height, stretched sideways when the widths differ.
+struct HeaderPiece {
+    int nBitmap = 0;
+    int nSourceX = 0;
+    int nSourceWidth = 0;
+    int nX = 0;
+    int nWidth = 0;
+
+    bool operator==(const HeaderPiece&) const = default;
+};
+
+struct SkinCellColors {
+    SkinColor text = 0;
+    SkinColor back = 0;
+};
+
+// Everything the results list knows, without a window: its columns, rows and selection, the
+// fixed colours it draws them in, where each row, cell and header piece lies, and what a click
+// does. Client coordinates start at the top of the header; the rows follow below it.
+class SkinListModel {
+public:
+    // The list's own colours; no operation changes them.
+    static constexpr SkinColor kSelectedText = SkinRgb(0, 0, 0);
+    static constexpr SkinColor kSelectedBack = SkinRgb(44, 190, 77); // the optimal row's green
+    static constexpr SkinColor kNormalText = SkinRgb(0, 0, 0);
+    static constexpr SkinColor kNormalBack = SkinRgb(242, 246, 251);
+    // The grid lines: the pale blue-grey of the main window's frames.
+    static constexpr SkinColor kGridLine = SkinRgb(217, 226, 234);
+
+    // Item state and extended style bits, with the list view's values.
+    static constexpr unsigned kStateSelected = 0x0002;
+    static constexpr unsigned kStyleGridLines = 0x0001;
+    static constexpr unsigned kStyleFullRowSelect = 0x0020;
+
+    static constexpr int kHeaderHeight = kHeaderStripHeight;
+    static constexpr std::size_t kMaxHeaderText = 254;
+    // Blank space left and right of a cell's text, in pixels.
+    static constexpr int kCellMargin = 6;
+
+    // Inserts a column before nColumn (appends when nColumn is past the end); returns its index,
+    // or -1 when nColumn is negative. Negative widths count as 0.
+    int InsertColumn(int nColumn, std::u16string text, int nWidth,
+                     SkinColumnAlign align = SkinColumnAlign::Left);
+    int GetColumnCount() const { return static_cast<int>(columns.size()); }
+    std::u16string GetColumnText(int nColumn) const;
+    int GetColumnWidth(int nColumn) const; // 0 for a column that does not exist
+    SkinColumnAlign GetColumnAlign(int nColumn) const;
+    int GetColumnsWidth() const; // all columns side by side
+
+    // Rows. InsertItem puts a row with its first text before nRow (appends when nRow is past the
+    // end) and returns its index, or -1 when nRow is negative. The texts of a row are addressed
+    // by column; SetItemText fails for a row that does not exist or a column beyond the columns
+    // (column 0 always exists). GetItemText of anything that does not exist is empty.
+    void DeleteAllItems();
+    int InsertItem(int nRow, std::u16string text);
+    bool SetItemText(int nRow, int nColumn, std::u16string text);
+    std::u16string GetItemText(int nRow, int nColumn) const;
+    int GetItemCount() const { return static_cast<int>(rows.size()); }
+
+    // Only kStateSelected is kept. nRow -1 addresses every row.
+    bool SetItemState(int nRow, unsigned nState, unsigned nMask);
+    unsigned GetItemState(int nRow, unsigned nMask) const;
+    // Selects nRow alone; -1 (or any row that does not exist) clears the selection.
+    void SelectRow(int nRow);
+    int GetSelectedRow() const; // the first selected row, or -1
+
+    void SetExtendedStyle(unsigned nStyle) { nExtendedStyle = nStyle; }
+    unsigned GetExtendedStyle() const { return nExtendedStyle; }
+
+    // Row geometry. The row height follows the list's font; nTopRow is the first row shown
+    // under the header.
+    void SetRowHeight(int nHeight) { nRowHeight = nHeight < 1 ? 1 : nHeight; }
+    int GetRowHeight() const { return nRowHeight; }
+    int GetTopRow() const { return nTopRow; }
+    // Rows that fit whole below the header; at least 1.
+    int GetFullyVisibleRows(int nClientHeight) const;
+    // Moves the top row by nRows (positive: towards the end), kept so that the last row is
+    // still shown whole where possible. Returns whether the top row changed.
+    bool Scroll(int nRows, int nClientHeight);
+    void ClampTopRow(int nClientHeight);
+    SkinRect RowRect(int nRow) const; // across all columns
+    SkinRect CellRect(int nRow, int nColumn) const;
+    SkinRect CellTextRect(int nRow, int nColumn) const;
+
+    // The row a point falls on, or -1 (header, empty area, right of the columns, and outside
+    // the first column without full-row select).
+    int HitTest(int x, int y) const;
+    // A press of the mouse button: the row under the point becomes the only selected row;
+    // anywhere else below the header the selection is cleared. Returns whether the selection
+    // changed.
+    bool Click(int x, int y);
+
+    // Selected cells draw in the selection colours, every other cell in the normal colours.
+    // With full-row select the whole row counts as selected, otherwise only its first column.
+    SkinCellColors CellColors(int nRow, int nColumn) const;
+
+    // Header items have the columns' widths and texts, side by side from x = 0, each as high as
+    // the header.
+    SkinRect HeaderItemRect(int nColumn, int nHeaderHeight) const;
+    // Where the item's text is drawn: the item shrunk by 2 pixels on every side.
+    SkinRect HeaderTextRect(int nColumn, int nHeaderHeight) const;
+    // The column's text, cut to kMaxHeaderText characters.
+    std::u16string HeaderItemText(int nColumn) const;
+    // The bitmap copies that make up the header, in drawing order: the strip across the width,
+    // then for each item its left edge, its middle and its right edge.
+    std::vector<HeaderPiece> HeaderPieces(int nClientWidth) const;
+
+private:
+    struct Column {
+        std::u16string text;
+        int nWidth = 0;
+        SkinColumnAlign align = SkinColumnAlign::Left;
+    };
+    struct Row {
+        std::vector<std::u16string> texts;
+        bool bSelected = false;
+    };
+
+    bool IsRow(int nRow) const { return nRow >= 0 && nRow < GetItemCount(); }
+    bool IsColumn(int nColumn) const { return nColumn >= 0 && nColumn < GetColumnCount(); }
+    int ColumnLeft(int nColumn) const;
+    int MaxTopRow(int nClientHeight) const;
+
+    std::vector<Column> columns;
+    std::vector<Row> rows;
+    unsigned nExtendedStyle = 0;
+    int nRowHeight = 20;
+    int nTopRow = 0;
+};
