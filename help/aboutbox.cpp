@@ -1,0 +1,73 @@
+#include "aboutbox.h"
+
+#include "aboutboxmodel.h"
+#include "dialogunits.h"
+#include "identity.h"
+#include "qtmessages.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+DialogUnits UnitsOf(const QWidget& widget) {
+    const QFontMetrics metrics(widget.font());
+    const int alphabet = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
+}
+
+QRect ToPixels(const DialogUnits& du, const AboutBoxModel::DlgRect& rect) {
+    return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
+}
+
+QIcon ProgramIcon(const QWidget& widget) {
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull())
+        return icon;
+    return widget.style()->standardIcon(QStyle::SP_MessageBoxInformation);
+}
+
+// A static text: plain, so an ampersand is shown as itself.
+QLabel* AddText(QWidget* dialog, const DialogUnits& du, const AboutBoxModel::DlgRect& rect,
+                const std::string& text) {
+    auto* label = new QLabel(dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(ToQString(text));
+    label->setGeometry(ToPixels(du, rect));
+    return label;
+}
+
+} // namespace
+
+CAboutBox::CAboutBox(QWidget* parent) : CAboutBox(theProductIdentity, parent) {}
+
+CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog(parent) {
+    using M = AboutBoxModel;
+    setWindowTitle(ToQString(M::kTitle));
+    const DialogUnits du = UnitsOf(*this);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(ProgramIcon(*this).pixmap(M::kIconPixels, M::kIconPixels));
+    icon->setGeometry(du.X(M::kIconRect.x), du.Y(M::kIconRect.y), M::kIconPixels, M::kIconPixels);
+
+    QLabel* product = AddText(this, du, M::kProductRect, M::ProductLine(identity));
+    product->setObjectName(QStringLiteral("id%1").arg(M::kProductLineId));
+    AddText(this, du, M::kMakerRect, M::kMakerLine);
+    AddText(this, du, M::kCreditsRect, M::kCredits);
+    AddText(this, du, M::kCredits2Rect, M::kCredits2);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("id%1").arg(M::kOkId));
+    ok->setGeometry(ToPixels(du, M::kOkRect));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok->setFocus();
+
+    setFixedSize(du.X(M::kWidth), du.Y(M::kHeight));
+}

@@ -1,0 +1,169 @@
+#include "hyperlink.h"
+
+#include "linkopener.h"
+#include "qcp1252.h"
+#include "qtmessages.h"
+#include "xdglinkopener.h"
+
+#include <QCursor>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace {
+
+QColor ToQColor(LinkColour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
+                  static_cast<int>(colour >> 16 & 0xFF));
+}
+
+LinkColour ToLinkColour(const QColor& colour) {
+    return LinkRgb(colour.red(), colour.green(), colour.blue());
+}
+
+LinkStaticModel::SystemColours SystemColoursOf(const QWidget& widget) {
+    return {ToLinkColour(widget.palette().color(QPalette::Button)),
+            ToLinkColour(widget.palette().color(QPalette::Highlight))};
+}
+
+} // namespace
+
+CLinkStatic::CLinkStatic(const QString& text, QWidget* parent, LinkOpener* opener,
+                         Messages* messages)
+    : QLabel(parent), m_model(SystemColoursOf(*this)), m_opener(opener), m_messages(messages) {
+    if (m_opener == nullptr) {
+        m_ownOpener = std::make_unique<XdgLinkOpener>();
+        m_opener = m_ownOpener.get();
+    }
+    if (m_messages == nullptr) {
+        m_ownMessages = std::make_unique<QtMessages>(this);
+        m_messages = m_ownMessages.get();
+    }
+    // A static text: plain, at the top left unless the owner aligns it otherwise.
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setText(text);
+    Attach();
+}
+
+CLinkStatic::~CLinkStatic() {
+    m_hoverTimer.stop();
+}
+
+void CLinkStatic::Attach() {
+    setText(FromCp1252(m_model.Attach(ToCp1252(text()))));
+    m_normalFont = font();
+    m_underlinedFont = font();
+    m_underlinedFont.setUnderline(true);
+    // Moves over the control arrive without a button held.
+    setMouseTracking(true);
+    ResizeToText();
+    if (!testAttribute(Qt::WA_SetCursor))
+        setCursor(Qt::PointingHandCursor);
+    SetUnderlineMode(-1);
+    setToolTip(FromCp1252(m_model.LinkAddress()));
+}
+
+void CLinkStatic::SetLinkAddress(const std::string& address) {
+    m_model.SetLinkAddress(address);
+    ResizeToText();
+    setToolTip(FromCp1252(address));
+}
+
+void CLinkStatic::SetLinkColours(LinkColour background, LinkColour normal, LinkColour visited,
+                                 LinkColour hover) {
+    m_model.SetLinkColours(background, normal, visited, hover);
+    update();
+}
+
+void CLinkStatic::MarkVisited(bool visited) {
+    m_model.MarkVisited(visited);
+    update();
+}
+
+void CLinkStatic::SetUnderlineMode(int mode) {
+    if (m_model.SetUnderlineMode(mode))
+        update();
+}
+
+const QFont& CLinkStatic::CurrentFont() const {
+    return m_model.IsUnderlinedFontSelected() ? m_underlinedFont : m_normalFont;
+}
+
+void CLinkStatic::ResizeToText() {
+    if (!m_model.FitToText())
+        return;
+    const QFontMetrics metrics(m_underlinedFont);
+    const QSize border = size() - contentsRect().size();
+    const int width = metrics.horizontalAdvance(text()) + border.width();
+    const int height = metrics.height() + border.height();
+    const Qt::Alignment align = alignment();
+    const LinkAlign horizontal = align & Qt::AlignHCenter ? LinkAlign::Centre
+                                 : align & Qt::AlignRight ? LinkAlign::Right
+                                                          : LinkAlign::Left;
+    const QRect window = geometry();
+    const LinkRect fitted = FitLinkRect({window.x(), window.y(), window.width(), window.height()},
+                                        width, height, (align & Qt::AlignVCenter) != 0, horizontal);
+    setGeometry(fitted.x, fitted.y, fitted.width, fitted.height);
+}
+
+void CLinkStatic::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(m_model.BackgroundColour()));
+    drawFrame(&painter);
+    painter.setFont(CurrentFont());
+    painter.setPen(ToQColor(m_model.TextColour()));
+    const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
+    painter.drawText(contentsRect(), static_cast<int>(alignment()) | wrap, text());
+}
+
+void CLinkStatic::enterEvent(QEnterEvent* event) {
+    OnPointerMoved();
+    QLabel::enterEvent(event);
+}
+
+void CLinkStatic::mouseMoveEvent(QMouseEvent* event) {
+    OnPointerMoved();
+    QLabel::mouseMoveEvent(event);
+}
+
+void CLinkStatic::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        OnClick();
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void CLinkStatic::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_hoverTimer.timerId()) {
+        HoverTick(mapFromGlobal(QCursor::pos()));
+        return;
+    }
+    QLabel::timerEvent(event);
+}
+
+void CLinkStatic::OnPointerMoved() {
+    if (!m_model.PointerMoved())
+        return;
+    update();
+    m_hoverTimer.start(LinkStaticModel::kHoverTimerPeriodMs, this);
+}
+
+void CLinkStatic::HoverTick(const QPoint& pointer) {
+    if (!m_model.HoverTick(rect().contains(pointer)))
+        return;
+    m_hoverTimer.stop();
+    // The control and the rows just below it, background first.
+    if (QWidget* owner = parentWidget())
+        owner->update(geometry().adjusted(0, 0, 0, LinkStaticModel::kLeaveRepaintExtra));
+    else
+        update();
+}
+
+void CLinkStatic::OnClick() {
+    m_model.Click(*m_opener, *m_messages);
+    update();
+}
