@@ -1,0 +1,70 @@
+#include "skinheaderctrl.h"
+
+#include "skinlistmodel.h"
+#include "skinpaint.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Cell height of the header text, in pixels.
+constexpr int kHeaderTextHeight = 14;
+
+QRect ToQRect(const SkinRect& rect) {
+    return QRect(rect.nLeft, rect.nTop, rect.Width(), rect.Height());
+}
+
+} // namespace
+
+CSkinHeaderCtrl::CSkinHeaderCtrl(const SkinListModel& model_, QWidget* parent)
+    : QWidget(parent), model(model_) {
+    // Every pixel is painted from the off-screen surface: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
+    const QRect client = rect();
+    PrepareOffscreen(buffer, client.size(), devicePixelRatioF());
+    {
+        QPainter painter(&buffer);
+        // Below the strip (a header taller than 20 pixels) the list's background shows.
+        painter.fillRect(client, SkinQColor(SkinListModel::kNormalBack));
+        for (const HeaderPiece& piece : model.HeaderPieces(client.width())) {
+            painter.drawImage(QRect(piece.nX, 0, piece.nWidth, kHeaderStripHeight),
+                              HeaderBitmapImage(piece.nBitmap),
+                              QRect(piece.nSourceX, 0, piece.nSourceWidth, kHeaderStripHeight));
+        }
+
+        const QFont font = CellHeightFont(QStringLiteral("Arial"), kHeaderTextHeight);
+        const QFontMetrics metrics(font);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        for (int i = 0; i < model.GetColumnCount(); ++i) {
+            const QRect textRect = ToQRect(model.HeaderTextRect(i, client.height()));
+            if (textRect.width() <= 0 || textRect.height() <= 0)
+                continue;
+            const QString text =
+                metrics.elidedText(QString::fromStdU16String(model.HeaderItemText(i)),
+                                   Qt::ElideRight, textRect.width());
+            // Centred sideways, at the top of its rectangle, cut at the rectangle.
+            painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
+        }
+    }
+    QPainter(this).drawImage(QPoint(0, 0), buffer);
+}
+
+void CSkinHeaderCtrl::mousePressEvent(QMouseEvent* event) {
+    // Taken here, so that a click on the header is not a click on the list's rows.
+    event->accept();
+}
+
+void CSkinHeaderCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CSkinHeaderCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "skinlistmodel.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+class CSkinHeaderCtrl;
+class QColor;
+class QFont;
+
+// The results list: a two-column table under a skinned header that draws every ordinary row
+// black on RGB(242,246,251) and every selected row black on RGB(44,190,77), whatever colours
+// its owner sets. It paints off screen, never erases its background, has no scroll bars and
+// takes no keyboard focus. A left click selects the row under the mouse (or clears the
+// selection outside the rows) and emits clicked() when the button is released.
+//
+// The operations follow the list view's: rows and columns by index, texts per column, the
+// selected state per row, redraw switched off around a refill.
+class CSkinListCtrl : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr unsigned kStateSelected = SkinListModel::kStateSelected;
+    static constexpr unsigned kStyleGridLines = SkinListModel::kStyleGridLines;
+    static constexpr unsigned kStyleFullRowSelect = SkinListModel::kStyleFullRowSelect;
+
+    explicit CSkinListCtrl(QWidget* parent = nullptr);
+    ~CSkinListCtrl() override;
+
+    // One-time set-up before the list is first shown; until then it draws only its background.
+    // The argument asks for the bitmap scroll bars, which this build does not make: it is
+    // remembered, and the list stays without scroll bars either way.
+    void Init(bool bSkinScrollBars);
+    bool IsInitialised() const { return bInitialised; }
+    bool HasSkinScrollBars() const { return bSkinScrollBars; }
+
+    // Accepted for the list view's sake; the list keeps drawing in its own fixed colours.
+    void SetBkColor(const QColor& color);
+    void SetTextBkColor(const QColor& color);
+    void SetTextColor(const QColor& color);
+
+    // The rows' font; the row height follows its cell height.
+    void SetFont(const QFont& font);
+    void SetExtendedStyle(unsigned nStyle);
+    unsigned GetExtendedStyle() const { return model.GetExtendedStyle(); }
+
+    int InsertColumn(int nColumn, const QString& text, int nWidth,
+                     SkinColumnAlign align = SkinColumnAlign::Left);
+    int GetColumnCount() const { return model.GetColumnCount(); }
+    int GetColumnWidth(int nColumn) const { return model.GetColumnWidth(nColumn); }
+
+    void DeleteAllItems();
+    int InsertItem(int nRow, const QString& text);
+    bool SetItemText(int nRow, int nColumn, const QString& text);
+    QString GetItemText(int nRow, int nColumn) const;
+    int GetItemCount() const { return model.GetItemCount(); }
+    bool SetItemState(int nRow, unsigned nState, unsigned nMask);
+    unsigned GetItemState(int nRow, unsigned nMask) const {
+        return model.GetItemState(nRow, nMask);
+    }
+    // Selects nRow alone; -1 clears the selection.
+    void SelectRow(int nRow);
+    int GetSelectedRow() const { return model.GetSelectedRow(); }
+
+    // Off: changes are not drawn. On: the list and its header are drawn again.
+    void SetRedraw(bool bRedraw);
+    // The area the rows and the header share; the list has no frame and no scroll bars.
+    QRect GetClientRect() const { return rect(); }
+
+    CSkinHeaderCtrl* GetHeaderCtrl() const { return header; }
+    const SkinListModel& Model() const { return model; }
+
+signals:
+    // A left click anywhere in the rows area, sent when the button is released.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Changed();
+    void PaintRows(QPainter& painter) const;
+
+    SkinListModel model;
+    CSkinHeaderCtrl* header = nullptr;
+    QImage buffer; // the off-screen surface, kept between paints
+    bool bInitialised = false;
+    bool bSkinScrollBars = false;
+    bool bPressed = false;
+    int nWheelDelta = 0; // wheel movement not yet turned into rows
+};
