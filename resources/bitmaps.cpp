@@ -1,0 +1,176 @@
+#include "bitmaps.h"
+
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "logopalette.h"
+#include "resourceids.h"
+#include "skinbitmaps.h"
+
+// The drawings are compiled into the widgets library; a static library drops the resource
+// unless something names it, so the loader registers it before first use.
+static void RegisterImageResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(velnorimages);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace {
+
+// Ratios are cached in hundredths: 1, 1.25, 1.5, 2 ... each render once.
+quint64 CacheKey(int id, int size, qreal ratio) {
+    const auto hundredths = static_cast<quint64>(qRound(ratio * 100.0));
+    return (static_cast<quint64>(static_cast<quint32>(id)) << 40) |
+           (static_cast<quint64>(static_cast<quint32>(size)) << 20) | hundredths;
+}
+
+QHash<quint64, QImage>& Cache() {
+    static QHash<quint64, QImage> cache;
+    return cache;
+}
+
+qreal SaneRatio(qreal ratio) {
+    return ratio > 0.0 ? ratio : 1.0;
+}
+
+QSize DevicePixels(int width, int height, qreal ratio) {
+    return {qMax(1, qRound(width * ratio)), qMax(1, qRound(height * ratio))};
+}
+
+// Renders a drawing to an image of `pixels`, over `background` (transparent allowed).
+QImage RenderSvg(const QString& path, QSize pixels, QImage::Format format, QColor background) {
+    RegisterImageResources();
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) {
+        return {};
+    }
+    QImage image(pixels, format);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    return image;
+}
+
+QImage SkinImage(int id) {
+    const BitmapPixels bitmap = MakeSkinPixels(id);
+    if (bitmap.IsEmpty()) {
+        return {};
+    }
+    QImage image(bitmap.nWidth, bitmap.nHeight, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.nHeight; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < bitmap.nWidth; ++x) {
+            line[x] = 0xFF000000u | bitmap.At(x, y);
+        }
+    }
+    return image;
+}
+
+QImage CircuitImage(qreal ratio) {
+    const ResourceSize size = BitmapResourceSize(ResourceId::kCircuit);
+    return RenderSvg(VectorResourcePath(ResourceId::kCircuit),
+                     DevicePixels(size.nWidth, size.nHeight, ratio), QImage::Format_RGB32,
+                     Qt::white);
+}
+
+// The logo is drawn in full colour on white and then mapped onto its own palette.
+QImage LogoImage(qreal ratio) {
+    const ResourceSize size = BitmapResourceSize(ResourceId::kLogo);
+    const QImage rgb =
+        RenderSvg(VectorResourcePath(ResourceId::kLogo),
+                  DevicePixels(size.nWidth, size.nHeight, ratio), QImage::Format_RGB32, Qt::white);
+    if (rgb.isNull()) {
+        return {};
+    }
+    QList<QRgb> palette;
+    for (std::uint32_t colour : LogoPalette()) {
+        palette.append(0xFF000000u | colour);
+    }
+    return rgb.convertToFormat(QImage::Format_Indexed8, palette,
+                               Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QImage IconImage(int size, qreal ratio) {
+    return RenderSvg(VectorResourcePath(ResourceId::kIcon), DevicePixels(size, size, ratio),
+                     QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+}
+
+QImage Cached(int id, int size, qreal ratio, QImage (*make)(int, int, qreal)) {
+    QHash<quint64, QImage>& cache = Cache();
+    const quint64 key = CacheKey(id, size, ratio);
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd()) {
+        return found.value();
+    }
+    QImage image = make(id, size, ratio);
+    if (!image.isNull() && IsVectorResource(id)) {
+        image.setDevicePixelRatio(ratio);
+    }
+    cache.insert(key, image);
+    return image;
+}
+
+QImage Make(int id, int size, qreal ratio) {
+    switch (id) {
+    case ResourceId::kCircuit:
+        return CircuitImage(ratio);
+    case ResourceId::kLogo:
+        return LogoImage(ratio);
+    case ResourceId::kIcon:
+        return IconImage(size, ratio);
+    default:
+        return SkinImage(id);
+    }
+}
+
+} // namespace
+
+QString VectorResourcePath(int id) {
+    switch (id) {
+    case ResourceId::kCircuit:
+        return QStringLiteral(":/velnor/circuit.svg");
+    case ResourceId::kLogo:
+        return QStringLiteral(":/velnor/logo.svg");
+    case ResourceId::kIcon:
+        return QStringLiteral(":/velnor/velnor.svg");
+    default:
+        return {};
+    }
+}
+
+QImage LoadBitmapResource(int id, qreal devicePixelRatio) {
+    if (BitmapResourceSize(id).nWidth == 0) {
+        return {};
+    }
+    if (!IsVectorResource(id)) {
+        return Cached(id, 0, 1.0, Make);
+    }
+    const int size = id == ResourceId::kIcon ? kStandardIconSize : 0;
+    return Cached(id, size, SaneRatio(devicePixelRatio), Make);
+}
+
+QImage AppIconImage(int size, qreal devicePixelRatio) {
+    if (size <= 0) {
+        return {};
+    }
+    return Cached(ResourceId::kIcon, size, SaneRatio(devicePixelRatio), Make);
+}
+
+QIcon AppIcon() {
+    static const QIcon icon = [] {
+        QIcon made;
+        for (int size : kAppIconSizes) {
+            made.addPixmap(QPixmap::fromImage(AppIconImage(size)));
+        }
+        return made;
+    }();
+    return icon;
+}

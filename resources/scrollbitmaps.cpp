@@ -1,0 +1,184 @@
+// The skinned scroll bars' pieces, 12 pixels thick: grey buttons with a slate outline on a
+// dark slate groove that matches the colour each bar fills under its pieces.
+//
+// Every piece is drawn lying horizontally (the long side across); the vertical bar's
+// pieces are the same drawings turned about the diagonal, so the up arrow is the left arrow
+// transposed and the light side of a vertical button is its left.
+#include "resourceids.h"
+#include "rgbblend.h"
+#include "skinbitmaps.h"
+
+namespace {
+
+constexpr int kThickness = 12;
+constexpr int kButtonLength = 26;
+
+constexpr std::uint32_t kOutline = 0x2F3650;
+constexpr std::uint32_t kGlyph = 0x2E3850;
+constexpr std::uint32_t kFaceLight = 0xF3F5F8;
+constexpr std::uint32_t kFaceDark = 0xC3CAD5;
+constexpr std::uint32_t kGripLight = 0xFAFBFC;
+
+// The groove of each bar, from its top (left) edge to its bottom (right) edge; the bar
+// fills with RGB(76, 85, 118) (horizontal) and RGB(74, 82, 107) (vertical) under its pieces.
+struct Groove {
+    std::uint32_t edge;
+    std::uint32_t far;
+};
+constexpr Groove kHorizontalGroove = {0x3A4260, 0x5A6488};
+constexpr Groove kVerticalGroove = {0x383F57, 0x57607E};
+
+std::uint32_t GrooveAt(const Groove& groove, int across) {
+    return BlendRgb(groove.edge, groove.far, static_cast<double>(across) / (kThickness - 1));
+}
+
+BitmapPixels Blank(int width, int height) {
+    BitmapPixels bitmap;
+    bitmap.nWidth = width;
+    bitmap.nHeight = height;
+    bitmap.pixels.assign(static_cast<std::size_t>(width * height), 0);
+    return bitmap;
+}
+
+void Set(BitmapPixels& bitmap, int x, int y, std::uint32_t colour) {
+    if (x >= 0 && y >= 0 && x < bitmap.nWidth && y < bitmap.nHeight) {
+        bitmap.pixels[static_cast<std::size_t>(y * bitmap.nWidth + x)] = colour;
+    }
+}
+
+BitmapPixels Transposed(const BitmapPixels& bitmap) {
+    BitmapPixels turned = Blank(bitmap.nHeight, bitmap.nWidth);
+    for (int y = 0; y < bitmap.nHeight; ++y) {
+        for (int x = 0; x < bitmap.nWidth; ++x) {
+            Set(turned, y, x, bitmap.At(x, y));
+        }
+    }
+    return turned;
+}
+
+// A length of groove, `length` pixels along the bar.
+BitmapPixels GroovePiece(const Groove& groove, int length) {
+    BitmapPixels bitmap = Blank(length, kThickness);
+    for (int y = 0; y < kThickness; ++y) {
+        for (int x = 0; x < length; ++x) {
+            Set(bitmap, x, y, GrooveAt(groove, y));
+        }
+    }
+    return bitmap;
+}
+
+// A raised button 26 x 12 on the groove: slate outline with rounded corners, a face that
+// darkens from the top down.
+BitmapPixels ButtonFace(const Groove& groove) {
+    BitmapPixels bitmap = GroovePiece(groove, kButtonLength);
+    const int right = kButtonLength - 1;
+    const int bottom = kThickness - 1;
+    for (int y = 1; y < bottom; ++y) {
+        const std::uint32_t face =
+            BlendRgb(kFaceLight, kFaceDark, static_cast<double>(y - 1) / (bottom - 2));
+        for (int x = 1; x < right; ++x) {
+            Set(bitmap, x, y, face);
+        }
+        Set(bitmap, 0, y, kOutline);
+        Set(bitmap, right, y, kOutline);
+    }
+    for (int x = 1; x < right; ++x) {
+        Set(bitmap, x, 0, kOutline);
+        Set(bitmap, x, bottom, kOutline);
+    }
+    for (int x : {0, right}) {
+        Set(bitmap, x, 0, BlendRgb(kOutline, GrooveAt(groove, 0), 0.5));
+        Set(bitmap, x, bottom, BlendRgb(kOutline, GrooveAt(groove, bottom), 0.5));
+    }
+    return bitmap;
+}
+
+// An arrow button: a solid triangle six rows high (rows 3 to 8) and four columns deep,
+// centred in the button, its point towards the end of the bar it scrolls to.
+BitmapPixels ArrowButton(const Groove& groove, bool pointsLeft) {
+    BitmapPixels bitmap = ButtonFace(groove);
+    constexpr int kTip = 11; // column of the point of a left arrow
+    constexpr int kDepth = 4;
+    for (int y = 3; y <= 8; ++y) {
+        const int fromMiddle = y <= 5 ? 5 - y : y - 6;
+        for (int x = kTip + fromMiddle; x < kTip + kDepth; ++x) {
+            Set(bitmap, pointsLeft ? x : kButtonLength - 1 - x, y, kGlyph);
+        }
+    }
+    return bitmap;
+}
+
+// The thumb: a button with four grip dots in each of rows 4 and 7, each dot with a light
+// pixel below and to the right of it.
+BitmapPixels Thumb(const Groove& groove) {
+    BitmapPixels bitmap = ButtonFace(groove);
+    for (int y : {4, 7}) {
+        for (int x : {8, 11, 14, 17}) {
+            Set(bitmap, x, y, kGlyph);
+            Set(bitmap, x + 1, y + 1, kGripLight);
+        }
+    }
+    return bitmap;
+}
+
+// A square of groove with a size grip: six dots in a triangle towards the bottom right.
+BitmapPixels Corner(const Groove& groove, int size) {
+    BitmapPixels bitmap = Blank(size, size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            Set(bitmap, x, y, GrooveAt(groove, y));
+        }
+    }
+    const int last = size - 3;
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column <= row; ++column) {
+            const int x = last - 3 * (row - column);
+            const int y = last - 3 * (2 - row);
+            Set(bitmap, x, y, kFaceDark);
+            Set(bitmap, x + 1, y + 1, kOutline);
+        }
+    }
+    return bitmap;
+}
+
+// The vertical bar's top cap, 11 rows above its up arrow: groove with an outline along the
+// bar's end.
+BitmapPixels TopCap() {
+    BitmapPixels bitmap = Transposed(GroovePiece(kVerticalGroove, 11));
+    for (int x = 0; x < kThickness; ++x) {
+        Set(bitmap, x, 0, kOutline);
+        Set(bitmap, x, 1, BlendRgb(bitmap.At(x, 1), kFaceDark, 0.35));
+    }
+    return bitmap;
+}
+
+} // namespace
+
+BitmapPixels MakeScrollPixels(int id) {
+    switch (id) {
+    case ResourceId::kHScrollThumb:
+        return Thumb(kHorizontalGroove);
+    case ResourceId::kHScrollRight:
+        return ArrowButton(kHorizontalGroove, false);
+    case ResourceId::kHScrollTrack:
+        return GroovePiece(kHorizontalGroove, 1);
+    case ResourceId::kHScrollLeft:
+        return ArrowButton(kHorizontalGroove, true);
+    case ResourceId::kScrollCorner:
+        return Corner(kHorizontalGroove, kThickness);
+    case ResourceId::kVScrollUp:
+        return Transposed(ArrowButton(kVerticalGroove, true));
+    case ResourceId::kVScrollTrack:
+        return Transposed(GroovePiece(kVerticalGroove, 1));
+    case ResourceId::kVScrollThumb:
+        return Transposed(Thumb(kVerticalGroove));
+    case ResourceId::kVScrollDown:
+        return Transposed(ArrowButton(kVerticalGroove, false));
+    case ResourceId::kVScrollTop:
+        return TopCap();
+    case ResourceId::kVScrollBottom:
+        return Transposed(Corner(kVerticalGroove, 11));
+    default:
+        return {};
+    }
+}
