@@ -255,8 +255,3 @@ TEST(LinePrinterLogo, MissingBitmapLeavesTheRestOfTheHeader) {
     EXPECT_EQ(surface.Only("Line").size(), 1u);
     EXPECT_EQ(surface.Only("TextOut").size(), 2u);
 }
-
-TEST(ReportTitle, TitleBlankVersion) {
-    EXPECT_EQ(ReportTitle("Kestrin Capillary Tube Selector", "1.0 "), kTitle);
-    EXPECT_EQ(ReportTitle(" ", "0.0"), "  v0.0");
-}
