@@ -131,9 +131,10 @@ void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index) {
     if (shape.diameter >= 1) {
         painter.save();
         painter.setBrush(kMarkerOrange);
-        // Unantialiased, a one-pixel outline lies right of and below the rectangle's edges: a
-        // rectangle one pixel smaller covers exactly the d x d pixels from (left, top).
-        painter.drawEllipse(QRect(shape.left, shape.top, shape.diameter - 1, shape.diameter - 1));
+        // The outline runs through the centres of the outermost pixels, so that the circle
+        // covers the d x d pixels from (left, top), as a one-pixel pen does on the square.
+        const double d = shape.diameter;
+        painter.drawEllipse(QRectF(shape.left + 0.5, shape.top + 0.5, d - 1.0, d - 1.0));
         painter.restore();
     }
     painter.setBackground(QBrush(kMarkerOrange));
