@@ -157,6 +157,10 @@ QImage LoadBitmapResource(int id, qreal devicePixelRatio) {
     return Cached(id, size, SaneRatio(devicePixelRatio), Make);
 }
 
+void ClearBitmapCache() {
+    Cache().clear();
+}
+
 QImage AppIconImage(int size, qreal devicePixelRatio) {
     if (size <= 0) {
         return {};

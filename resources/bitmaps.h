@@ -25,6 +25,10 @@ QImage AppIconImage(int size, qreal devicePixelRatio = 1.0);
 // The program icon with its images at 16, 32, 48 and 256 pixels.
 QIcon AppIcon();
 
+// Forgets every rendered image, so that the next request renders afresh (after a change of
+// screen, say). Images already handed out stay valid.
+void ClearBitmapCache();
+
 // The resource path of the drawing behind a vector resource (":/velnor/..."), empty for
 // the skin pieces and unknown numbers. For renderers that draw it at a size of their own.
 QString VectorResourcePath(int id);

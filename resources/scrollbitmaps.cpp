@@ -93,13 +93,14 @@ BitmapPixels ButtonFace(const Groove& groove) {
     return bitmap;
 }
 
-// An arrow button: a solid triangle six rows high (rows 3 to 8) and four columns deep,
-// centred in the button, its point towards the end of the bar it scrolls to.
+// An arrow button: a solid triangle eight rows high (rows 2 to 9) and four columns deep
+// (columns 11 to 14), centred in the button, its point two pixels high and towards the end
+// of the bar it scrolls to.
 BitmapPixels ArrowButton(const Groove& groove, bool pointsLeft) {
     BitmapPixels bitmap = ButtonFace(groove);
     constexpr int kTip = 11; // column of the point of a left arrow
     constexpr int kDepth = 4;
-    for (int y = 3; y <= 8; ++y) {
+    for (int y = 2; y <= 9; ++y) {
         const int fromMiddle = y <= 5 ? 5 - y : y - 6;
         for (int x = kTip + fromMiddle; x < kTip + kDepth; ++x) {
             Set(bitmap, pointsLeft ? x : kButtonLength - 1 - x, y, kGlyph);
