@@ -1,16 +1,14 @@
 #include "aboutbox.h"
 
 #include "aboutboxmodel.h"
+#include "bitmaps.h"
 #include "dialogunits.h"
 #include "identity.h"
 #include "qtmessages.h"
 
-#include <QApplication>
 #include <QFontMetrics>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
@@ -23,13 +21,6 @@ DialogUnits UnitsOf(const QWidget& widget) {
 
 QRect ToPixels(const DialogUnits& du, const AboutBoxModel::DlgRect& rect) {
     return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
-}
-
-QIcon ProgramIcon(const QWidget& widget) {
-    const QIcon icon = QApplication::windowIcon();
-    if (!icon.isNull())
-        return icon;
-    return widget.style()->standardIcon(QStyle::SP_MessageBoxInformation);
 }
 
 // A static text: plain, so an ampersand is shown as itself.
@@ -53,7 +44,7 @@ CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog
     const DialogUnits du = UnitsOf(*this);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(ProgramIcon(*this).pixmap(M::kIconPixels, M::kIconPixels));
+    icon->setPixmap(AppIcon().pixmap(M::kIconPixels, M::kIconPixels));
     icon->setGeometry(du.X(M::kIconRect.x), du.Y(M::kIconRect.y), M::kIconPixels, M::kIconPixels);
 
     QLabel* product = AddText(this, du, M::kProductRect, M::ProductLine(identity));

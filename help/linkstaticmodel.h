@@ -28,7 +28,6 @@ public:
         LinkColour highlight;  // the hover colour asked for with kLinkSystemHighlight
     };
 
-    static constexpr int kHoverTimerId = 100;
     static constexpr int kHoverTimerPeriodMs = 100;
     // Rows below the control repainted when the pointer leaves.
     static constexpr int kLeaveRepaintExtra = 10;

@@ -94,6 +94,16 @@ TEST(CAboutBox, IsLaidOutInDialogUnitsOfItsFont) {
     EXPECT_TRUE(ok->isDefault());
     EXPECT_EQ(ok->geometry(), QRect(du.X(168), du.Y(36), du.X(50), du.Y(16)));
 
+    // The program icon at its own size, where the template puts it.
+    const QLabel* icon = nullptr;
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            icon = label;
+    }
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->geometry(), QRect(du.X(11), du.Y(17), 32, 32));
+    EXPECT_EQ(icon->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+
     // Every text fits its line.
     for (const QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text().isEmpty())

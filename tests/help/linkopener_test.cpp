@@ -37,16 +37,6 @@ TEST(OpenErrorText, EveryCodeOfTheShellHasItsText) {
     }
 }
 
-TEST(ShowOpenError, IsAnExclamationMessage) {
-    RecordingMessages messages;
-    ShowOpenError(messages, 26);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "Unable to open hyperlink:\n\nA sharing violation occurred. ");
-    EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Exclamation);
-    EXPECT_EQ(messages.nBeeps, 0) << "the caller beeps";
-}
-
 TEST(XdgOpenResult, EachEndOfTheLauncherHasItsCodeAndText) {
     using End = LauncherRun::End;
     const char* const noProgram =
@@ -110,13 +100,6 @@ TEST(XdgOpenResult, EachEndOfTheLauncherHasItsCodeAndText) {
             EXPECT_EQ(OpenErrorText(code), row.text);
         }
     }
-}
-
-TEST(LinkOpened, OnlyCodesAbove32Succeed) {
-    EXPECT_FALSE(LinkOpened(0));
-    EXPECT_FALSE(LinkOpened(32));
-    EXPECT_TRUE(LinkOpened(33));
-    EXPECT_FALSE(LinkOpened(-1));
 }
 
 TEST(OpenCommandLine, CutsAtThePlaceholderAndAppendsTheAddressOnce) {
