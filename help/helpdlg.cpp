@@ -1,0 +1,98 @@
+#include "helpdlg.h"
+
+#include "database.h"
+#include "dialogunits.h"
+#include "helpdlgmodel.h"
+#include "homepage.h"
+#include "hyperlink.h"
+#include "qtmessages.h"
+#include "validtextedit.h"
+
+#include <QFontMetrics>
+#include <QPushButton>
+
+namespace {
+
+using M = HelpDlgModel;
+
+QString IdName(int id) {
+    return QStringLiteral("id%1").arg(id);
+}
+
+// Dialog units of the dialog's own font, which stands for the template's 8-point dialog font.
+DialogUnits UnitsOf(const QWidget& widget) {
+    const QFontMetrics metrics(widget.font());
+    const int alphabet = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
+}
+
+QRect ToPixels(const DialogUnits& du, const M::DlgRect& rect) {
+    return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
+}
+
+} // namespace
+
+CHelpDlg::CHelpDlg(const HelpText& help, QWidget* parent)
+    : CHelpDlg(help, nullptr, nullptr, parent) {}
+
+CHelpDlg::CHelpDlg(const HelpText& help, Messages& messages, QWidget* parent)
+    : CHelpDlg(help, &messages, nullptr, parent) {}
+
+CHelpDlg::CHelpDlg(const HelpText& help, Messages& messages, LinkOpener& opener, QWidget* parent)
+    : CHelpDlg(help, &messages, &opener, parent) {}
+
+CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener, QWidget* parent)
+    : QDialog(parent), m_messages(messages), m_helpText(M::kHelpMaxLength, M::kHelpExcludedChars) {
+    if (!m_messages) {
+        m_ownMessages = std::make_unique<QtMessages>(this);
+        m_messages = m_ownMessages.get();
+    }
+    setWindowTitle(ToQString(M::kTitle));
+    const DialogUnits du = UnitsOf(*this);
+
+    // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
+    // scrolls sideways with the caret.
+    m_helpTextView = new ValidTextEdit(this);
+    m_helpTextView->setObjectName(IdName(M::kHelpTextId));
+    m_helpTextView->SetReadOnly(true);
+    m_helpTextView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_helpTextView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_helpTextView->setGeometry(ToPixels(du, M::kHelpTextRect));
+    m_helpTextView->Bind(&m_helpText);
+
+    // The link adopts its text and fits itself to it at its template place; its failures to
+    // open are reported through the same messages as the disclaimer. Default colours.
+    m_link = new CLinkStatic(ToQString(M::kLinkText), this, opener, m_messages);
+    m_link->setObjectName(IdName(M::kLinkId));
+    m_link->setGeometry(ToPixels(du, M::kLinkRect));
+    m_link->SetLinkAddress(kHomePageAddress);
+
+    auto* disclaimer = new QPushButton(ToQString(M::kDisclaimerButton), this);
+    disclaimer->setObjectName(IdName(M::kDisclaimerId));
+    disclaimer->setGeometry(ToPixels(du, M::kDisclaimerRect));
+    connect(disclaimer, &QPushButton::clicked, this, &CHelpDlg::OnDisclaimer);
+
+    auto* ok = new QPushButton(ToQString(M::kOkButton), this);
+    ok->setObjectName(IdName(M::kOkId));
+    ok->setGeometry(ToPixels(du, M::kOkRect));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(du.X(M::kWidth), du.Y(M::kHeight));
+
+    // The field removes the excluded characters as the text is set.
+    m_helpText.SetText(M::ComposeText(help));
+    m_helpText.SetBackColor(M::kHelpBackColor);
+    // The first control of the template has the focus.
+    m_helpTextView->setFocus(Qt::OtherFocusReason);
+}
+
+CHelpDlg::~CHelpDlg() {
+    // The field goes before the widget does.
+    m_helpTextView->Bind(nullptr);
+}
+
+void CHelpDlg::OnDisclaimer() {
+    m_messages->Show(M::DisclaimerText(), Messages::Icon::Information);
+}

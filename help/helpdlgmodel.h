@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct HelpText;
+
+// The help dialog's template (dialog units), its texts (Windows-1252, CR LF line breaks) and
+// the settings of its help field, and the composition of the text it shows.
+struct HelpDlgModel {
+    struct DlgRect {
+        int x;
+        int y;
+        int cx;
+        int cy;
+    };
+
+    static constexpr int kWidth = 310;
+    static constexpr int kHeight = 299;
+    static constexpr DlgRect kHelpTextRect{6, 6, 300, 270};
+    static constexpr DlgRect kLinkRect{6, 288, 168, 8};
+    static constexpr DlgRect kDisclaimerRect{198, 282, 50, 14};
+    static constexpr DlgRect kOkRect{252, 282, 50, 14};
+    static constexpr int kHelpTextId = 1023;
+    static constexpr int kLinkId = 1022;
+    static constexpr int kDisclaimerId = 1025;
+    static constexpr int kOkId = 1;
+
+    static constexpr const char* kTitle = "Help Info";
+    static constexpr const char* kLinkText = "Visit Kestrin on the Web";
+    static constexpr const char* kDisclaimerButton = "Disclaimer";
+    static constexpr const char* kOkButton = "OK";
+
+    // The help field: no length limit, and these ten characters never shown: percent sign,
+    // apostrophe, asterisk, double quotation mark, plus sign, question mark, greater-than sign,
+    // less-than sign, colon, backslash.
+    static constexpr int kHelpMaxLength = 0;
+    static constexpr const char* kHelpExcludedChars = "%'*\"+?><:\\";
+    // RGB(242, 246, 251) as 0x00BBGGRR.
+    static constexpr std::uint32_t kHelpBackColor = 0x00FBF6F2;
+
+    // The 27 lines shown when the database has no help text, each ended by CR LF.
+    static const std::string& BuiltInText();
+    // "Disclaimer:", an empty line and the four lines of the disclaimer, each ended by CR LF.
+    static const std::string& DisclaimerText();
+
+    // The text the help field is given: the database's first nHelpLines lines (at most the
+    // table's 100), each followed by CR LF; the built-in text when there are none. The field
+    // removes the excluded characters itself.
+    static std::string ComposeText(const HelpText& help);
+};
