@@ -3,7 +3,6 @@
 #include "database.h"
 
 #include <algorithm>
-#include <cstring>
 
 const std::string& HelpDlgModel::BuiltInText() {
     // ™ is 0x99, ® 0xAE, © 0xA9. The headings carry colons that the help field removes.
@@ -64,7 +63,7 @@ std::string HelpDlgModel::ComposeText(const HelpText& help) {
     for (int i = 0; i < lines; ++i) {
         // A row is at most kHelpRowLength characters; its terminator is not trusted.
         const char* row = help.szHelp[i];
-        text.append(row, strnlen(row, sizeof help.szHelp[i]));
+        text.append(row, std::find(row, row + sizeof help.szHelp[i], '\0'));
         text += "\r\n";
     }
     return text;

@@ -36,12 +36,6 @@ void PutLine(HelpText& help, int row, const char* text) {
 
 } // namespace
 
-TEST(HelpDlgModel, TheTenExcludedCharactersInOrder) {
-    EXPECT_EQ(std::string(HelpDlgModel::kHelpExcludedChars), "%'*\"+?><:\\");
-    EXPECT_EQ(HelpDlgModel::kHelpMaxLength, 0);
-    EXPECT_EQ(HelpDlgModel::kHelpBackColor, 0x00FBF6F2u) << "RGB(242, 246, 251)";
-}
-
 TEST(HelpDlgModel, DatabaseLinesEachOnTheirOwnLine) {
     HelpText help;
     PutLine(help, 0, "Velnor help");
