@@ -1,35 +1,41 @@
 #include "velnordlg.h"
 
+#include "aboutbox.h"
+#include "bitmaps.h"
+#include "helpdlg.h"
 #include "homepage.h"
+#include "hyperlink.h"
 #include "identity.h"
 #include "mainlayout.h"
 #include "numbereditwidget.h"
+#include "offscreendc.h"
 #include "persistentsettings.h"
+#include "printreport.h"
 #include "qsettingsstore.h"
 #include "qtmessages.h"
 #include "settingsdlg.h"
+#include "skinlistctrl.h"
+#include "summarypainter.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QShowEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QShowEvent>
 
 namespace {
 
 constexpr unsigned kFieldBackColor = 0xFBF6F2; // RGB(242, 246, 251)
 
+// Arial of the given cell height, weight 400, as the panel's own fonts.
 QFont PanelFont(int cellHeight) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(cellHeight);
-    font.setWeight(QFont::Normal);
-    return font;
+    return CreatePanelFont(QStringLiteral("Arial"), 0, cellHeight, 400, 1);
 }
 
 // Field order in `fields`: the ids 1000, 1003 to 1008.
@@ -52,6 +58,9 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store_, Messages* messages_, QWidget* pare
     settings = std::make_unique<PersistentSettings>(*store);
     // The product identity comes from the program's own version record.
     LoadProductIdentity(theProductIdentity);
+    // Every pixel is painted by the paint handler; nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &CVelnorDlg::OnTimer);
     CreateControls();
@@ -78,7 +87,7 @@ void CVelnorDlg::CreateControls() {
     fields[FieldSlot(IDC_CONDTEMP)]->setToolTip(QStringLiteral("Condensing temperature"));
     fields[FieldSlot(IDC_RGASTEMP)]->setToolTip(QStringLiteral("Return gas temperature"));
 
-    results = new QTableWidget(0, 2, this);
+    results = new CSkinListCtrl(this);
     results->setObjectName(QStringLiteral("results"));
     settingsButton = new QPushButton(QStringLiteral("Settings"), this);
     printButton = new QPushButton(QStringLiteral("Print"), this);
@@ -88,7 +97,7 @@ void CVelnorDlg::CreateControls() {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    link = new QLabel(this);
+    link = new CLinkStatic(QString(), this);
 
     connect(picker, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { model.OnRefrigerantSelected(index); });
@@ -102,8 +111,10 @@ void CVelnorDlg::CreateControls() {
         connect(fields[FieldSlot(id)], &QLineEdit::textChanged, this,
                 [this, which = input] { model.OnInputEdited(which); });
     }
-    connect(results, &QTableWidget::pressed, this, [this] { model.OnResultListClicked(); });
+    connect(results, &CSkinListCtrl::clicked, this, [this] { model.OnResultListClicked(); });
     connect(settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
+    connect(printButton, &QPushButton::clicked, this, &CVelnorDlg::OnPrint);
+    connect(helpButton, &QPushButton::clicked, this, &CVelnorDlg::OnHelp);
 }
 
 QWidget* CVelnorDlg::Control(int id) const {
@@ -139,7 +150,10 @@ bool CVelnorDlg::Start() {
     ApplyDatabaseVersion(theProductIdentity, model.Database());
     setWindowTitle(ToQString(theProductIdentity.szTitle));
     link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
-    link->setStyleSheet(QStringLiteral("background: white"));
+    link->SetLinkAddress(kHomePageAddress);
+    link->SetLinkColours(LinkRgb(255, 255, 255), link->NormalColour(), link->VisitedColour(),
+                         link->HoverColour());
+    setWindowIcon(AppIcon());
 
     settings->ReadUnits(TheUnitSettings());
     const QRect screen = QGuiApplication::primaryScreen()
@@ -174,17 +188,15 @@ void CVelnorDlg::SetUpControls() {
     for (int id : {IDC_HEATLOAD, IDC_EVAPTEMP, IDC_CONDTEMP, IDC_RGASTEMP, IDC_AMBIENT})
         fields[FieldSlot(id)]->SetBackColor(kFieldBackColor);
 
+    results->Init(false);
     LayoutControls();
-    results->setFont(large);
-    results->setHorizontalHeaderLabels(
-        {QStringLiteral("Length"), QStringLiteral("Inner Diameter")});
-    results->verticalHeader()->hide();
-    results->setShowGrid(true);
-    results->setSelectionBehavior(QAbstractItemView::SelectRows);
-    results->setSelectionMode(QAbstractItemView::SingleSelection);
-    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    results->setColumnWidth(0, results->viewport()->width() / 2);
-    results->setColumnWidth(1, results->viewport()->width() / 2);
+    results->SetBkColor(QColor(242, 246, 251));
+    results->SetTextColor(Qt::white);
+    results->SetFont(large);
+    const int half = results->GetClientRect().width() / 2;
+    results->InsertColumn(0, QStringLiteral("Length"), half);
+    results->InsertColumn(1, QStringLiteral("Inner Diameter"), half);
+    results->SetExtendedStyle(CSkinListCtrl::kStyleGridLines | CSkinListCtrl::kStyleFullRowSelect);
 
     model.Calculate();
     ShowResults();
@@ -196,17 +208,16 @@ void CVelnorDlg::SetUpControls() {
 
 void CVelnorDlg::ShowResults() {
     const ResultListContent& content = model.ListContent();
-    results->setUpdatesEnabled(false);
-    results->clearContents();
-    results->setRowCount(static_cast<int>(content.rows.size()));
+    results->SetRedraw(false);
+    results->DeleteAllItems();
     for (int i = 0; i < static_cast<int>(content.rows.size()); ++i) {
-        results->setItem(i, 0, new QTableWidgetItem(ToQString(content.rows[i].length)));
-        results->setItem(i, 1, new QTableWidgetItem(ToQString(content.rows[i].diameter)));
+        results->InsertItem(i, ToQString(content.rows[i].length));
+        results->SetItemText(i, 0, ToQString(content.rows[i].length));
+        results->SetItemText(i, 1, ToQString(content.rows[i].diameter));
     }
-    results->clearSelection();
-    if (content.selectedRow >= 0)
-        results->selectRow(content.selectedRow);
-    results->setUpdatesEnabled(true);
+    results->SelectRow(content.selectedRow);
+    results->SetRedraw(true);
+    // A recommendation also changes the summary panel's flow line.
     if (content.valid)
         update();
     emit ResultsShown();
@@ -229,8 +240,20 @@ void CVelnorDlg::OnSettings() {
 
 void CVelnorDlg::OnSysCommand(int id) {
     if ((id & ~0xF) == kAboutCommand) {
-        // The about box opens here.
+        CAboutBox about(this);
+        about.exec();
     }
+}
+
+void CVelnorDlg::OnPrint() {
+    const std::string title =
+        std::string(theProductIdentity.szTitle) + " v" + theProductIdentity.szVersion;
+    PrintReport(this, model.ReportLines(), title);
+}
+
+void CVelnorDlg::OnHelp() {
+    CHelpDlg help(model.Help(), *messages, this);
+    help.exec();
 }
 
 void CVelnorDlg::keyPressEvent(QKeyEvent* event) {
@@ -272,6 +295,54 @@ void CVelnorDlg::showEvent(QShowEvent* event) {
     const QSize frame = frameGeometry().size() - size();
     if (frame.width() > 0 || frame.height() > 0)
         resize(outerSize - frame);
+}
+
+void CVelnorDlg::paintEvent(QPaintEvent*) {
+    OnPaintMain();
+    emit Painted();
+}
+
+void CVelnorDlg::OnPaintMain() {
+    const int w = width();
+    const int h = height();
+    COffscreenDC dc(*this, rect(), offscreen);
+    QPainter& p = dc.Painter();
+    p.fillRect(rect(), Qt::white);
+    for (const MainLayout::Frame& frame : MainLayout::Frames(w, h, nRightMargin)) {
+        for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame))
+            p.fillRect(edge.rect.x, edge.rect.y, edge.rect.width, edge.rect.height,
+                       QColor(edge.colour.r, edge.colour.g, edge.colour.b));
+    }
+    DrawBitmapAt(p, 132, w - MainLayout::kLogoRightOffset, MainLayout::kLogoY, false);
+    DrawBitmapAt(p, 131, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
+    SetSummaryTextColours(p);
+    SummaryState state;
+    state.SetIdentity(theProductIdentity);
+    state.nRightMargin = nRightMargin;
+    state.dDiagramScale = dDiagramScale;
+    state.dN2Flow = model.Result().dN2Flow;
+    state.units = TheUnitSettings();
+    DrawSummary(p, w, state);
+}
+
+void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
+    const qreal ratio = devicePixelRatioF();
+    if (!fit) {
+        if (logo.isNull() || logo.devicePixelRatio() != ratio)
+            logo = LoadBitmapResource(id, ratio);
+        p.drawImage(x, y, logo);
+        return;
+    }
+    if (!diagram.HasSource())
+        diagram.SetSource(LoadBitmapResource(id, 1.0));
+    const QSize source = diagram.SourceSize();
+    const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.width(), source.height(),
+                                                            width(), height(), nRightMargin, x, y);
+    dDiagramScale = f.dScale;
+    if (f.rect.width <= 0 || f.rect.height <= 0)
+        return;
+    p.drawImage(f.rect.x, f.rect.y,
+                diagram.Scaled(QSize(f.rect.width, f.rect.height) * ratio, ratio));
 }
 
 void CVelnorDlg::SavePlacement(bool moved) {

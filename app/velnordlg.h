@@ -1,7 +1,10 @@
 #pragma once
 
+#include "diagramcache.h"
 #include "mainwindowmodel.h"
 #include "messages.h"
+
+#include <QImage>
 
 #include <QDialog>
 #include <QTimer>
@@ -13,7 +16,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class CSkinListCtrl;
+class CLinkStatic;
 class SettingsStore;
 class PersistentSettings;
 class NumberEditWidget;
@@ -57,6 +61,8 @@ public:
     QLineEdit* Field(int id) const;
     bool Ready() const { return bReady; }
     int RightMargin() const { return nRightMargin; }
+    // The scale the circuit diagram was last drawn at; valid after the first paint.
+    double DiagramScale() const { return dDiagramScale; }
 
     // The timer tick (public so tests can tick without waiting).
     void OnTimer();
@@ -64,10 +70,15 @@ public:
     void OnSettings();
     // A command of the window menu; 16 is "&About...".
     void OnSysCommand(int id);
+    // The "Print" and "Help" buttons.
+    void OnPrint();
+    void OnHelp();
 
 signals:
     // After every refill of the results list.
     void ResultsShown();
+    // After every paint of the window.
+    void Painted();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -75,12 +86,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void done(int result) override;
 
 private:
     void CreateControls();
     void SetUpControls();
     void LayoutControls();
+    void OnPaintMain();
+    void DrawBitmapAt(QPainter& painter, int id, int x, int y, bool fit);
     void ShowResults();
     void SavePlacement(bool moved);
     void Closing();
@@ -94,16 +108,20 @@ private:
 
     QComboBox* picker = nullptr;
     std::array<NumberEditWidget*, 7> fields{}; // 1000, 1003..1008
-    QTableWidget* results = nullptr;
+    CSkinListCtrl* results = nullptr;
     QPushButton* settingsButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* helpButton = nullptr;
-    QLabel* link = nullptr;
+    CLinkStatic* link = nullptr;
     QTimer timer;
 
-    QSize outerSize;          // the stored outer size, frame included
+    QSize outerSize;           // the stored outer size, frame included
     bool bFrameFitted = false; // the client size has been corrected for the frame
     bool bReady = false;
     bool bClosed = false;
     int nRightMargin = 0;
+    double dDiagramScale = 0.0;
+    QImage offscreen;     // the paint buffer, kept between paints
+    DiagramCache diagram; // the circuit diagram at the size last drawn
+    QImage logo;
 };

@@ -4,12 +4,12 @@
 #include "identity.h"
 #include "memorysettingsstore.h"
 #include "messages.h"
+#include "skinlistctrl.h"
 #include "velnordlg.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -133,19 +133,17 @@ TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
     store.Set("Settings", "dRGasTemp", 2000);
     auto dlg = Open();
     ASSERT_TRUE(started);
-    auto* list = static_cast<QTableWidget*>(dlg->Control(1020));
+    auto* list = static_cast<CSkinListCtrl*>(dlg->Control(1020));
     ASSERT_TRUE(dlg->Model().Result().Valid());
-    ASSERT_EQ(list->rowCount(), 9);
-    const QList<QTableWidgetItem*> selected = list->selectedItems();
-    ASSERT_FALSE(selected.isEmpty());
-    EXPECT_EQ(selected.first()->row(), dlg->Model().Result().nOptimalRow);
+    ASSERT_EQ(list->GetItemCount(), 9);
+    EXPECT_EQ(list->GetSelectedRow(), dlg->Model().Result().nOptimalRow);
 
     Type(*dlg, 1003, "0");
     dlg->OnTimer();
-    ASSERT_EQ(list->rowCount(), 1);
-    EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("Heat load invalid"));
-    EXPECT_EQ(list->item(0, 1)->text(), QStringLiteral("1 to 10000W"));
-    EXPECT_TRUE(list->selectedItems().isEmpty());
+    ASSERT_EQ(list->GetItemCount(), 1);
+    EXPECT_EQ(list->GetItemText(0, 0), QStringLiteral("Heat load invalid"));
+    EXPECT_EQ(list->GetItemText(0, 1), QStringLiteral("1 to 10000W"));
+    EXPECT_EQ(list->GetSelectedRow(), -1);
 }
 
 TEST_F(MainWindow, UnitsChangeConvertsTheTypedValues) {

@@ -1,0 +1,93 @@
+// The main window's paint, offscreen, at three window sizes, and the start-up time from process
+// start to the first painted frame. Runs in the build's bin directory, beside Velnor.dkt.
+#include "memorysettingsstore.h"
+#include "messages.h"
+#include "velnordlg.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class SilentMessages : public Messages {
+public:
+    void Show(const std::string&, Icon) override {}
+    void Beep() override {}
+};
+
+// Seconds since the process started, from /proc/self/stat and the system uptime.
+double SecondsSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string field;
+    for (int i = 0; i < 21 && stat >> field; ++i) {
+    }
+    double startTicks = 0;
+    stat >> startTicks;
+    std::ifstream uptime("/proc/uptime");
+    double up = 0;
+    uptime >> up;
+    return up - startTicks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double startupSeconds = 0;
+
+void BM_FullPaint(benchmark::State& state) {
+    static MemorySettingsStore store;
+    static SilentMessages messages;
+    CVelnorDlg dlg(&store, &messages);
+    dlg.Start();
+    dlg.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    dlg.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        dlg.repaint();
+    }
+    dlg.hide();
+}
+BENCHMARK(BM_FullPaint)
+    ->Args({800, 640})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_StartupToFirstPaint(benchmark::State& state) {
+    for (auto _ : state)
+        state.SetIterationTime(startupSeconds);
+    state.counters["startup_ms"] = startupSeconds * 1000.0;
+}
+BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    {
+        // Start-up as the program does it, up to the first frame on the screen.
+        MemorySettingsStore store;
+        SilentMessages messages;
+        CVelnorDlg dlg(&store, &messages);
+        bool painted = false;
+        QObject::connect(&dlg, &CVelnorDlg::Painted, [&painted] { painted = true; });
+        dlg.Start();
+        dlg.show();
+        while (!painted)
+            QApplication::processEvents();
+        startupSeconds = SecondsSinceProcessStart();
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
