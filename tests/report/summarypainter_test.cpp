@@ -345,14 +345,6 @@ TEST(DrawSummary, EmptyProductNameStartsTheHeaderAtTheMark) {
     EXPECT_GE(Ink(image, QRect(60, 0, 80, 58)).left(), 70); // "Version" from x = 70
 }
 
-TEST(DrawSummary, LeavesThePenBlack) {
-    QImage image = Blank(800, 600);
-    QPainter painter(&image);
-    SetSummaryTextColours(painter);
-    DrawSummary(painter, 800, StateFor(800, 600));
-    EXPECT_EQ(painter.pen().color(), kBlack);
-}
-
 // The whole client area as the main window paints it, frames included, kept beside the tests
 // for people to look at.
 TEST(DrawSummary, SavesAPictureOfTheWindow) {
