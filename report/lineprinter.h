@@ -2,6 +2,7 @@
 
 #include "printsurface.h"
 #include "report.h"
+#include "resourceids.h"
 
 #include <cstdint>
 #include <string>
@@ -9,7 +10,7 @@
 #include <vector>
 
 // The maker's logo in the page header: bitmap 132, 125 × 49 pixels.
-inline constexpr int kLogoBitmap = 132;
+inline constexpr int kLogoBitmap = ResourceId::kLogo;
 inline constexpr std::uint32_t kPrintBlack = 0x000000;
 
 // A line-oriented page writer: prints texts in two columns, one line each, starting a page

@@ -1,6 +1,6 @@
 #include "qprintsurface.h"
 
-#include "lineprinter.h"
+#include "bitmaps.h"
 #include "qtmessages.h"
 
 #include <QFontMetrics>
@@ -14,32 +14,7 @@ QColor FromColorRef(std::uint32_t color) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-// A stand-in for the maker's logo until the drawn bitmap is in the resources: 125 × 49,
-// 8-bit, white with a blue bar and a dark frame.
-QImage PlaceholderLogo() {
-    QImage image(125, 49, QImage::Format_Indexed8);
-    image.setColorTable({qRgb(255, 255, 255), qRgb(6, 79, 190), qRgb(0, 39, 103)});
-    image.fill(0);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const bool frame = x < 2 || y < 2 || x >= image.width() - 2 || y >= image.height() - 2;
-            const bool bar = y >= 18 && y < 31 && x >= 8 && x < 117;
-            if (frame)
-                image.setPixel(x, y, 2);
-            else if (bar)
-                image.setPixel(x, y, 1);
-        }
-    }
-    return image;
-}
-
 } // namespace
-
-QImage LoadReportBitmap(int id) {
-    if (id == kLogoBitmap)
-        return PlaceholderLogo();
-    return QImage();
-}
 
 QPrintSurface::QPrintSurface(QPrinter& target) : printer(target) {}
 
@@ -138,14 +113,14 @@ void QPrintSurface::Line(int x0, int y0, int x1, int y1) {
 }
 
 PrintBitmapSize QPrintSurface::BitmapSize(int id) const {
-    const QImage image = LoadReportBitmap(id);
+    const QImage image = LoadBitmapResource(id);
     return {image.width(), image.height()};
 }
 
 void QPrintSurface::StretchBitmap(int id, int x, int y, int width, int height) {
     if (!painter.isActive())
         return;
-    const QImage image = LoadReportBitmap(id);
+    const QImage image = LoadBitmapResource(id);
     if (image.isNull())
         return;
     painter.save();

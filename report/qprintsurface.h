@@ -8,7 +8,6 @@
 
 #include <vector>
 
-class QImage;
 class QPrinter;
 
 // A print surface on a QPrinter, drawn with a QPainter that lives from the document's start to
@@ -65,6 +64,3 @@ private:
     QPen pen;
     std::vector<State> saved;
 };
-
-// The bitmap resource `id` as the report prints it; a null image when there is none.
-QImage LoadReportBitmap(int id);

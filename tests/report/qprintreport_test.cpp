@@ -1,5 +1,6 @@
 // The report on Qt's printer: a real PDF read back with the document tools, the surface's
 // metrics and font, and the print dialog.
+#include "bitmaps.h"
 #include "cp1252.h"
 #include "lineprinter.h"
 #include "printreport.h"
@@ -171,7 +172,7 @@ TEST_F(PrintedPdf, LogoIsStoredLosslessly) {
     const QImage stored(stem + QStringLiteral("-000.png"));
     ASSERT_FALSE(stored.isNull());
     EXPECT_EQ(stored.convertToFormat(QImage::Format_RGB32),
-              LoadReportBitmap(kLogoBitmap).convertToFormat(QImage::Format_RGB32));
+              LoadBitmapResource(kLogoBitmap).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(QPrintSurface, MeasuresThePrinterInDevicePixels) {
@@ -186,7 +187,7 @@ TEST(QPrintSurface, MeasuresThePrinterInDevicePixels) {
     EXPECT_EQ(surface.BitmapSize(kLogoBitmap).nWidth, 125);
     EXPECT_EQ(surface.BitmapSize(kLogoBitmap).nHeight, 49);
     EXPECT_EQ(surface.BitmapSize(999).nWidth, 0);
-    EXPECT_EQ(LoadReportBitmap(kLogoBitmap).depth(), 8);
+    EXPECT_EQ(LoadBitmapResource(kLogoBitmap).depth(), 8);
 }
 
 TEST(QPrintSurface, DefaultFontIsTheOneAPainterStartsWithOnThePrinter) {
