@@ -162,6 +162,7 @@ bool CVelnorDlg::Start() {
     const WindowPlacement place = settings->ReadPlacement(screen.width(), screen.height());
     // The stored size includes the frame; the frame is known once the window is shown.
     outerSize = QSize(place.width, place.height);
+    setMinimumSize(MainLayout::kMinOuterWidth, MainLayout::kMinOuterHeight);
     move(place.x, place.y);
     resize(outerSize);
 
@@ -292,9 +293,12 @@ void CVelnorDlg::showEvent(QShowEvent* event) {
     if (bFrameFitted || outerSize.isEmpty())
         return;
     bFrameFitted = true;
+    // The smallest outer size is 685 x 600, frame included.
     const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0)
+    if (frame.width() > 0 || frame.height() > 0) {
+        setMinimumSize(QSize(MainLayout::kMinOuterWidth, MainLayout::kMinOuterHeight) - frame);
         resize(outerSize - frame);
+    }
 }
 
 void CVelnorDlg::paintEvent(QPaintEvent*) {

@@ -215,3 +215,12 @@ TEST_F(MainWindow, HiddenFieldsLieOutsideTheWindow) {
             EXPECT_GE(dlg->Field(id)->x(), dlg->width()) << id << " at " << width;
     }
 }
+
+TEST_F(MainWindow, NeverSmallerThanTheMinimumSize) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    dlg->resize(300, 200);
+    EXPECT_GE(dlg->frameGeometry().width(), 685);
+    EXPECT_GE(dlg->frameGeometry().height(), 600);
+}

@@ -1,0 +1,102 @@
+// What the main window draws, checked on its pixels at two window sizes: the frames, the logo
+// corner, the results list's green row and header strip, and the orange marker discs on the
+// panel and on the diagram.
+#include "mainlayout.h"
+#include "memorysettingsstore.h"
+#include "messages.h"
+#include "summarylayout.h"
+#include "velnordlg.h"
+
+#include <QImage>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoMessages : public Messages {
+public:
+    void Show(const std::string&, Icon) override {}
+    void Beep() override {}
+};
+
+QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+std::string Rgb(const QColor& c) {
+    return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," +
+           std::to_string(c.blue());
+}
+
+class MainPaint : public ::testing::TestWithParam<QSize> {
+protected:
+    void SetUp() override {
+        TheUnitSettings() = UnitSettings{};
+        // A valid recommendation: W and ºC, 500 W at -10 / 45 ºC, return gas 20 ºC.
+        store.Set("Settings", "UnitsEnergy     ", 1);
+        store.Set("Settings", "UnitsTemperature", 0);
+        store.Set("Settings", "dHeatLoad", 50000);
+        store.Set("Settings", "dEvapTemp", -1000);
+        store.Set("Settings", "dCondTemp", 4500);
+        store.Set("Settings", "dRGasTemp", 2000);
+        dlg = std::make_unique<CVelnorDlg>(&store, &messages);
+        ASSERT_TRUE(dlg->Start());
+        dlg->resize(GetParam());
+        dlg->show();
+        image = dlg->grab().toImage();
+    }
+
+    MemorySettingsStore store;
+    NoMessages messages;
+    std::unique_ptr<CVelnorDlg> dlg;
+    QImage image;
+};
+
+} // namespace
+
+TEST_P(MainPaint, FramesInTheirColours) {
+    const int w = dlg->width();
+    const int h = dlg->height();
+    ASSERT_EQ(image.size(), QSize(w, h));
+    for (const MainLayout::Frame& f : MainLayout::Frames(w, h, dlg->RightMargin())) {
+        const QColor first(f.topLeft.r, f.topLeft.g, f.topLeft.b);
+        const QColor second(f.bottomRight.r, f.bottomRight.g, f.bottomRight.b);
+        // A point of the top edge and of the left edge that no control covers.
+        EXPECT_EQ(Rgb(At(image, f.left + 3, f.top)), Rgb(first)) << f.left << "," << f.top;
+        EXPECT_EQ(Rgb(At(image, f.left, f.top + 3)), Rgb(first)) << f.left << "," << f.top;
+        EXPECT_EQ(Rgb(At(image, f.right - 1, f.top + 3)), Rgb(second)) << f.right;
+    }
+    EXPECT_EQ(Rgb(At(image, 2, 2)), "255,255,255");
+}
+
+TEST_P(MainPaint, OptimalRowGreenAndHeaderStrip) {
+    const int p = MainLayout::PanelLeft(dlg->width(), dlg->RightMargin());
+    const int row = dlg->Model().Result().nOptimalRow;
+    const int listX = p + 6;
+    const int listY = 295;
+    EXPECT_EQ(Rgb(At(image, listX + 8, listY + 1)), "2,137,244"); // the strip's second row
+    for (int x : {listX + 4, listX + 300}) {
+        EXPECT_EQ(Rgb(At(image, x, listY + 20 + row * 20 + 2)), "44,190,77") << x;
+    }
+    const int other = row == 0 ? 1 : 0;
+    EXPECT_EQ(Rgb(At(image, listX + 300, listY + 20 + other * 20 + 2)), "242,246,251");
+}
+
+TEST_P(MainPaint, MarkerDiscsOnThePanelAndOnTheDiagram) {
+    const int p = MainLayout::PanelLeft(dlg->width(), dlg->RightMargin());
+    EXPECT_GT(dlg->DiagramScale(), 0.0);
+    for (const MarkerPlacement& m : RowMarkers(p))
+        EXPECT_EQ(Rgb(At(image, m.cx, m.cy - 8)), "255,138,21") << "panel " << m.nIndex;
+    for (const MarkerPlacement& m : DiagramMarkers(dlg->DiagramScale()))
+        EXPECT_EQ(Rgb(At(image, m.cx, m.cy - 8)), "255,138,21") << "diagram " << m.nIndex;
+}
+
+TEST_P(MainPaint, DiagramScaleFollowsTheWindow) {
+    const MainLayout::DiagramFit fit = MainLayout::FitDiagram(
+        1401, 1926, dlg->width(), dlg->height(), dlg->RightMargin());
+    EXPECT_DOUBLE_EQ(dlg->DiagramScale(), fit.dScale);
+    for (int id : {1000, 1007, 1008})
+        EXPECT_GE(dlg->Field(id)->x(), dlg->width()) << id;
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowSizes, MainPaint,
+                         ::testing::Values(QSize(800, 640), QSize(1500, 900)));
