@@ -48,41 +48,18 @@ int VirtualKey(int key) {
         return key; // the same ASCII numbers
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 112 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return kKeyDelete;
-    default:
-        return 0;
+    static constexpr std::pair<int, int> kKeys[] = {
+        {Qt::Key_Backspace, 8},      {Qt::Key_Tab, 9},       {Qt::Key_Return, 13},
+        {Qt::Key_Enter, 13},         {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},
+        {Qt::Key_PageUp, 33},        {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
+        {Qt::Key_Home, 36},          {Qt::Key_Left, 37},     {Qt::Key_Up, 38},
+        {Qt::Key_Right, 39},         {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},
+        {Qt::Key_Delete, kKeyDelete}};
+    for (const auto& [qt, virtualKey] : kKeys) {
+        if (qt == key)
+            return virtualKey;
     }
+    return 0;
 }
 
 // A key that types characters rather than a shortcut: printable text without Ctrl (Ctrl with
@@ -339,12 +316,13 @@ void ValidLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void ValidLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (!m_edit || event->commitString().isEmpty()) {
+    if (!m_edit || (event->commitString().isEmpty() && event->replacementLength() == 0)) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
     // Qt shows the composition; the committed characters are typed one by one. A replacement
-    // of text around the caret that the input method asks for is not made.
+    // of text around the caret that the input method asks for is not made: it would edit past
+    // the validating field.
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&composing);
     const PointerScope<const KeyAtHand> noKey(m_key, nullptr);
