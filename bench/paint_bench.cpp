@@ -46,12 +46,18 @@ void BM_FullPaint(benchmark::State& state) {
     static SilentMessages messages;
     CVelnorDlg dlg(&store, &messages);
     dlg.Start();
-    dlg.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     dlg.show();
     QApplication::processEvents();
+    dlg.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    QApplication::processEvents();
+    int painted = 0;
+    QObject::connect(&dlg, &CVelnorDlg::Painted, [&painted] { ++painted; });
     for (auto _ : state) {
         dlg.repaint();
     }
+    state.counters["width"] = dlg.width();
+    state.counters["height"] = dlg.height();
+    state.counters["paints"] = painted;
     dlg.hide();
 }
 BENCHMARK(BM_FullPaint)
@@ -59,6 +65,24 @@ BENCHMARK(BM_FullPaint)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond);
+
+// A user dragging the window's edge: every paint is at a new size, so the diagram is scaled
+// again each time.
+void BM_PaintWhileResizing(benchmark::State& state) {
+    static MemorySettingsStore store;
+    static SilentMessages messages;
+    CVelnorDlg dlg(&store, &messages);
+    dlg.Start();
+    dlg.show();
+    QApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        dlg.resize(1920 - (step % 40), 1080 - (step % 40));
+        dlg.repaint();
+    }
+}
+BENCHMARK(BM_PaintWhileResizing)->Unit(benchmark::kMillisecond);
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
     for (auto _ : state)
