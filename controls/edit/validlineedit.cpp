@@ -1,6 +1,7 @@
 #include "validlineedit.h"
 
 #include "qcp1252.h"
+#include "qfieldsupport.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -16,29 +17,6 @@
 #include <utility>
 
 namespace {
-
-// Sets a pointer for the duration of a scope and puts the previous value back.
-template <typename T> class PointerScope {
-public:
-    PointerScope(T*& slot, T* value) : m_slot(slot), m_saved(slot) { m_slot = value; }
-    ~PointerScope() { m_slot = m_saved; }
-    PointerScope(const PointerScope&) = delete;
-    PointerScope& operator=(const PointerScope&) = delete;
-
-private:
-    T*& m_slot;
-    T* m_saved;
-};
-
-QColor ToQColor(Color c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
-Color ToColor(const QColor& c) {
-    return static_cast<Color>(c.red()) | (static_cast<Color>(c.green()) << 8) |
-           (static_cast<Color>(c.blue()) << 16);
-}
 
 // The virtual-key number of a Qt key, for the keys that have one the rules could know; 0 for
 // the rest. (Qt's own codes must not reach the rules: Qt::Key_Period is 46, the Delete key's
@@ -60,16 +38,6 @@ int VirtualKey(int key) {
             return virtualKey;
     }
     return 0;
-}
-
-// A key that types characters rather than a shortcut: printable text without Ctrl (Ctrl with
-// Alt is AltGr on some platforms), as Qt's line edit itself decides.
-bool TypesText(const QKeyEvent& event) {
-    const QString text = event.text();
-    if (text.isEmpty() || !text.front().isPrint())
-        return false;
-    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
-    return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 } // namespace

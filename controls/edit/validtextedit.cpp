@@ -1,6 +1,7 @@
 #include "validtextedit.h"
 
 #include "qcp1252.h"
+#include "qfieldsupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,29 +21,6 @@
 #include <utility>
 
 namespace {
-
-// Sets a pointer for the duration of a scope and puts the previous value back.
-template <typename T> class PointerScope {
-public:
-    PointerScope(T*& slot, T* value) : m_slot(slot), m_saved(slot) { m_slot = value; }
-    ~PointerScope() { m_slot = m_saved; }
-    PointerScope(const PointerScope&) = delete;
-    PointerScope& operator=(const PointerScope&) = delete;
-
-private:
-    T*& m_slot;
-    T* m_saved;
-};
-
-QColor ToQColor(Color c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
-Color ToColor(const QColor& c) {
-    return static_cast<Color>(c.red()) | (static_cast<Color>(c.green()) << 8) |
-           (static_cast<Color>(c.blue()) << 16);
-}
 
 // A line break of the document's raw text: the block separator, and the line separator that
 // Qt's own editing could bring in.
@@ -145,16 +123,6 @@ int VirtualKey(int key) {
             return virtualKey;
     }
     return 0;
-}
-
-// A key that types characters rather than a shortcut: printable text without Ctrl (Ctrl with
-// Alt is AltGr on some platforms).
-bool TypesText(const QKeyEvent& event) {
-    const QString text = event.text();
-    if (text.isEmpty() || !text.front().isPrint())
-        return false;
-    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
-    return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 } // namespace

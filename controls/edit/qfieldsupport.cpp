@@ -1,0 +1,21 @@
+#include "qfieldsupport.h"
+
+#include <QKeyEvent>
+
+QColor ToQColor(Color c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+Color ToColor(const QColor& c) {
+    return static_cast<Color>(c.red()) | (static_cast<Color>(c.green()) << 8) |
+           (static_cast<Color>(c.blue()) << 16);
+}
+
+bool TypesText(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty() || !text.front().isPrint())
+        return false;
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
+}
