@@ -1,33 +1,10 @@
 #include "skinbitmaps.h"
 
+#include "headerbitmaps.h"
 #include "resourceids.h"
 #include "rgbblend.h"
 
 namespace {
-
-// Column header, top row first. 138 is the strip stretched under the texts, 139 the first
-// column's light left edge, 140 the dark separator at each column's right edge.
-constexpr std::uint32_t kStripPixels[20] = {
-    0x75A6CC, 0x0289F4, 0x0363CD, 0x045CBC, 0x045BBB, 0x045AB9, 0x0459B6,
-    0x0358B3, 0x0356B0, 0x0354AD, 0x0353AA, 0x0352A8, 0x0351A5, 0x034FA2,
-    0x034D9F, 0x034C9C, 0x034B99, 0x034B9C, 0x002C70, 0x6F8094,
-};
-
-constexpr std::uint32_t kLeftEdgePixels[20][2] = {
-    {0x7DA0C0, 0x73A2CA}, {0x4B95CE, 0x0097FF}, {0x4E99D2, 0x008FF9}, {0x4F9BD3, 0x007EEF},
-    {0x4F9BD3, 0x0080F1}, {0x4F9BD3, 0x0080F1}, {0x4F9BD3, 0x0081F1}, {0x4F9BD3, 0x0080F1},
-    {0x4F9BD3, 0x0080F1}, {0x4F9BD3, 0x0080F2}, {0x4F9BD3, 0x0080F2}, {0x4F9BD3, 0x0080F2},
-    {0x4F9BD3, 0x0080F2}, {0x4F9BD3, 0x0080F2}, {0x4F9BD3, 0x0081F3}, {0x4F9BD3, 0x0081F3},
-    {0x4F9CD4, 0x0083F4}, {0x4F98D0, 0x007EF1}, {0x4783C3, 0x0057D4}, {0x759FCB, 0x6FA2DE},
-};
-
-constexpr std::uint32_t kRightEdgePixels[20][2] = {
-    {0x74A3CB, 0x7499BE}, {0x007AED, 0x2D72BD}, {0x004AA6, 0x2E5C8B}, {0x003478, 0x2E4D6C},
-    {0x00367B, 0x2E4F71}, {0x003579, 0x2E4F71}, {0x003577, 0x2E5071}, {0x003475, 0x2E5071},
-    {0x003274, 0x2E5071}, {0x003172, 0x2F5072}, {0x00316F, 0x2F5072}, {0x00306D, 0x2F5072},
-    {0x002F6C, 0x2F5072}, {0x002E69, 0x2F5072}, {0x002C67, 0x2F5072}, {0x002C66, 0x2F5072},
-    {0x002B64, 0x2F5073}, {0x002A62, 0x2F5073}, {0x000F42, 0x24476C}, {0x6F7D92, 0x6C87A2},
-};
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
@@ -45,17 +22,13 @@ void Set(BitmapPixels& bitmap, int x, int y, std::uint32_t colour) {
     }
 }
 
-BitmapPixels HeaderBitmap(int id) {
-    const int width = id == ResourceId::kHeaderStrip ? 1 : 2;
-    BitmapPixels bitmap = Blank(width, 20, 0);
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t colour = id == ResourceId::kHeaderStrip  ? kStripPixels[y]
-                                         : id == ResourceId::kHeaderLeft ? kLeftEdgePixels[y][x]
-                                                                         : kRightEdgePixels[y][x];
-            Set(bitmap, x, y, colour);
-        }
-    }
+// The column header's pieces are the results list's own pixel tables.
+BitmapPixels HeaderPixels(int id) {
+    const SkinBitmap source = HeaderBitmap(id);
+    BitmapPixels bitmap;
+    bitmap.nWidth = source.nWidth;
+    bitmap.nHeight = source.nHeight;
+    bitmap.pixels.assign(source.pixels.begin(), source.pixels.end());
     return bitmap;
 }
 
@@ -153,7 +126,7 @@ BitmapPixels MakeSkinPixels(int id) {
     case ResourceId::kHeaderStrip:
     case ResourceId::kHeaderLeft:
     case ResourceId::kHeaderRight:
-        return HeaderBitmap(id);
+        return HeaderPixels(id);
     default:
         return MakeScrollPixels(id);
     }
