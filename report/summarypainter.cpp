@@ -67,9 +67,9 @@ QFont PanelFont(int height) {
     return CreatePanelFont(kPanelFace, 0, height, kPanelWeight, kPanelPitchAndFamily);
 }
 
-QFont FontFor(const PanelFontSpec& spec) {
-    return CreatePanelFont(FromCp1252(spec.face), spec.width, spec.height, spec.weight,
-                           spec.pitchAndFamily);
+QFont FontFor(const PanelFontSpec& request) {
+    return CreatePanelFont(FromCp1252(request.face), request.width, request.height, request.weight,
+                           request.pitchAndFamily);
 }
 
 // Draws `text` with its cell's top-left corner at (x, top): the cell filled with the background
@@ -89,8 +89,8 @@ int DrawTextCell(QPainter& painter, const QFont& font, const QString& text, int 
 }
 
 TextMeasurer MeasurerFor(const QPaintDevice* device) {
-    return [device](std::string_view text, const PanelFontSpec& spec) {
-        const QFontMetrics metrics(FontFor(spec), device);
+    return [device](std::string_view text, const PanelFontSpec& request) {
+        const QFontMetrics metrics(FontFor(request), device);
         return TextExtent{metrics.horizontalAdvance(FromCp1252(text)), CellHeight(metrics)};
     };
 }
