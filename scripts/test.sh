@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELNOR_WERROR=ON \
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELNOR_WERROR=ON \
       -DVELNOR_BENCH=ON
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"

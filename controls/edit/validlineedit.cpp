@@ -78,13 +78,11 @@ QMenu* ValidLineEdit::CreateContextMenu() {
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, handler);
     };
-    // The validating field's handling of an item, outside any key press.
-    const auto field = [this](void (CValidEdit::*handler)()) {
-        return [this, handler] {
-            const PointerScope<const KeyAtHand> noKey(m_key, nullptr);
-            if (m_edit)
-                (m_edit->*handler)();
-        };
+    // The validating field's handling of an item, outside any key press. The closure holds a
+    // plain command rather than a member-function pointer: the sanitizers flag calls through
+    // such a captured pointer when Qt invokes the slot.
+    const auto field = [this](FieldCommand command) {
+        return [this, command] { RunFieldCommand(command); };
     };
     add("edit-undo", QLineEdit::tr("&Undo"), QKeySequence::Undo, editable && isUndoAvailable(),
         [this] { undo(); });
@@ -92,16 +90,33 @@ QMenu* ValidLineEdit::CreateContextMenu() {
         [this] { redo(); });
     menu->addSeparator();
     add("edit-cut", QLineEdit::tr("Cu&t"), QKeySequence::Cut, editable && selected,
-        field(&CValidEdit::OnCut));
+        field(FieldCommand::Cut));
     add("edit-copy", QLineEdit::tr("&Copy"), QKeySequence::Copy, selected, [this] { copy(); });
     add("edit-paste", QLineEdit::tr("&Paste"), QKeySequence::Paste,
-        editable && !QApplication::clipboard()->text().isEmpty(), field(&CValidEdit::OnPaste));
+        editable && !QApplication::clipboard()->text().isEmpty(), field(FieldCommand::Paste));
     add("edit-delete", QLineEdit::tr("Delete"), QKeySequence::UnknownKey, editable && selected,
-        field(&CValidEdit::OnClear));
+        field(FieldCommand::Clear));
     menu->addSeparator();
     add("select-all", QLineEdit::tr("Select All"), QKeySequence::SelectAll,
         !text().isEmpty() && selectedText() != text(), [this] { selectAll(); });
     return menu;
+}
+
+void ValidLineEdit::RunFieldCommand(FieldCommand command) {
+    const PointerScope<const KeyAtHand> noKey(m_key, nullptr);
+    if (!m_edit)
+        return;
+    switch (command) {
+    case FieldCommand::Cut:
+        m_edit->OnCut();
+        break;
+    case FieldCommand::Paste:
+        m_edit->OnPaste();
+        break;
+    case FieldCommand::Clear:
+        m_edit->OnClear();
+        break;
+    }
 }
 
 // --- TextField ---

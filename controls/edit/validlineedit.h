@@ -59,6 +59,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The context menu items the validating field handles.
+    enum class FieldCommand { Cut, Paste, Clear };
+    void RunFieldCommand(FieldCommand command);
     // The key press being handled, for the platform's own handling of it.
     struct KeyAtHand {
         QKeyEvent* event = nullptr; // null when Qt's handling cannot stand for the character
