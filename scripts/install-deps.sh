@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev
-    fonts-liberation2 poppler-utils
+    fonts-liberation2 poppler-utils xdg-utils
 )
 missing=()
 for p in "${packages[@]}"; do
