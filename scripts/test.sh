@@ -6,7 +6,10 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELNOR_WERROR=ON \
+# -O2 without debug information: optimised like a release, quicker to build. (GCC 12's -O3
+# reports false -Wrestrict warnings inside std::string.)
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+      -DVELNOR_WERROR=ON \
       -DVELNOR_BENCH=ON
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
