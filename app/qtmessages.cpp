@@ -1,12 +1,12 @@
 #include "qtmessages.h"
 
-#include "cp1252.h"
+#include "qcp1252.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 QString ToQString(const std::string& cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+    return FromCp1252(cp1252);
 }
 
 void QtMessages::Show(const std::string& text, Icon icon) {

@@ -1,13 +1,12 @@
 #include "settingsdlg.h"
 
-#include "cp1252.h"
-#include "dialogunits.h"
 #include "persistentsettings.h"
+#include "qcp1252.h"
+#include "qdialogunits.h"
 #include "settingsdlgmodel.h"
 #include "unitsettings.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -15,19 +14,8 @@
 
 namespace {
 
-QString FromCp1252(const char* text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
 QString IdName(int id) {
     return QStringLiteral("id%1").arg(id);
-}
-
-DialogUnits UnitsOf(const QWidget& widget) {
-    const QFontMetrics metrics(widget.font());
-    const int alphabet = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
 }
 
 // A template rectangle in pixels, relative to `origin` (a rectangle of the same template).
@@ -45,7 +33,7 @@ CSettingsDlg::CSettingsDlg(SettingsStore& store, QWidget* parent)
 CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* parent)
     : QDialog(parent), m_units(units), m_store(store) {
     setWindowTitle(QStringLiteral("Settings"));
-    const DialogUnits du = UnitsOf(*this);
+    const DialogUnits du = DialogUnitsOf(*this);
     const SettingsDlgModel model(m_units);
 
     const auto& pairs = SettingsDlgModel::Pairs();

@@ -2,22 +2,14 @@
 
 #include "aboutboxmodel.h"
 #include "bitmaps.h"
-#include "dialogunits.h"
 #include "identity.h"
+#include "qdialogunits.h"
 #include "qtmessages.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-DialogUnits UnitsOf(const QWidget& widget) {
-    const QFontMetrics metrics(widget.font());
-    const int alphabet = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
-}
 
 QRect ToPixels(const DialogUnits& du, const AboutBoxModel::DlgRect& rect) {
     return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
@@ -41,7 +33,7 @@ CAboutBox::CAboutBox(QWidget* parent) : CAboutBox(theProductIdentity, parent) {}
 CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog(parent) {
     using M = AboutBoxModel;
     setWindowTitle(ToQString(M::kTitle));
-    const DialogUnits du = UnitsOf(*this);
+    const DialogUnits du = DialogUnitsOf(*this);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(M::kIconPixels, M::kIconPixels));

@@ -1,14 +1,13 @@
 #include "helpdlg.h"
 
 #include "database.h"
-#include "dialogunits.h"
 #include "helpdlgmodel.h"
 #include "homepage.h"
 #include "hyperlink.h"
+#include "qdialogunits.h"
 #include "qtmessages.h"
 #include "validtextedit.h"
 
-#include <QFontMetrics>
 #include <QPushButton>
 
 namespace {
@@ -17,14 +16,6 @@ using M = HelpDlgModel;
 
 QString IdName(int id) {
     return QStringLiteral("id%1").arg(id);
-}
-
-// Dialog units of the dialog's own font, which stands for the template's 8-point dialog font.
-DialogUnits UnitsOf(const QWidget& widget) {
-    const QFontMetrics metrics(widget.font());
-    const int alphabet = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
 }
 
 QRect ToPixels(const DialogUnits& du, const M::DlgRect& rect) {
@@ -49,7 +40,7 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
         m_messages = m_ownMessages.get();
     }
     setWindowTitle(ToQString(M::kTitle));
-    const DialogUnits du = UnitsOf(*this);
+    const DialogUnits du = DialogUnitsOf(*this);
 
     // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
     // scrolls sideways with the caret.

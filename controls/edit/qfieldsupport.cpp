@@ -1,5 +1,7 @@
 #include "qfieldsupport.h"
 
+#include "amsedit.h"
+
 #include <QKeyEvent>
 
 QColor ToQColor(Color c) {
@@ -18,4 +20,15 @@ bool TypesText(const QKeyEvent& event) {
         return false;
     const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
     return mods != Qt::ControlModifier && mods != (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+QPalette FieldPalette(const QPalette& platform, const EditPaintColors& colors) {
+    QPalette laid = platform;
+    if (!colors.useDefault) {
+        if (colors.hasBrush)
+            laid.setColor(QPalette::Base, ToQColor(colors.brushColor));
+        if (colors.applyTextColor)
+            laid.setColor(QPalette::Text, ToQColor(colors.textColor));
+    }
+    return laid;
 }

@@ -3,8 +3,10 @@
 #include "textfield.h"
 
 #include <QColor>
+#include <QPalette>
 
 class QKeyEvent;
+struct EditPaintColors;
 
 // What the Qt adapters of the validating fields share.
 
@@ -28,3 +30,7 @@ Color ToColor(const QColor& c);
 // A key that types characters rather than a shortcut: printable text without Ctrl (Ctrl with
 // Alt is AltGr on some platforms), as Qt's own editors decide.
 bool TypesText(const QKeyEvent& event);
+
+// The platform's palette with a validating field's colours laid over it, for every state
+// (editable, read-only, disabled).
+QPalette FieldPalette(const QPalette& platform, const EditPaintColors& colors);

@@ -365,14 +365,7 @@ void ValidLineEdit::ApplyPaintColors() {
         return;
     if (!m_platformPalette)
         m_platformPalette = palette();
-    // Every state (editable, read-only, disabled) is painted with the field's colours.
-    QPalette laid = *m_platformPalette;
-    if (!colors.useDefault) {
-        if (colors.hasBrush)
-            laid.setColor(QPalette::Base, ToQColor(colors.brushColor));
-        if (colors.applyTextColor)
-            laid.setColor(QPalette::Text, ToQColor(colors.textColor));
-    }
+    const QPalette laid = FieldPalette(*m_platformPalette, colors);
     if (laid != palette())
         setPalette(laid);
 }
