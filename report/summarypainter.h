@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panelfont.h"
 #include "summarylayout.h"
 
 #include <QFont>
@@ -14,14 +15,6 @@ class QPainter;
 // QPainter on whatever surface it is handed. Texts are Windows-1252. The painter's pen colour
 // is the text colour; in Qt::OpaqueMode its background brush fills each text's cell, as an
 // opaque text background does.
-
-// A font of the given face whose character cell (ascent + descent) is `height` pixels; width 0
-// lets the font system choose, another width asks for that average character width. Weight is
-// on the 1 to 1000 scale (400 normal). The pitch bits of `pitchAndFamily` are not passed on, as
-// the face name always decides; its family bits (0x10 roman, 0x20 swiss, 0x30 modern, 0x40
-// script, 0x50 decorative) become the style hint for a face that is missing. No italic,
-// underline or strike-out. A height below 1 is taken as 1.
-QFont CreatePanelFont(const QString& face, int width, int height, int weight, int pitchAndFamily);
 
 // The colours the main window sets before DrawSummary: text (4, 4, 105) on opaque white.
 void SetSummaryTextColours(QPainter& painter);

@@ -1,5 +1,7 @@
 #include "skinheaderctrl.h"
 
+#include "panelfont.h"
+
 #include "skinlistmodel.h"
 #include "skinpaint.h"
 
@@ -38,7 +40,7 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
                               QRect(piece.nSourceX, 0, piece.nSourceWidth, kHeaderStripHeight));
         }
 
-        const QFont font = CellHeightFont(QStringLiteral("Arial"), kHeaderTextHeight);
+        const QFont font = CreatePanelFont(QStringLiteral("Arial"), 0, kHeaderTextHeight, 400, 1);
         const QFontMetrics metrics(font);
         painter.setFont(font);
         painter.setPen(Qt::white);

@@ -35,17 +35,6 @@ QColor SkinQColor(SkinColor color) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-QFont CellHeightFont(const QString& face, int nCellHeight, int nWeight) {
-    QFont font(face);
-    font.setWeight(static_cast<QFont::Weight>(nWeight));
-    // The pixel size is the em; the cell is larger by the font's ascent and descent margins.
-    int nPixels = nCellHeight > 1 ? nCellHeight : 1;
-    font.setPixelSize(nPixels);
-    while (nPixels > 1 && QFontMetrics(font).height() > nCellHeight)
-        font.setPixelSize(--nPixels);
-    return font;
-}
-
 void PrepareOffscreen(QImage& buffer, const QSize& size, qreal ratio) {
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (buffer.size() != pixels)

@@ -18,11 +18,6 @@ const QImage& HeaderBitmapImage(int nId);
 
 QColor SkinQColor(SkinColor color);
 
-// A font of the given face whose cell (ascent plus descent) is at most nCellHeight pixels,
-// as large as that allows: the way the panels and controls ask for their fonts by cell height.
-// nWeight is on the usual 100 to 900 scale (400 normal, 700 bold).
-QFont CellHeightFont(const QString& face, int nCellHeight, int nWeight = 400);
-
 // Makes `buffer` an off-screen surface for a client area of `size` logical pixels at the given
 // device pixel ratio, reusing it when it already fits.
 void PrepareOffscreen(QImage& buffer, const QSize& size, qreal ratio);

@@ -1,5 +1,6 @@
 // The results list as the main window uses it, drawn offscreen and read back pixel by pixel.
 #include "headerbitmaps.h"
+#include "panelfont.h"
 #include "skinheaderctrl.h"
 #include "skinlistctrl.h"
 #include "skinpaint.h"
@@ -32,7 +33,7 @@ std::unique_ptr<CSkinListCtrl> MainWindowList() {
     list->Init(false);
     list->SetBkColor(QColor(242, 246, 251));
     list->SetTextColor(QColor(255, 255, 255));
-    list->SetFont(CellHeightFont(QStringLiteral("Arial"), 20));
+    list->SetFont(CreatePanelFont(QStringLiteral("Arial"), 0, 20, 400, 1));
     const int nHalf = list->GetClientRect().width() / 2;
     list->InsertColumn(0, QStringLiteral("Length"), nHalf);
     list->InsertColumn(1, QStringLiteral("Inner Diameter"), nHalf);
