@@ -1,5 +1,6 @@
 #include "skinheaderctrl.h"
 
+#include "offscreendc.h"
 #include "panelfont.h"
 
 #include "skinlistmodel.h"
@@ -29,33 +30,31 @@ CSkinHeaderCtrl::CSkinHeaderCtrl(const SkinListModel& model_, QWidget* parent)
 
 void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
     const QRect client = rect();
-    PrepareOffscreen(buffer, client.size(), devicePixelRatioF());
-    {
-        QPainter painter(&buffer);
-        // Below the strip (a header taller than 20 pixels) the list's background shows.
-        painter.fillRect(client, SkinQColor(SkinListModel::kNormalBack));
-        for (const HeaderPiece& piece : model.HeaderPieces(client.width())) {
-            painter.drawImage(QRect(piece.nX, 0, piece.nWidth, kHeaderStripHeight),
-                              HeaderBitmapImage(piece.nBitmap),
-                              QRect(piece.nSourceX, 0, piece.nSourceWidth, kHeaderStripHeight));
-        }
-
-        const QFont font = CreatePanelFont(QStringLiteral("Arial"), 0, kHeaderTextHeight, 400, 1);
-        const QFontMetrics metrics(font);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        for (int i = 0; i < model.GetColumnCount(); ++i) {
-            const QRect textRect = ToQRect(model.HeaderTextRect(i, client.height()));
-            if (textRect.width() <= 0 || textRect.height() <= 0)
-                continue;
-            const QString text =
-                metrics.elidedText(QString::fromStdU16String(model.HeaderItemText(i)),
-                                   Qt::ElideRight, textRect.width());
-            // Centred sideways, at the top of its rectangle, cut at the rectangle.
-            painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
-        }
+    COffscreenDC dc(*this, client, buffer);
+    QPainter& painter = dc.Painter();
+    // Below the strip (a header taller than 20 pixels) the list's background shows.
+    painter.fillRect(client, SkinQColor(SkinListModel::kNormalBack));
+    for (const HeaderPiece& piece : model.HeaderPieces(client.width())) {
+        painter.drawImage(QRect(piece.nX, 0, piece.nWidth, kHeaderStripHeight),
+                          HeaderBitmapImage(piece.nBitmap),
+                          QRect(piece.nSourceX, 0, piece.nSourceWidth, kHeaderStripHeight));
     }
-    QPainter(this).drawImage(QPoint(0, 0), buffer);
+
+    // Made once: finding the pixel size for a cell height measures the face several times.
+    static const QFont font =
+        CreatePanelFont(QStringLiteral("Arial"), 0, kHeaderTextHeight, 400, 1);
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    for (int i = 0; i < model.GetColumnCount(); ++i) {
+        const QRect textRect = ToQRect(model.HeaderTextRect(i, client.height()));
+        if (textRect.width() <= 0 || textRect.height() <= 0)
+            continue;
+        const QString text = metrics.elidedText(QString::fromStdU16String(model.HeaderItemText(i)),
+                                                Qt::ElideRight, textRect.width());
+        // Centred sideways, at the top of its rectangle, cut at the rectangle.
+        painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
+    }
 }
 
 void CSkinHeaderCtrl::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #include "skinlistctrl.h"
 
+#include "offscreendc.h"
+
 #include "skinheaderctrl.h"
 #include "skinpaint.h"
 
@@ -119,17 +121,11 @@ void CSkinListCtrl::Changed() {
 
 void CSkinListCtrl::paintEvent(QPaintEvent*) {
     const QRect client = rect();
-    PrepareOffscreen(buffer, client.size(), devicePixelRatioF());
-    {
-        QPainter painter(&buffer);
-        painter.fillRect(client, SkinQColor(SkinListModel::kNormalBack));
-        if (bInitialised)
-            PaintRows(painter);
-    }
-    // The header paints itself: the copy leaves its rectangle alone.
-    QPainter onWindow(this);
-    onWindow.setClipRegion(QRegion(client).subtracted(header->geometry()));
-    onWindow.drawImage(QPoint(0, 0), buffer);
+    // The header is a child window and paints itself over its rectangle.
+    COffscreenDC dc(*this, client, buffer);
+    dc.Painter().fillRect(client, SkinQColor(SkinListModel::kNormalBack));
+    if (bInitialised)
+        PaintRows(dc.Painter());
 }
 
 void CSkinListCtrl::PaintRows(QPainter& painter) const {

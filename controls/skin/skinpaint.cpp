@@ -34,10 +34,3 @@ QColor SkinQColor(SkinColor color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
 }
-
-void PrepareOffscreen(QImage& buffer, const QSize& size, qreal ratio) {
-    const QSize pixels = (QSizeF(size) * ratio).toSize();
-    if (buffer.size() != pixels)
-        buffer = QImage(pixels, QImage::Format_RGB32);
-    buffer.setDevicePixelRatio(ratio);
-}

@@ -17,7 +17,3 @@ QImage SkinBitmapImage(const SkinBitmap& bitmap);
 const QImage& HeaderBitmapImage(int nId);
 
 QColor SkinQColor(SkinColor color);
-
-// Makes `buffer` an off-screen surface for a client area of `size` logical pixels at the given
-// device pixel ratio, reusing it when it already fits.
-void PrepareOffscreen(QImage& buffer, const QSize& size, qreal ratio);
