@@ -332,9 +332,7 @@ void CVelnorDlg::OnPaintMain() {
 void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
     const qreal ratio = devicePixelRatioF();
     if (!fit) {
-        if (logo.isNull() || logo.devicePixelRatio() != ratio)
-            logo = LoadBitmapResource(id, ratio);
-        p.drawImage(x, y, logo);
+        p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
         return;
     }
     if (!diagram.HasSource())

@@ -123,5 +123,4 @@ private:
     double dDiagramScale = 0.0;
     QImage offscreen;     // the paint buffer, kept between paints
     DiagramCache diagram; // the circuit diagram at the size last drawn
-    QImage logo;
 };
