@@ -5,12 +5,12 @@
 #include "helpdlg.h"
 #include "homepage.h"
 #include "hyperlink.h"
-#include "identity.h"
 #include "mainlayout.h"
 #include "numbereditwidget.h"
 #include "offscreendc.h"
 #include "persistentsettings.h"
 #include "printreport.h"
+#include "productidentity.h"
 #include "qsettingsstore.h"
 #include "qtmessages.h"
 #include "settingsdlg.h"
@@ -322,11 +322,13 @@ void CVelnorDlg::OnPaintMain() {
     SetSummaryTextColours(p);
     SummaryState state;
     state.SetIdentity(theProductIdentity);
-    state.nRightMargin = nRightMargin;
+    state.nPanelLeft = MainLayout::PanelLeft(w, nRightMargin);
+    state.nDiagramX = MainLayout::kDiagramX;
+    state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
     state.dN2Flow = model.Result().dN2Flow;
     state.units = TheUnitSettings();
-    DrawSummary(p, w, state);
+    DrawSummary(p, state);
 }
 
 void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {

@@ -1,6 +1,6 @@
 #include "hyperlink.h"
 
-#include "linkopener.h"
+#include "linkopenresult.h"
 #include "qcp1252.h"
 #include "qtmessages.h"
 #include "xdglinkopener.h"

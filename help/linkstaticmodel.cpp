@@ -1,6 +1,6 @@
 #include "linkstaticmodel.h"
 
-#include "linkopener.h"
+#include "linkopenresult.h"
 #include "messages.h"
 
 LinkStaticModel::LinkStaticModel(SystemColours system)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linkopener.h"
+#include "linkopenresult.h"
 
 #include <QString>
 

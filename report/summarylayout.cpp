@@ -2,7 +2,6 @@
 
 #include "formatting.h"
 #include "identity.h"
-#include "mainlayout.h"
 
 #include <climits>
 #include <cmath>
@@ -64,12 +63,12 @@ std::array<MarkerPlacement, 4> RowMarkers(int panelLeft) {
     return markers;
 }
 
-std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale) {
+std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX, int originY) {
     std::array<MarkerPlacement, 4> markers{};
     for (std::size_t i = 0; i < MarkerPoints.size(); ++i) {
         const MarkerPoint& p = MarkerPoints[i];
-        markers[i] = {TruncToInt(p.x * dDiagramScale + MainLayout::kDiagramX),
-                      TruncToInt(p.y * dDiagramScale + MainLayout::kDiagramY), static_cast<int>(i)};
+        markers[i] = {TruncToInt(p.x * dDiagramScale + originX),
+                      TruncToInt(p.y * dDiagramScale + originY), static_cast<int>(i)};
     }
     return markers;
 }
@@ -83,9 +82,9 @@ SummaryText ProductNameText(const SummaryState& state) {
     return {state.szProductName, 10, 10, 32};
 }
 
-SummaryPlan PlanSummary(int clientWidth, const SummaryState& state, int productNameWidth) {
+SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     const int w = productNameWidth;
-    const int P = MainLayout::PanelLeft(clientWidth, state.nRightMargin);
+    const int P = state.nPanelLeft;
     SummaryPlan plan;
     plan.header = {{
         {"TM", w + 15, 10, 16},
@@ -115,6 +114,6 @@ SummaryPlan PlanSummary(int clientWidth, const SummaryState& state, int productN
                                 kPanelFontHeight};
     }
     plan.rowMarkers = RowMarkers(P);
-    plan.diagramMarkers = DiagramMarkers(state.dDiagramScale);
+    plan.diagramMarkers = DiagramMarkers(state.dDiagramScale, state.nDiagramX, state.nDiagramY);
     return plan;
 }

@@ -9,15 +9,17 @@
 struct ProductIdentity;
 
 // What the main window's header and summary panel show and where, in client pixels (origin
-// top-left). Texts are Windows-1252. P = clientWidth - nRightMargin - 330 is the panel's left
-// edge; the header positions are absolute.
+// top-left). Texts are Windows-1252. The window's layout says where the panel (its left edge P)
+// and the diagram lie; the header positions are absolute.
 
 // What the summary reads at drawing time; nothing of it is kept.
 struct SummaryState {
     std::string szProductName;
     std::string szVersion;
     std::string szDbVersion;
-    int nRightMargin = 0;       // the main window's right margin
+    int nPanelLeft = 0; // P, the summary panel's left edge
+    int nDiagramX = 0;  // where the circuit diagram is drawn
+    int nDiagramY = 0;
     double dDiagramScale = 0.0; // the scale the circuit diagram was last drawn at
     double dN2Flow = 0.0;       // l/min, of the last successful calculation (0 before the first)
     UnitSettings units;
@@ -71,9 +73,9 @@ MarkerShape ShapeMarker(int cx, int cy, int diameter, int index);
 
 // The markers beside the heat load, evaporating, condensing and return gas rows.
 std::array<MarkerPlacement, 4> RowMarkers(int panelLeft);
-// The markers on the diagram drawn at the layout's diagram origin with `dDiagramScale`: each
-// point scaled, moved by the origin and truncated towards zero.
-std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale);
+// The markers on the diagram drawn at (originX, originY) with `dDiagramScale`: each point
+// scaled, moved by the origin and truncated towards zero.
+std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX, int originY);
 
 // "Flow Rate: 0.35 CFM (N_2 at delta p 145 psi)": the flow in the chosen flow unit (one decimal
 // in l/min, two in CFM) and the test pressure of 10 bar in the chosen pressure unit.
@@ -96,4 +98,4 @@ struct SummaryPlan {
 };
 
 // `productNameWidth` is the width the product name was drawn with in its 32-pixel font.
-SummaryPlan PlanSummary(int clientWidth, const SummaryState& state, int productNameWidth);
+SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth);

@@ -100,10 +100,10 @@ void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, in
     painter.restore();
 }
 
-void DrawSummary(QPainter& painter, int clientWidth, const SummaryState& state) {
+void DrawSummary(QPainter& painter, const SummaryState& state) {
     const SummaryText name = ProductNameText(state);
     const int w = DrawPanelText(painter, name.text, name.x, name.y, name.height);
-    const SummaryPlan plan = PlanSummary(clientWidth, state, w);
+    const SummaryPlan plan = PlanSummary(state, w);
     const auto draw = [&painter](const SummaryText& item) {
         DrawPanelText(painter, item.text, item.x, item.y, item.height);
     };

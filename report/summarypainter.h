@@ -33,6 +33,6 @@ void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index);
 // `alignment` (RichTextAlign) and clipped to it. Leaves the painter's state as it found it.
 void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, int alignment);
 
-// The header and the whole summary panel for a client area `clientWidth` wide, after the
-// frames, logo and diagram and with the text colours set. Leaves the pen black.
-void DrawSummary(QPainter& painter, int clientWidth, const SummaryState& state);
+// The header and the whole summary panel, after the frames, logo and diagram and with the text
+// colours set. Leaves the pen black.
+void DrawSummary(QPainter& painter, const SummaryState& state);

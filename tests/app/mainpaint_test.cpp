@@ -20,7 +20,9 @@ public:
     void Beep() override {}
 };
 
-QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+QColor At(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
 
 std::string Rgb(const QColor& c) {
     return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," +
@@ -86,13 +88,14 @@ TEST_P(MainPaint, MarkerDiscsOnThePanelAndOnTheDiagram) {
     EXPECT_GT(dlg->DiagramScale(), 0.0);
     for (const MarkerPlacement& m : RowMarkers(p))
         EXPECT_EQ(Rgb(At(image, m.cx, m.cy - 8)), "255,138,21") << "panel " << m.nIndex;
-    for (const MarkerPlacement& m : DiagramMarkers(dlg->DiagramScale()))
+    for (const MarkerPlacement& m :
+         DiagramMarkers(dlg->DiagramScale(), MainLayout::kDiagramX, MainLayout::kDiagramY))
         EXPECT_EQ(Rgb(At(image, m.cx, m.cy - 8)), "255,138,21") << "diagram " << m.nIndex;
 }
 
 TEST_P(MainPaint, DiagramScaleFollowsTheWindow) {
-    const MainLayout::DiagramFit fit = MainLayout::FitDiagram(
-        1401, 1926, dlg->width(), dlg->height(), dlg->RightMargin());
+    const MainLayout::DiagramFit fit =
+        MainLayout::FitDiagram(1401, 1926, dlg->width(), dlg->height(), dlg->RightMargin());
     EXPECT_DOUBLE_EQ(dlg->DiagramScale(), fit.dScale);
     for (int id : {1000, 1007, 1008})
         EXPECT_GE(dlg->Field(id)->x(), dlg->width()) << id;

@@ -1,7 +1,7 @@
 #include "aboutbox.h"
 #include "aboutboxmodel.h"
 #include "dialogunits.h"
-#include "identity.h"
+#include "productidentity.h"
 #include "verinfo.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #include "aboutboxmodel.h"
-#include "identity.h"
+#include "productidentity.h"
 #include "verinfo.h"
 
 #include <gtest/gtest.h>

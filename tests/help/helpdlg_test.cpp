@@ -4,7 +4,7 @@
 #include "helpdlgmodel.h"
 #include "homepage.h"
 #include "hyperlink.h"
-#include "linkopener.h"
+#include "linkopenresult.h"
 #include "messages.h"
 #include "qtmessages.h"
 

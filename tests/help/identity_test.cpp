@@ -1,5 +1,5 @@
 #include "database.h"
-#include "identity.h"
+#include "productidentity.h"
 #include "testrecord.h"
 #include "verinfo.h"
 

@@ -49,7 +49,8 @@ const std::vector<DiagramCase> kDiagramCases = {
 class DiagramMarkerPositions : public ::testing::TestWithParam<DiagramCase> {};
 
 TEST_P(DiagramMarkerPositions, FollowTheScaleFromTheDiagramOrigin) {
-    EXPECT_EQ(DiagramMarkers(GetParam().dScale), GetParam().markers);
+    EXPECT_EQ(DiagramMarkers(GetParam().dScale, MainLayout::kDiagramX, MainLayout::kDiagramY),
+              GetParam().markers);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, DiagramMarkerPositions, ::testing::ValuesIn(kDiagramCases),
@@ -59,7 +60,8 @@ TEST(DiagramMarkers, FollowTheFittedDiagramOfTheLayout) {
     // A narrow, tall window caps the diagram's width: the markers close up with it.
     const MainLayout::DiagramFit fit = MainLayout::FitDiagram(1401, 1926, 700, 1400, 46);
     ASSERT_DOUBLE_EQ(fit.dScale, 304.0 / 1401);
-    const Markers markers = DiagramMarkers(fit.dScale);
+    const Markers markers =
+        DiagramMarkers(fit.dScale, MainLayout::kDiagramX, MainLayout::kDiagramY);
     EXPECT_EQ(markers[0], (MarkerPlacement{253, 154, 0}));
     EXPECT_EQ(markers[3], (MarkerPlacement{236, 438, 3}));
     for (const MarkerPlacement& m : markers) {
@@ -69,11 +71,12 @@ TEST(DiagramMarkers, FollowTheFittedDiagramOfTheLayout) {
 }
 
 TEST(DiagramMarkers, ScaleThatIsNoNumberStaysOnAnInt) {
-    const Markers nan = DiagramMarkers(std::numeric_limits<double>::quiet_NaN());
+    const Markers nan = DiagramMarkers(std::numeric_limits<double>::quiet_NaN(),
+                                       MainLayout::kDiagramX, MainLayout::kDiagramY);
     EXPECT_EQ(nan[0], (MarkerPlacement{0, 0, 0}));
-    const Markers huge = DiagramMarkers(1e300);
+    const Markers huge = DiagramMarkers(1e300, MainLayout::kDiagramX, MainLayout::kDiagramY);
     EXPECT_EQ(huge[1].cx, std::numeric_limits<int>::max());
-    const Markers negative = DiagramMarkers(-1e300);
+    const Markers negative = DiagramMarkers(-1e300, MainLayout::kDiagramX, MainLayout::kDiagramY);
     EXPECT_EQ(negative[2].cy, std::numeric_limits<int>::min());
 }
 
@@ -139,7 +142,9 @@ SummaryState State(int clientWidth) {
     state.szProductName = "Velnor";
     state.szVersion = "1.0 Beta";
     state.szDbVersion = "0.0.7";
-    state.nRightMargin = MainLayout::RightMargin(clientWidth);
+    state.nPanelLeft = MainLayout::PanelLeft(clientWidth, MainLayout::RightMargin(clientWidth));
+    state.nDiagramX = MainLayout::kDiagramX;
+    state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = 0.5;
     state.dN2Flow = 10.0;
     return state;
@@ -148,7 +153,7 @@ SummaryState State(int clientWidth) {
 TEST(PlanSummary, HeaderFollowsTheProductNamesWidth) {
     const SummaryState state = State(800);
     EXPECT_EQ(ProductNameText(state), (SummaryText{"Velnor", 10, 10, 32}));
-    const SummaryPlan plan = PlanSummary(800, state, 200);
+    const SummaryPlan plan = PlanSummary(state, 200);
     EXPECT_EQ(plan.header, (std::array<SummaryText, 5>{{{"TM", 215, 10, 16},
                                                         {"Version", 270, 14, 14},
                                                         {"1.0 Beta", 330, 14, 14},
@@ -159,7 +164,7 @@ TEST(PlanSummary, HeaderFollowsTheProductNamesWidth) {
 TEST(PlanSummary, EmptyProductNamePutsTheMarkRightOfTheStart) {
     SummaryState state = State(800);
     state.szProductName.clear();
-    const SummaryPlan plan = PlanSummary(800, state, 0);
+    const SummaryPlan plan = PlanSummary(state, 0);
     EXPECT_EQ(plan.header[0].x, 15);
     EXPECT_EQ(plan.header[1].x, 70);
     EXPECT_EQ(plan.header[2].x, 130);
@@ -183,7 +188,7 @@ class PanelTexts : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(PanelTexts, FromThePanelsLeftEdge) {
     const int P = GetParam().panelLeft;
-    const SummaryPlan plan = PlanSummary(GetParam().clientWidth, State(GetParam().clientWidth), 90);
+    const SummaryPlan plan = PlanSummary(State(GetParam().clientWidth), 90);
     EXPECT_EQ(plan.titles,
               (std::array<SummaryText, 2>{
                   {{"Input Data", P, 74, 20}, {"Capillary Tube Recommendation", P, 255, 20}}}));
@@ -218,11 +223,11 @@ TEST(PlanSummary, InputRowsWithTheirUnits) {
          "F",
          697, 200, 16},
     }};
-    EXPECT_EQ(PlanSummary(800, state, 0).inputs, expected);
+    EXPECT_EQ(PlanSummary(state, 0).inputs, expected);
 
     state.units.UnitsEnergy = 1;
     state.units.UnitsTemperature = 0;
-    const SummaryPlan metric = PlanSummary(800, state, 0);
+    const SummaryPlan metric = PlanSummary(state, 0);
     EXPECT_EQ(metric.inputs[3].text, "W");
     EXPECT_EQ(metric.inputs[5].text, "\xBA"
                                      "C");
@@ -235,9 +240,10 @@ TEST(PlanSummary, FlowLineAndDiagramMarkersFromTheState) {
     state.units.UnitsFlow = 1;
     state.units.UnitsPressure = 0;
     state.dN2Flow = 7.26;
-    const SummaryPlan plan = PlanSummary(800, state, 0);
+    const SummaryPlan plan = PlanSummary(state, 0);
     EXPECT_EQ(plan.flowLine, "Flow Rate: 7.3 l/min (N_2 at delta p 10 nbar)");
-    EXPECT_EQ(plan.diagramMarkers, DiagramMarkers(0.5));
+    EXPECT_EQ(plan.diagramMarkers,
+              DiagramMarkers(0.5, MainLayout::kDiagramX, MainLayout::kDiagramY));
 }
 
 TEST(SummaryState, TakesTheIdentityTextsUpToTheirBuffers) {

@@ -259,9 +259,12 @@ SummaryState StateFor(int clientWidth, int clientHeight) {
     state.szProductName = "Velnor";
     state.szVersion = "1.0 Beta";
     state.szDbVersion = "0.0.7";
-    state.nRightMargin = MainLayout::RightMargin(clientWidth);
+    const int nRightMargin = MainLayout::RightMargin(clientWidth);
+    state.nPanelLeft = MainLayout::PanelLeft(clientWidth, nRightMargin);
+    state.nDiagramX = MainLayout::kDiagramX;
+    state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale =
-        MainLayout::FitDiagram(1401, 1926, clientWidth, clientHeight, state.nRightMargin).dScale;
+        MainLayout::FitDiagram(1401, 1926, clientWidth, clientHeight, nRightMargin).dScale;
     state.dN2Flow = 10.0;
     return state;
 }
@@ -270,7 +273,7 @@ QImage DrawnSummary(int width, int height, const SummaryState& state) {
     QImage image = Blank(width, height);
     QPainter painter(&image);
     SetSummaryTextColours(painter);
-    DrawSummary(painter, width, state);
+    DrawSummary(painter, state);
     return image;
 }
 
@@ -284,9 +287,9 @@ TEST_P(SummaryPicture, TextsAndMarkersWhereTheyBelong) {
     const int W = GetParam().width();
     const int H = GetParam().height();
     const SummaryState state = StateFor(W, H);
-    const int P = MainLayout::PanelLeft(W, state.nRightMargin);
+    const int P = state.nPanelLeft;
     const QImage image = DrawnSummary(W, H, state);
-    const SummaryPlan plan = PlanSummary(W, state, 0);
+    const SummaryPlan plan = PlanSummary(state, 0);
 
     // Orange discs with black outlines beside the rows and on the diagram.
     std::vector<QRect> allowed;
@@ -353,18 +356,19 @@ TEST(DrawSummary, SavesAPictureOfTheWindow) {
     const SummaryState state = StateFor(W, H);
     QImage image = Blank(W, H);
     QPainter painter(&image);
-    for (const MainLayout::Frame& frame : MainLayout::Frames(W, H, state.nRightMargin)) {
+    for (const MainLayout::Frame& frame : MainLayout::Frames(W, H, MainLayout::RightMargin(W))) {
         for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame)) {
             const MainLayout::Rect& r = edge.rect;
             painter.fillRect(QRect(r.x, r.y, r.width, r.height),
                              QColor(edge.colour.r, edge.colour.g, edge.colour.b));
         }
     }
-    const MainLayout::DiagramFit fit = MainLayout::FitDiagram(1401, 1926, W, H, state.nRightMargin);
+    const MainLayout::DiagramFit fit =
+        MainLayout::FitDiagram(1401, 1926, W, H, MainLayout::RightMargin(W));
     painter.setPen(QColor(167, 188, 207));
     painter.drawRect(QRect(fit.rect.x, fit.rect.y, fit.rect.width - 1, fit.rect.height - 1));
     SetSummaryTextColours(painter);
-    DrawSummary(painter, W, state);
+    DrawSummary(painter, state);
     painter.end();
     const QString path =
         QCoreApplication::applicationDirPath() + QStringLiteral("/summary_1500x900.png");

@@ -1,4 +1,4 @@
-#include "linkopener.h"
+#include "linkopenresult.h"
 
 #include "messages.h"
 

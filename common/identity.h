@@ -1,6 +1,9 @@
 #pragma once
 
-class CVersionResource;
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+
 struct RefrigerantDatabase;
 
 // The texts that say which program, version and database version the user is looking at:
@@ -15,15 +18,11 @@ struct ProductIdentity {
 // The process-wide texts the windows show.
 extern ProductIdentity theProductIdentity;
 
-// Fills `identity` from `version` as its last load left it. A loaded record gives the title and
-// product name (at most 98 characters each; a missing entry leaves its text empty),
-// "%d.%d %s" of the file version's major and minor numbers and the "SpecialBuild" entry (at most
-// 48 characters), and the database version "0.0.x" until the database says otherwise. Without a
-// record: " ", "Velnor", "0.0" and "0.0".
-void FillProductIdentity(ProductIdentity& identity, const CVersionResource& version);
-
-// The start-up sequence: loads the running program's own record and fills `identity` from it.
-void LoadProductIdentity(ProductIdentity& identity);
-
 // Takes over the database's version line (cut to 15 characters) when it is not empty.
 void ApplyDatabaseVersion(ProductIdentity& identity, const RefrigerantDatabase& db);
+
+// Copies `text` into a fixed text buffer, cut to fit; the rest of the buffer is zeroed.
+template <std::size_t N> void CopyText(char (&dest)[N], const char* text) {
+    std::memset(dest, 0, N);
+    std::snprintf(dest, N, "%s", text);
+}

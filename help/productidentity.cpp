@@ -1,13 +1,8 @@
-#include "identity.h"
+#include "productidentity.h"
 
-#include "database.h"
 #include "verinfo.h"
 
 #include <cstdio>
-#include <cstring>
-#include <string>
-
-ProductIdentity theProductIdentity;
 
 namespace {
 
@@ -16,11 +11,6 @@ constexpr int kEntryIndexProductName = 9;
 constexpr int kEntryIndexSpecialBuild = 11;
 constexpr int kEntryBytes = 99;        // title and product name, terminator included
 constexpr int kSpecialBuildBytes = 50; // 49 with the terminator
-
-template <std::size_t N> void CopyText(char (&dest)[N], const char* text) {
-    std::memset(dest, 0, N);
-    std::snprintf(dest, N, "%s", text);
-}
 
 } // namespace
 
@@ -46,10 +36,4 @@ void LoadProductIdentity(ProductIdentity& identity) {
     CVersionResource version;
     version.LoadFromModule(CVersionResource::ProgramModule());
     FillProductIdentity(identity, version);
-}
-
-void ApplyDatabaseVersion(ProductIdentity& identity, const RefrigerantDatabase& db) {
-    const std::string text = DbVersionText(db);
-    if (!text.empty())
-        CopyText(identity.szDbVersion, text.c_str());
 }
