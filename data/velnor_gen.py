@@ -37,7 +37,7 @@ CAPTION = ("Name,EvapMin,EvapMax,CondMin,CondMax,RGasMin,RGasMax (C),"
 
 # Help text: at most 99 lines of at most 100 characters. The parser skips an empty line after a
 # single LF, so a blank line of the dialog is written as one space. The help dialog's field
-# removes the characters in HELP_EXCLUDED (Parts 4.1 and 5.3), so the text uses none of them;
+# removes the characters in HELP_EXCLUDED (its character filter), so the text uses none of them;
 # lines are kept to HELP_WIDTH characters so that the field (300 dialog units wide, no word
 # wrap) shows them without sideways scrolling.
 HELP_EXCLUDED = "%'*\"+?><:\\"
