@@ -3,8 +3,9 @@
 // panel and on the diagram.
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
-#include "messages.h"
+#include "recordingmessages.h"
 #include "summarylayout.h"
+#include "validrecommendation.h"
 #include "velnordlg.h"
 
 #include <QImage>
@@ -13,12 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class NoMessages : public Messages {
-public:
-    void Show(const std::string&, Icon) override {}
-    void Beep() override {}
-};
 
 QColor At(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
@@ -33,13 +28,7 @@ class MainPaint : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override {
         TheUnitSettings() = UnitSettings{};
-        // A valid recommendation: W and ºC, 500 W at -10 / 45 ºC, return gas 20 ºC.
-        store.Set("Settings", "UnitsEnergy     ", 1);
-        store.Set("Settings", "UnitsTemperature", 0);
-        store.Set("Settings", "dHeatLoad", 50000);
-        store.Set("Settings", "dEvapTemp", -1000);
-        store.Set("Settings", "dCondTemp", 4500);
-        store.Set("Settings", "dRGasTemp", 2000);
+        StoreValidRecommendation(store);
         dlg = std::make_unique<CVelnorDlg>(&store, &messages);
         ASSERT_TRUE(dlg->Start());
         dlg->resize(GetParam());
@@ -48,7 +37,7 @@ protected:
     }
 
     MemorySettingsStore store;
-    NoMessages messages;
+    RecordingMessages messages;
     std::unique_ptr<CVelnorDlg> dlg;
     QImage image;
 };

@@ -4,7 +4,9 @@
 #include "identity.h"
 #include "memorysettingsstore.h"
 #include "messages.h"
+#include "recordingmessages.h"
 #include "skinlistctrl.h"
+#include "validrecommendation.h"
 #include "velnordlg.h"
 
 #include <QComboBox>
@@ -16,14 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordedMessages : public Messages {
-public:
-    void Show(const std::string& text, Icon icon) override { shown.push_back({text, icon}); }
-    void Beep() override { ++beeps; }
-    std::vector<std::pair<std::string, Icon>> shown;
-    int beeps = 0;
-};
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -39,7 +33,7 @@ protected:
     }
 
     MemorySettingsStore store;
-    RecordedMessages messages;
+    RecordingMessages messages;
     bool started = false;
 };
 
@@ -85,8 +79,8 @@ TEST_F(MainWindow, UnreadableDatabaseShowsTheMessageAndKeepsTheStore) {
         auto dlg = Open();
         EXPECT_FALSE(started);
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].first, "Could not read Velnor.dkt");
-        EXPECT_EQ(messages.shown[0].second, Messages::Icon::Error);
+        EXPECT_EQ(messages.shown[0].text, "Could not read Velnor.dkt");
+        EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Error);
     }
     QDir::setCurrent(old);
     EXPECT_TRUE(store.Writes().empty());
@@ -125,12 +119,7 @@ TEST_F(MainWindow, ChangesRecomputeAtTheNextTickAndNotBefore) {
 
 TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
     TheUnitSettings() = UnitSettings{};
-    store.Set("Settings", "UnitsEnergy     ", 1);
-    store.Set("Settings", "UnitsTemperature", 0);
-    store.Set("Settings", "dHeatLoad", 50000);
-    store.Set("Settings", "dEvapTemp", -1000);
-    store.Set("Settings", "dCondTemp", 4500);
-    store.Set("Settings", "dRGasTemp", 2000);
+    StoreValidRecommendation(store);
     auto dlg = Open();
     ASSERT_TRUE(started);
     auto* list = static_cast<CSkinListCtrl*>(dlg->Control(1020));

@@ -1,5 +1,6 @@
 #include "hyperlink.h"
-#include "linktestdoubles.h"
+#include "recordingmessages.h"
+#include "stublinkopener.h"
 
 #include <QCursor>
 #include <QImage>

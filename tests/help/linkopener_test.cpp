@@ -1,5 +1,4 @@
 #include "linkopenresult.h"
-#include "linktestdoubles.h"
 
 #include <gtest/gtest.h>
 

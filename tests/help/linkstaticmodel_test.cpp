@@ -1,5 +1,6 @@
 #include "linkstaticmodel.h"
-#include "linktestdoubles.h"
+#include "recordingmessages.h"
+#include "stublinkopener.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The report's lines as the page writer receives them: composed from a sizing result, printed
 // on the recorder, read back as texts with their positions.
 #include "lineprinter.h"
+#include "metricunits.h"
 #include "recordingsurface.h"
 #include "report.h"
 #include "testdatabase.h"
@@ -30,17 +31,6 @@ Printed Print(const std::vector<ReportLine>& lines) {
         if (call.text != kTitle)
             printed.body.push_back(call);
     return printed;
-}
-
-UnitSettings Metric() {
-    UnitSettings u;
-    u.UnitsEnergy = 1;
-    u.UnitsTemperature = 0;
-    u.UnitsPressure = 0;
-    u.UnitsDiameter = 0;
-    u.UnitsLength = 0;
-    u.UnitsFlow = 1;
-    return u;
 }
 
 // Every line at its place: column-0 texts one pitch apart from the top margin, column-1 texts
@@ -80,7 +70,7 @@ TEST(PrintedReport, ValidResultIsOnePageInOrderInEitherUnits) {
     };
     const Row rows[] = {
         {"metres, l/min",
-         Metric(),
+         MetricUnits(),
          500,
          -25,
          45,
@@ -133,7 +123,7 @@ TEST(PrintedReport, ValidResultIsOnePageInOrderInEitherUnits) {
 
 TEST(PrintedReport, InvalidResultEndsWithTheMessageAndNoTable) {
     const RefrigerantDatabase db = SimpleDatabase();
-    for (const UnitSettings& u : {UnitSettings{}, Metric()}) {
+    for (const UnitSettings& u : {UnitSettings{}, MetricUnits()}) {
         SizingResult r;
         ComputeSizing(db, 0, u, 0, -25, 55, 32, r); // no heat load in either unit
         ASSERT_FALSE(r.Valid());

@@ -1,5 +1,6 @@
-// The main of the widget tests: an offscreen QApplication whose settings live in a temporary
-// directory, so no test ever touches the user's own settings.
+// The main of every widget test program: an offscreen QApplication (unless QT_QPA_PLATFORM
+// names another platform) whose settings and standard paths lie in a temporary directory, so no
+// test ever touches the user's own settings or files.
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
