@@ -35,21 +35,24 @@ constexpr int kSecondButtonTop = 28;
 
 } // namespace
 
-SettingsDlgModel::DlgRect SettingsDlgModel::GroupRect(int pair) {
+Rect SettingsDlgModel::GroupRect(int pair) {
     const int column = pair % 3;
     const int row = pair / 3;
-    return {kMargin + column * (kGroupWidth + kGroupGapX),
-            kMargin + row * (kGroupHeight + kGroupGapY), kGroupWidth, kGroupHeight};
+    return Rect::FromSize(kMargin + column * (kGroupWidth + kGroupGapX),
+                          kMargin + row * (kGroupHeight + kGroupGapY), kGroupWidth, kGroupHeight);
 }
 
-SettingsDlgModel::DlgRect SettingsDlgModel::FirstButtonRect(int pair) {
-    const DlgRect group = GroupRect(pair);
-    return {group.x + kButtonIndent, group.y + kFirstButtonTop, kButtonWidth, kButtonHeight};
+Rect SettingsDlgModel::FirstButtonRect(int pair) {
+    return ButtonRect(pair, kFirstButtonTop);
 }
 
-SettingsDlgModel::DlgRect SettingsDlgModel::SecondButtonRect(int pair) {
-    const DlgRect group = GroupRect(pair);
-    return {group.x + kButtonIndent, group.y + kSecondButtonTop, kButtonWidth, kButtonHeight};
+Rect SettingsDlgModel::SecondButtonRect(int pair) {
+    return ButtonRect(pair, kSecondButtonTop);
+}
+
+Rect SettingsDlgModel::ButtonRect(int pair, int top) {
+    const Rect group = GroupRect(pair);
+    return Rect::FromSize(group.left + kButtonIndent, group.top + top, kButtonWidth, kButtonHeight);
 }
 
 SettingsDlgModel::SettingsDlgModel(const UnitSettings& units)

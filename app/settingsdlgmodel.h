@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rect.h"
 #include "unitsettings.h"
 
 #include <array>
@@ -45,24 +46,21 @@ public:
 
     // The dialog's template, in dialog units from the dialog's top-left corner: two rows of
     // three group boxes, the list with its label under them, OK and Cancel at the bottom centre.
-    struct DlgRect {
-        int x;
-        int y;
-        int cx;
-        int cy;
-    };
     static constexpr int kWidth = 244;
     static constexpr int kHeight = 162;
-    static DlgRect GroupRect(int pair);
+    static Rect GroupRect(int pair);
     // The buttons of a pair, relative to the dialog (not to their group box).
-    static DlgRect FirstButtonRect(int pair);
-    static DlgRect SecondButtonRect(int pair);
-    static constexpr DlgRect kLabelRect{15, 112, 100, 8};
-    static constexpr DlgRect kListRect{120, 110, 100, 12};
-    static constexpr DlgRect kOkRect{69, 138, 50, 14};
-    static constexpr DlgRect kCancelRect{125, 138, 50, 14};
+    static Rect FirstButtonRect(int pair);
+    static Rect SecondButtonRect(int pair);
+    static constexpr Rect kLabelRect = Rect::FromSize(15, 112, 100, 8);
+    static constexpr Rect kListRect = Rect::FromSize(120, 110, 100, 12);
+    static constexpr Rect kOkRect = Rect::FromSize(69, 138, 50, 14);
+    static constexpr Rect kCancelRect = Rect::FromSize(125, 138, 50, 14);
 
 private:
+    // A button `top` dialog units below the top of its pair's group box.
+    static Rect ButtonRect(int pair, int top);
+
     std::array<bool, 6> m_first{};
     int m_nDiamIndex = 0;
 };

@@ -1,5 +1,7 @@
 #include "qdialogunits.h"
 
+#include "qrect.h"
+
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -8,4 +10,8 @@ DialogUnits DialogUnitsOf(const QWidget& widget) {
     const int alphabet = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
+}
+
+QRect DialogRectToPixels(const DialogUnits& units, const Rect& dialogRect) {
+    return ToQRect(units.ToPixels(dialogRect));
 }

@@ -3,26 +3,21 @@
 #include "aboutboxmodel.h"
 #include "bitmaps.h"
 #include "identity.h"
+#include "qcp1252.h"
 #include "qdialogunits.h"
-#include "qtmessages.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 
-QRect ToPixels(const DialogUnits& du, const AboutBoxModel::DlgRect& rect) {
-    return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
-}
-
 // A static text: plain, so an ampersand is shown as itself.
-QLabel* AddText(QWidget* dialog, const DialogUnits& du, const AboutBoxModel::DlgRect& rect,
-                const std::string& text) {
+QLabel* AddText(QWidget* dialog, const DialogUnits& du, const Rect& rect, const std::string& text) {
     auto* label = new QLabel(dialog);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(ToQString(text));
-    label->setGeometry(ToPixels(du, rect));
+    label->setText(FromCp1252(text));
+    label->setGeometry(DialogRectToPixels(du, rect));
     return label;
 }
 
@@ -32,12 +27,13 @@ CAboutBox::CAboutBox(QWidget* parent) : CAboutBox(theProductIdentity, parent) {}
 
 CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog(parent) {
     using M = AboutBoxModel;
-    setWindowTitle(ToQString(M::kTitle));
+    setWindowTitle(FromCp1252(M::kTitle));
     const DialogUnits du = DialogUnitsOf(*this);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(M::kIconPixels, M::kIconPixels));
-    icon->setGeometry(du.X(M::kIconRect.x), du.Y(M::kIconRect.y), M::kIconPixels, M::kIconPixels);
+    icon->setGeometry(du.X(M::kIconRect.left), du.Y(M::kIconRect.top), M::kIconPixels,
+                      M::kIconPixels);
 
     QLabel* product = AddText(this, du, M::kProductRect, M::ProductLine(identity));
     product->setObjectName(QStringLiteral("id%1").arg(M::kProductLineId));
@@ -47,7 +43,7 @@ CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("id%1").arg(M::kOkId));
-    ok->setGeometry(ToPixels(du, M::kOkRect));
+    ok->setGeometry(DialogRectToPixels(du, M::kOkRect));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();

@@ -109,13 +109,13 @@ TEST(SettingsDlgModel, NoSelectionInTheListCountsAsEurope) {
 }
 
 TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
-    using R = SettingsDlgModel::DlgRect;
+    using R = Rect;
     auto inside = [](const R& inner, const R& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y &&
-               inner.x + inner.cx <= outer.x + outer.cx && inner.y + inner.cy <= outer.y + outer.cy;
+        return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+               inner.bottom <= outer.bottom;
     };
     auto overlap = [](const R& a, const R& b) {
-        return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
     };
     const R dialog{0, 0, SettingsDlgModel::kWidth, SettingsDlgModel::kHeight};
     std::vector<R> topLevel;
@@ -129,9 +129,9 @@ TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
     }
     // Two rows of three: Energy, Temperature, Pressure above Diameter, Length, Flow.
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(SettingsDlgModel::GroupRect(i).y, SettingsDlgModel::GroupRect(0).y);
-        EXPECT_EQ(SettingsDlgModel::GroupRect(i + 3).x, SettingsDlgModel::GroupRect(i).x);
-        EXPECT_GT(SettingsDlgModel::GroupRect(i + 3).y, SettingsDlgModel::GroupRect(i).y);
+        EXPECT_EQ(SettingsDlgModel::GroupRect(i).top, SettingsDlgModel::GroupRect(0).top);
+        EXPECT_EQ(SettingsDlgModel::GroupRect(i + 3).left, SettingsDlgModel::GroupRect(i).left);
+        EXPECT_GT(SettingsDlgModel::GroupRect(i + 3).top, SettingsDlgModel::GroupRect(i).top);
     }
     topLevel.push_back(SettingsDlgModel::kLabelRect);
     topLevel.push_back(SettingsDlgModel::kListRect);
@@ -146,9 +146,9 @@ TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
     // OK and Cancel side by side, centred.
     const R ok = SettingsDlgModel::kOkRect;
     const R cancel = SettingsDlgModel::kCancelRect;
-    EXPECT_EQ(ok.y, cancel.y);
-    EXPECT_LT(ok.x, cancel.x);
-    EXPECT_NEAR(ok.x, dialog.cx - (cancel.x + cancel.cx), 1);
+    EXPECT_EQ(ok.top, cancel.top);
+    EXPECT_LT(ok.left, cancel.left);
+    EXPECT_NEAR(ok.left, dialog.right - cancel.right, 1);
 }
 
 TEST(DialogUnits, MapsQuarterCharactersAndEighthLines) {
@@ -165,6 +165,8 @@ TEST(DialogUnits, MapsQuarterCharactersAndEighthLines) {
     EXPECT_EQ(DialogUnits::AverageCharWidth(52 * 7 + 26), 8); // 7.5 rounds up
     EXPECT_EQ(DialogUnits::AverageCharWidth(52 * 7 + 25), 7);
     EXPECT_EQ(DialogUnits(0, 0).X(4), 1); // a degenerate font still gives a usable scale
+    // A rectangle: its corner and its size each converted.
+    EXPECT_EQ(du.ToPixels(Rect::FromSize(1, 3, 4, 8)), Rect::FromSize(2, 5, 6, 13));
 }
 
 } // namespace
