@@ -3,6 +3,7 @@
 #include "persistentsettings.h"
 #include "qcp1252.h"
 #include "qdialogunits.h"
+#include "qrect.h"
 #include "settingsdlgmodel.h"
 #include "unitsettings.h"
 
@@ -21,7 +22,7 @@ QString IdName(int id) {
 // A button's template rectangle in pixels, relative to its group box.
 QRect ButtonPixels(const DialogUnits& du, const Rect& button, const Rect& group) {
     const Rect origin = du.ToPixels(group);
-    return DialogRectToPixels(du, button).translated(-origin.left, -origin.top);
+    return ToQRect(du.ToPixels(button).Moved(-origin.left, -origin.top));
 }
 
 } // namespace

@@ -58,9 +58,6 @@ public:
     static constexpr Rect kCancelRect = Rect::FromSize(125, 138, 50, 14);
 
 private:
-    // A button `top` dialog units below the top of its pair's group box.
-    static Rect ButtonRect(int pair, int top);
-
     std::array<bool, 6> m_first{};
     int m_nDiamIndex = 0;
 };

@@ -5,6 +5,7 @@
 #include "memorysettingsstore.h"
 #include "messages.h"
 #include "qcolour.h"
+#include "settingsfixtures.h"
 #include "summarylayout.h"
 #include "velnordlg.h"
 
@@ -34,13 +35,7 @@ class MainPaint : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override {
         TheUnitSettings() = UnitSettings{};
-        // A valid recommendation: W and ºC, 500 W at -10 / 45 ºC, return gas 20 ºC.
-        store.Set("Settings", "UnitsEnergy     ", 1);
-        store.Set("Settings", "UnitsTemperature", 0);
-        store.Set("Settings", "dHeatLoad", 50000);
-        store.Set("Settings", "dEvapTemp", -1000);
-        store.Set("Settings", "dCondTemp", 4500);
-        store.Set("Settings", "dRGasTemp", 2000);
+        StoreValidRecommendation(store);
         dlg = std::make_unique<CVelnorDlg>(&store, &messages);
         ASSERT_TRUE(dlg->Start());
         dlg->resize(GetParam());

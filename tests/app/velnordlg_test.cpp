@@ -4,6 +4,7 @@
 #include "identity.h"
 #include "memorysettingsstore.h"
 #include "messages.h"
+#include "settingsfixtures.h"
 #include "skinlistctrl.h"
 #include "velnordlg.h"
 
@@ -49,14 +50,7 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
     auto dlg = Open();
     ASSERT_TRUE(started);
     EXPECT_TRUE(messages.shown.empty());
-    const UnitSettings& u = TheUnitSettings();
-    EXPECT_EQ(u.UnitsEnergy, 0);
-    EXPECT_EQ(u.UnitsTemperature, 1);
-    EXPECT_EQ(u.UnitsPressure, 1);
-    EXPECT_EQ(u.UnitsDiameter, 1);
-    EXPECT_EQ(u.UnitsLength, 1);
-    EXPECT_EQ(u.UnitsFlow, 0);
-    EXPECT_EQ(u.DiamType, 0);
+    EXPECT_EQ(UnitValues(TheUnitSettings()), (std::vector<int>{0, 1, 1, 1, 1, 0, 0}));
     EXPECT_EQ(dlg->pos(), QPoint(10, 10));
     EXPECT_EQ(dlg->size(), QSize(800, 640));
     EXPECT_EQ(dlg->Model().Refrigerant(), 0);
@@ -125,12 +119,7 @@ TEST_F(MainWindow, ChangesRecomputeAtTheNextTickAndNotBefore) {
 
 TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
     TheUnitSettings() = UnitSettings{};
-    store.Set("Settings", "UnitsEnergy     ", 1);
-    store.Set("Settings", "UnitsTemperature", 0);
-    store.Set("Settings", "dHeatLoad", 50000);
-    store.Set("Settings", "dEvapTemp", -1000);
-    store.Set("Settings", "dCondTemp", 4500);
-    store.Set("Settings", "dRGasTemp", 2000);
+    StoreValidRecommendation(store);
     auto dlg = Open();
     ASSERT_TRUE(started);
     auto* list = static_cast<CSkinListCtrl*>(dlg->Control(1020));

@@ -22,13 +22,7 @@ std::string Join(const std::vector<ReportLine>& lines) {
 
 TEST(ReportLines, ValidRecommendationInMetres) {
     const RefrigerantDatabase db = SimpleDatabase();
-    UnitSettings u;
-    u.UnitsEnergy = 1;
-    u.UnitsTemperature = 0;
-    u.UnitsPressure = 0;
-    u.UnitsDiameter = 0;
-    u.UnitsLength = 0;
-    u.UnitsFlow = 1;
+    const UnitSettings u = MetricUnits();
     SizingResult r;
     ASSERT_TRUE(ComputeSizing(db, 0, u, 500, -25, 45, 32, r));
     const std::vector<ReportLine> lines = ComposeReportLines(Inputs(), r, db, u);

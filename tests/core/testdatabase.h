@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "unitsettings.h"
 
 #include <cstring>
 
@@ -28,4 +29,16 @@ inline RefrigerantDatabase SimpleDatabase(double c0 = 1.0, double c5 = 0.02, dou
         db.dDiamNorthAmerica[i] = inches[i] * 25.4;
     db.dTargetLength = 2.0;
     return db;
+}
+
+// Every unit metric: W, ºC, bar, millimetres, metres, l/min.
+inline UnitSettings MetricUnits() {
+    UnitSettings u;
+    u.UnitsEnergy = 1;
+    u.UnitsTemperature = 0;
+    u.UnitsPressure = 0;
+    u.UnitsDiameter = 0;
+    u.UnitsLength = 0;
+    u.UnitsFlow = 1;
+    return u;
 }

@@ -5,6 +5,7 @@
 #include "homepage.h"
 #include "hyperlink.h"
 #include "linkopenresult.h"
+#include "linktestdoubles.h"
 #include "messages.h"
 #include "qtmessages.h"
 
@@ -22,31 +23,6 @@
 #include <vector>
 
 namespace {
-
-// Records the message boxes instead of showing them.
-class RecordingMessages : public Messages {
-public:
-    struct Shown {
-        std::string text;
-        Icon icon;
-    };
-    void Show(const std::string& text, Icon icon) override { shown.push_back({text, icon}); }
-    void Beep() override { ++nBeeps; }
-
-    std::vector<Shown> shown;
-    int nBeeps = 0;
-};
-
-// Opens nothing; answers with a chosen code and remembers the addresses.
-class StubLinkOpener : public LinkOpener {
-public:
-    int OpenAddress(const std::string& address) override {
-        addresses.push_back(address);
-        return nCode;
-    }
-    int nCode = 33;
-    std::vector<std::string> addresses;
-};
 
 HelpText ThreeLines() {
     HelpText help;
@@ -69,7 +45,7 @@ struct ShownDialog {
     }
 
     RecordingMessages messages;
-    StubLinkOpener opener;
+    StubLinkOpener opener{33};
     CHelpDlg dlg;
 };
 

@@ -32,17 +32,6 @@ Printed Print(const std::vector<ReportLine>& lines) {
     return printed;
 }
 
-UnitSettings Metric() {
-    UnitSettings u;
-    u.UnitsEnergy = 1;
-    u.UnitsTemperature = 0;
-    u.UnitsPressure = 0;
-    u.UnitsDiameter = 0;
-    u.UnitsLength = 0;
-    u.UnitsFlow = 1;
-    return u;
-}
-
 // Every line at its place: column-0 texts one pitch apart from the top margin, column-1 texts
 // at the column offset on the line of their label.
 void ExpectLaidOut(const std::vector<ReportLine>& lines, const std::vector<PrintCall>& body) {
@@ -80,7 +69,7 @@ TEST(PrintedReport, ValidResultIsOnePageInOrderInEitherUnits) {
     };
     const Row rows[] = {
         {"metres, l/min",
-         Metric(),
+         MetricUnits(),
          500,
          -25,
          45,
@@ -133,7 +122,7 @@ TEST(PrintedReport, ValidResultIsOnePageInOrderInEitherUnits) {
 
 TEST(PrintedReport, InvalidResultEndsWithTheMessageAndNoTable) {
     const RefrigerantDatabase db = SimpleDatabase();
-    for (const UnitSettings& u : {UnitSettings{}, Metric()}) {
+    for (const UnitSettings& u : {UnitSettings{}, MetricUnits()}) {
         SizingResult r;
         ComputeSizing(db, 0, u, 0, -25, 55, 32, r); // no heat load in either unit
         ASSERT_FALSE(r.Valid());
