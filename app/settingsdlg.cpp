@@ -57,23 +57,20 @@ CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* p
     }
 
     auto* label = new QLabel(FromCp1252(SettingsDlgModel::kDiamListLabel), this);
-    label->setGeometry(DialogRectToPixels(du, SettingsDlgModel::kLabelRect));
+    PlaceControl(*label, du, SettingsDlgModel::kLabelItem);
     m_diamList = new QComboBox(this);
-    m_diamList->setObjectName(IdName(SettingsDlgModel::kDiamListId));
     for (const char* item : SettingsDlgModel::DiamListItems()) {
         m_diamList->addItem(FromCp1252(item));
     }
     m_diamList->setCurrentIndex(model.DiamIndex());
-    m_diamList->setGeometry(DialogRectToPixels(du, SettingsDlgModel::kListRect));
+    PlaceControl(*m_diamList, du, SettingsDlgModel::kDiamListItem);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(IdName(1));
-    ok->setGeometry(DialogRectToPixels(du, SettingsDlgModel::kOkRect));
+    PlaceControl(*ok, du, SettingsDlgModel::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(IdName(2));
-    cancel->setGeometry(DialogRectToPixels(du, SettingsDlgModel::kCancelRect));
+    PlaceControl(*cancel, du, SettingsDlgModel::kCancelItem);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(du.X(SettingsDlgModel::kWidth), du.Y(SettingsDlgModel::kHeight));

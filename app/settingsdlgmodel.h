@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rect.h"
+#include "dialogunits.h"
 #include "unitsettings.h"
 
 #include <array>
@@ -23,7 +23,6 @@ public:
     // Energy, Temperature, Pressure (top row), Diameter, Length, Flow (bottom row).
     static const std::array<UnitPair, 6>& Pairs();
 
-    static constexpr int kDiamListId = 1026;
     static constexpr const char* kDiamListLabel = "Standard tube diameter list";
     // The items of the diameter list; the selected index is `DiamType`.
     static const std::array<const char*, 2>& DiamListItems();
@@ -52,10 +51,10 @@ public:
     // The buttons of a pair, relative to the dialog (not to their group box).
     static Rect FirstButtonRect(int pair);
     static Rect SecondButtonRect(int pair);
-    static constexpr Rect kLabelRect = Rect::FromSize(15, 112, 100, 8);
-    static constexpr Rect kListRect = Rect::FromSize(120, 110, 100, 12);
-    static constexpr Rect kOkRect = Rect::FromSize(69, 138, 50, 14);
-    static constexpr Rect kCancelRect = Rect::FromSize(125, 138, 50, 14);
+    static constexpr DialogItem kLabelItem{DialogItem::kNoId, Rect::FromSize(15, 112, 100, 8)};
+    static constexpr DialogItem kDiamListItem{1026, Rect::FromSize(120, 110, 100, 12)};
+    static constexpr DialogItem kOkItem{1, Rect::FromSize(69, 138, 50, 14)};
+    static constexpr DialogItem kCancelItem{2, Rect::FromSize(125, 138, 50, 14)};
 
 private:
     std::array<bool, 6> m_first{};

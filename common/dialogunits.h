@@ -2,6 +2,14 @@
 
 #include "rect.h"
 
+// A control of a dialog template: its id and its rectangle in dialog units. A static text that
+// nothing refers to has no id.
+struct DialogItem {
+    static constexpr int kNoId = -1;
+    int nId = kNoId;
+    Rect rect;
+};
+
 // Converts dialog units into pixels for a font. A horizontal dialog unit is a quarter of the
 // font's average character width, a vertical one an eighth of its height; both conversions round
 // to the nearest pixel.

@@ -15,3 +15,9 @@ DialogUnits DialogUnitsOf(const QWidget& widget) {
 QRect DialogRectToPixels(const DialogUnits& units, const Rect& dialogRect) {
     return ToQRect(units.ToPixels(dialogRect));
 }
+
+void PlaceControl(QWidget& control, const DialogUnits& units, const DialogItem& item) {
+    control.setGeometry(DialogRectToPixels(units, item.rect));
+    if (item.nId != DialogItem::kNoId)
+        control.setObjectName(QStringLiteral("id%1").arg(item.nId));
+}

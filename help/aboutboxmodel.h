@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rect.h"
+#include "dialogunits.h"
 
 #include <string>
 
@@ -10,14 +10,13 @@ struct ProductIdentity;
 struct AboutBoxModel {
     static constexpr int kWidth = 235;
     static constexpr int kHeight = 60;
-    static constexpr Rect kIconRect = Rect::FromSize(11, 17, 20, 20);
-    static constexpr Rect kProductRect = Rect::FromSize(42, 6, 119, 8);
-    static constexpr Rect kMakerRect = Rect::FromSize(42, 18, 186, 8);
-    static constexpr Rect kCreditsRect = Rect::FromSize(42, 36, 119, 8);
-    static constexpr Rect kCredits2Rect = Rect::FromSize(42, 48, 119, 8);
-    static constexpr Rect kOkRect = Rect::FromSize(168, 36, 50, 16);
-    static constexpr int kProductLineId = 1024;
-    static constexpr int kOkId = 1;
+    static constexpr int kNoId = DialogItem::kNoId;
+    static constexpr DialogItem kIconItem{kNoId, Rect::FromSize(11, 17, 20, 20)};
+    static constexpr DialogItem kProductItem{1024, Rect::FromSize(42, 6, 119, 8)};
+    static constexpr DialogItem kMakerItem{kNoId, Rect::FromSize(42, 18, 186, 8)};
+    static constexpr DialogItem kCreditsItem{kNoId, Rect::FromSize(42, 36, 119, 8)};
+    static constexpr DialogItem kCredits2Item{kNoId, Rect::FromSize(42, 48, 119, 8)};
+    static constexpr DialogItem kOkItem{1, Rect::FromSize(168, 36, 50, 16)};
     // The icon is drawn at its own size, as an icon control sizes itself to its icon.
     static constexpr int kIconPixels = 32;
 

@@ -11,15 +11,7 @@
 
 #include <QPushButton>
 
-namespace {
-
 using M = HelpDlgModel;
-
-QString IdName(int id) {
-    return QStringLiteral("id%1").arg(id);
-}
-
-} // namespace
 
 CHelpDlg::CHelpDlg(const HelpText& help, QWidget* parent)
     : CHelpDlg(help, nullptr, nullptr, parent) {}
@@ -42,28 +34,24 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
     // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
     // scrolls sideways with the caret.
     m_helpTextView = new ValidTextEdit(this);
-    m_helpTextView->setObjectName(IdName(M::kHelpTextId));
     m_helpTextView->SetReadOnly(true);
     m_helpTextView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_helpTextView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_helpTextView->setGeometry(DialogRectToPixels(du, M::kHelpTextRect));
+    PlaceControl(*m_helpTextView, du, M::kHelpTextItem);
     m_helpTextView->Bind(&m_helpText);
 
     // The link adopts its text and fits itself to it at its template place; its failures to
     // open are reported through the same messages as the disclaimer. Default colours.
     m_link = new CLinkStatic(FromCp1252(M::kLinkText), this, opener, m_messages);
-    m_link->setObjectName(IdName(M::kLinkId));
-    m_link->setGeometry(DialogRectToPixels(du, M::kLinkRect));
+    PlaceControl(*m_link, du, M::kLinkItem);
     m_link->SetLinkAddress(kHomePageAddress);
 
     auto* disclaimer = new QPushButton(FromCp1252(M::kDisclaimerButton), this);
-    disclaimer->setObjectName(IdName(M::kDisclaimerId));
-    disclaimer->setGeometry(DialogRectToPixels(du, M::kDisclaimerRect));
+    PlaceControl(*disclaimer, du, M::kDisclaimerItem);
     connect(disclaimer, &QPushButton::clicked, this, &CHelpDlg::OnDisclaimer);
 
     auto* ok = new QPushButton(FromCp1252(M::kOkButton), this);
-    ok->setObjectName(IdName(M::kOkId));
-    ok->setGeometry(DialogRectToPixels(du, M::kOkRect));
+    PlaceControl(*ok, du, M::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour.h"
-#include "rect.h"
+#include "dialogunits.h"
 
 #include <string>
 
@@ -12,14 +12,10 @@ struct HelpText;
 struct HelpDlgModel {
     static constexpr int kWidth = 310;
     static constexpr int kHeight = 299;
-    static constexpr Rect kHelpTextRect = Rect::FromSize(6, 6, 300, 270);
-    static constexpr Rect kLinkRect = Rect::FromSize(6, 288, 168, 8);
-    static constexpr Rect kDisclaimerRect = Rect::FromSize(198, 282, 50, 14);
-    static constexpr Rect kOkRect = Rect::FromSize(252, 282, 50, 14);
-    static constexpr int kHelpTextId = 1023;
-    static constexpr int kLinkId = 1022;
-    static constexpr int kDisclaimerId = 1025;
-    static constexpr int kOkId = 1;
+    static constexpr DialogItem kHelpTextItem{1023, Rect::FromSize(6, 6, 300, 270)};
+    static constexpr DialogItem kLinkItem{1022, Rect::FromSize(6, 288, 168, 8)};
+    static constexpr DialogItem kDisclaimerItem{1025, Rect::FromSize(198, 282, 50, 14)};
+    static constexpr DialogItem kOkItem{1, Rect::FromSize(252, 282, 50, 14)};
 
     static constexpr const char* kTitle = "Help Info";
     static constexpr const char* kLinkText = "Visit Kestrin on the Web";

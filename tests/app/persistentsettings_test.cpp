@@ -64,10 +64,7 @@ TEST(PersistentSettings, NamesWithoutTheirBlanksAreNotFound) {
     store.Set("settings", "UnitsFlow       ", 1); // another section
     UnitSettings units;
     PersistentSettings(store).ReadUnits(units);
-    EXPECT_EQ(units.UnitsEnergy, 0);
-    EXPECT_EQ(units.UnitsFlow, 0);
-    EXPECT_EQ(units.DiamType, 0);
-    EXPECT_EQ(units.UnitsPressure, 1);
+    EXPECT_EQ(UnitValues(units), UnitValues(UnitSettings{})) << "every unit at its default";
 }
 
 TEST(PersistentSettings, UnitValuesOtherThanZeroAreReadAsOne) {
@@ -106,12 +103,8 @@ TEST(PersistentSettings, WriteUnitsWritesAllSevenInOrder) {
 
     // And what was written is read back unchanged.
     UnitSettings back;
-    back.UnitsEnergy = 0;
-    back.DiamType = 0;
     PersistentSettings(store).ReadUnits(back);
-    EXPECT_EQ(back.UnitsEnergy, 1);
-    EXPECT_EQ(back.UnitsLength, 0);
-    EXPECT_EQ(back.DiamType, 1);
+    EXPECT_EQ(UnitValues(back), UnitValues(units));
 }
 
 TEST(PersistentSettings, PlacementIsCorrectedToTheScreen) {

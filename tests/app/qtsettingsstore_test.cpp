@@ -1,5 +1,6 @@
 #include "persistentsettings.h"
 #include "qtsettingsstore.h"
+#include "settingsfixtures.h"
 #include "testsettingsdir.h"
 
 #include <QCoreApplication>
@@ -60,11 +61,7 @@ TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     PersistentSettings settings(store);
     UnitSettings units;
     settings.ReadUnits(units);
-    EXPECT_EQ(units.UnitsEnergy, 1);
-    EXPECT_EQ(units.UnitsTemperature, 0);
-    EXPECT_EQ(units.UnitsPressure, 1);
-    EXPECT_EQ(units.UnitsFlow, 0);
-    EXPECT_EQ(units.DiamType, 1);
+    EXPECT_EQ(UnitValues(units), (std::vector<int>{1, 0, 1, 1, 1, 0, 1}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 2);
     const SavedInputs inputs = settings.ReadInputs();
     EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 123.45);
@@ -133,8 +130,7 @@ TEST(QtSettingsStore, AnEmptyStoreGivesTheDefaultsAndWritesNoFile) {
         PersistentSettings settings(store);
         UnitSettings units;
         settings.ReadUnits(units);
-        EXPECT_EQ(units.UnitsEnergy, 0);
-        EXPECT_EQ(units.UnitsTemperature, 1);
+        EXPECT_EQ(UnitValues(units), UnitValues(UnitSettings{}));
         EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
         EXPECT_DOUBLE_EQ(settings.ReadInputs().dEvapTemp, -25.0);
     }

@@ -116,10 +116,10 @@ TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
         EXPECT_EQ(SettingsDlgModel::GroupRect(i + 3).left, SettingsDlgModel::GroupRect(i).left);
         EXPECT_GT(SettingsDlgModel::GroupRect(i + 3).top, SettingsDlgModel::GroupRect(i).top);
     }
-    topLevel.push_back(SettingsDlgModel::kLabelRect);
-    topLevel.push_back(SettingsDlgModel::kListRect);
-    topLevel.push_back(SettingsDlgModel::kOkRect);
-    topLevel.push_back(SettingsDlgModel::kCancelRect);
+    topLevel.push_back(SettingsDlgModel::kLabelItem.rect);
+    topLevel.push_back(SettingsDlgModel::kDiamListItem.rect);
+    topLevel.push_back(SettingsDlgModel::kOkItem.rect);
+    topLevel.push_back(SettingsDlgModel::kCancelItem.rect);
     for (std::size_t i = 0; i < topLevel.size(); ++i) {
         EXPECT_TRUE(inside(topLevel[i], dialog)) << i;
         for (std::size_t j = i + 1; j < topLevel.size(); ++j) {
@@ -127,8 +127,8 @@ TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
         }
     }
     // OK and Cancel side by side, centred.
-    const R ok = SettingsDlgModel::kOkRect;
-    const R cancel = SettingsDlgModel::kCancelRect;
+    const R ok = SettingsDlgModel::kOkItem.rect;
+    const R cancel = SettingsDlgModel::kCancelItem.rect;
     EXPECT_EQ(ok.top, cancel.top);
     EXPECT_LT(ok.left, cancel.left);
     EXPECT_NEAR(ok.left, dialog.right - cancel.right, 1);
