@@ -140,22 +140,16 @@ void CVelnorDlg::CreateControls() {
 }
 
 QWidget* CVelnorDlg::Control(int id) const {
-    switch (id) {
-    case MainControlId::kRefrigerant:
-        return m_picker;
-    case MainControlId::kResults:
-        return m_results;
-    case MainControlId::kSettings:
-        return m_settingsButton;
-    case MainControlId::kPrint:
-        return m_printButton;
-    case MainControlId::kHelp:
-        return m_helpButton;
-    case MainControlId::kLink:
-        return m_link;
-    default:
-        return Field(id);
+    const std::pair<int, QWidget*> controls[] = {
+        {MainControlId::kRefrigerant, m_picker},      {MainControlId::kResults, m_results},
+        {MainControlId::kSettings, m_settingsButton}, {MainControlId::kPrint, m_printButton},
+        {MainControlId::kHelp, m_helpButton},         {MainControlId::kLink, m_link},
+    };
+    for (const auto& [controlId, control] : controls) {
+        if (controlId == id)
+            return control;
     }
+    return Field(id);
 }
 
 QLineEdit* CVelnorDlg::Field(int id) const {

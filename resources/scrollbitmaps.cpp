@@ -42,15 +42,20 @@ BitmapPixels Transposed(const BitmapPixels& bitmap) {
     return turned;
 }
 
-// A length of groove, `length` pixels along the bar.
-BitmapPixels GroovePiece(const Groove& groove, int length) {
-    BitmapPixels bitmap = BitmapPixels::Filled(length, kThickness, 0);
-    for (int y = 0; y < kThickness; ++y) {
-        for (int x = 0; x < length; ++x) {
+// A piece of groove `width` pixels along the bar and `height` across it, shaded across.
+BitmapPixels GrooveArea(const Groove& groove, int width, int height) {
+    BitmapPixels bitmap = BitmapPixels::Filled(width, height, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             bitmap.Set(x, y, GrooveAt(groove, y));
         }
     }
     return bitmap;
+}
+
+// A length of groove, `length` pixels along the bar.
+BitmapPixels GroovePiece(const Groove& groove, int length) {
+    return GrooveArea(groove, length, kThickness);
 }
 
 // A raised button 26 x 12 on the groove: slate outline with rounded corners, a face that
@@ -110,12 +115,7 @@ BitmapPixels Thumb(const Groove& groove) {
 
 // A square of groove with a size grip: six dots in a triangle towards the bottom right.
 BitmapPixels Corner(const Groove& groove, int size) {
-    BitmapPixels bitmap = BitmapPixels::Filled(size, size, 0);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            bitmap.Set(x, y, GrooveAt(groove, y));
-        }
-    }
+    BitmapPixels bitmap = GrooveArea(groove, size, size);
     const int last = size - 3;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column <= row; ++column) {
