@@ -77,20 +77,11 @@ const char* const kProgramEntries[kVersionStringCount] = {
 
 void ExpectProgramRecord(const CVersionResource& version) {
     ASSERT_EQ(version.IsValid(), 1);
-    const VS_FIXEDFILEINFO& f = version.FixedFileInfo();
-    EXPECT_EQ(f.dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(f.dwStrucVersion, 0x00010000u);
-    EXPECT_EQ(f.dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(f.dwFileVersionLS, 0u);
-    EXPECT_EQ(f.dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(f.dwProductVersionLS, 0u);
-    EXPECT_EQ(f.dwFileFlagsMask, 0x1Fu);
-    EXPECT_EQ(f.dwFileFlags, 0x1u);
-    EXPECT_EQ(f.dwFileOS, 0x4u);
-    EXPECT_EQ(f.dwFileType, 0x1u);
-    EXPECT_EQ(f.dwFileSubtype, 0u);
-    EXPECT_EQ(f.dwFileDateMS, 0u);
-    EXPECT_EQ(f.dwFileDateLS, 0u);
+    // Signature, structure version, file and product versions 1.0.0.0, flags mask 0x1F, flags
+    // 0x1 (debug), 32-bit Windows, an application, no subtype, no date.
+    const VS_FIXEDFILEINFO expected{0xFEEF04BD, 0x00010000, 0x00010000, 0, 0x00010000, 0, 0x1F,
+                                    0x1,        0x4,        0x1,        0, 0,          0};
+    EXPECT_EQ(version.FixedFileInfo(), expected);
     EXPECT_EQ(version.GetFileVersionMajor(), 1);
     EXPECT_EQ(version.GetFileVersionMinor(), 0);
     EXPECT_EQ(version.TranslationCount(), 1);
