@@ -76,8 +76,8 @@ int FieldSlot(int id) {
 
 } // namespace
 
-CVelnorDlg::CVelnorDlg(SettingsStore* store_, Messages* messages_, QWidget* parent)
-    : QDialog(parent), m_store(store_), m_messages(messages_) {
+CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent)
+    : QDialog(parent), m_store(store), m_messages(messages) {
     if (!m_store) {
         m_ownStore = std::make_unique<QtSettingsStore>();
         m_store = m_ownStore.get();
