@@ -65,7 +65,7 @@ void CLinkStatic::SetLinkAddress(const std::string& address) {
 }
 
 void CLinkStatic::SetLinkColours(COLORREF background, COLORREF normal, COLORREF visited,
-                               COLORREF hover) {
+                                 COLORREF hover) {
     m_model.SetLinkColours(background, normal, visited, hover);
     update();
 }

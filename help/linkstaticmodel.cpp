@@ -16,7 +16,7 @@ std::string LinkStaticModel::Attach(const std::string& controlText) {
 }
 
 void LinkStaticModel::SetLinkColours(COLORREF background, COLORREF normal, COLORREF visited,
-                                   COLORREF hover) {
+                                     COLORREF hover) {
     m_crBackground = background;
     m_crNormal = normal;
     m_crVisited = visited;

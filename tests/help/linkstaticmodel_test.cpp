@@ -33,7 +33,7 @@ TEST(LinkStaticModel, StartsBlueOnButtonFaceUnderlinedOnlyWhileHovering) {
 TEST(LinkStaticModel, SetLinkColoursKeepsWhatTheMainWindowPassesBack) {
     LinkStaticModel model = Attached();
     model.SetLinkColours(RGB(255, 255, 255), model.NormalColour(), model.VisitedColour(),
-                       model.HoverColour());
+                         model.HoverColour());
     EXPECT_EQ(model.BackgroundColour(), RGB(255, 255, 255));
     EXPECT_EQ(model.NormalColour(), kBlue);
     EXPECT_EQ(model.VisitedColour(), kPurple);
