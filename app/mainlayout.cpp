@@ -6,10 +6,14 @@ namespace MainLayout {
 
 namespace {
 
-constexpr Colour kFrameLight{217, 226, 234};
-constexpr Colour kFrameDark{167, 188, 207};
-constexpr Colour kSecondLight{238, 241, 245};
-constexpr Colour kSecondDark{236, 240, 244};
+constexpr COLORREF kFrameLight = RGB(217, 226, 234);
+constexpr COLORREF kFrameDark = RGB(167, 188, 207);
+constexpr COLORREF kSecondLight = RGB(238, 241, 245);
+constexpr COLORREF kSecondDark = RGB(236, 240, 244);
+
+constexpr Rect At(int x, int y, int width, int height) {
+    return Rect::FromSize(x, y, width, height);
+}
 
 // The hidden fields sit 500 pixels right of the input column, which is beyond the client area
 // up to a width of about 5850 pixels; on wider windows they are pushed to the right edge so that
@@ -37,19 +41,19 @@ std::array<ControlPlacement, kControlCount> ControlLayout(int clientWidth, int c
     const int hidden = HiddenFieldX(W, m);
     namespace id = MainControlId;
     return {{
-        {id::kRefrigerant, {column, 100, 80, 21}},
-        {id::kHidden1000, {hidden, 125, 50, 21}},
-        {id::kHeatLoad, {column, 125, 50, 21}},
-        {id::kEvapTemp, {column, 150, 50, 21}},
-        {id::kCondTemp, {column, 175, 50, 21}},
-        {id::kRGasTemp, {column, 200, 50, 21}},
-        {id::kHidden1007, {hidden, 225, 50, 21}},
-        {id::kAmbient, {hidden, 225, 50, 21}},
-        {id::kResults, {P + 6, 295, 308, 201}},
-        {id::kSettings, {W - 95, H - 35, 80, 25}},
-        {id::kPrint, {W - 185, H - 35, 80, 25}},
-        {id::kHelp, {W - 275, H - 35, 80, 25}},
-        {id::kLink, {10, H - 35, 300, 21}},
+        {id::kRefrigerant, At(column, 100, 80, 21)},
+        {id::kHidden1000, At(hidden, 125, 50, 21)},
+        {id::kHeatLoad, At(column, 125, 50, 21)},
+        {id::kEvapTemp, At(column, 150, 50, 21)},
+        {id::kCondTemp, At(column, 175, 50, 21)},
+        {id::kRGasTemp, At(column, 200, 50, 21)},
+        {id::kHidden1007, At(hidden, 225, 50, 21)},
+        {id::kAmbient, At(hidden, 225, 50, 21)},
+        {id::kResults, At(P + 6, 295, 308, 201)},
+        {id::kSettings, At(W - 95, H - 35, 80, 25)},
+        {id::kPrint, At(W - 185, H - 35, 80, 25)},
+        {id::kHelp, At(W - 275, H - 35, 80, 25)},
+        {id::kLink, At(10, H - 35, 300, 21)},
     }};
 }
 
@@ -58,31 +62,30 @@ std::array<Frame, 6> Frames(int clientWidth, int clientHeight, int nRightMargin)
     const int H = clientHeight;
     const int P = PanelLeft(W, nRightMargin);
     return {{
-        {5, 58, W - 5, H - 5, kFrameLight, kFrameDark},
-        {4, 59, W - 6, H - 6, kSecondLight, kSecondDark},
-        {P, 94, P + 320, 225, kFrameLight, kFrameDark},
-        {P - 1, 95, P + 321, 226, kSecondLight, kSecondDark},
-        {P, 275, P + 320, 502, kFrameLight, kFrameDark},
-        {P - 1, 276, P + 321, 503, kSecondLight, kSecondDark},
+        {{5, 58, W - 5, H - 5}, kFrameLight, kFrameDark},
+        {{4, 59, W - 6, H - 6}, kSecondLight, kSecondDark},
+        {{P, 94, P + 320, 225}, kFrameLight, kFrameDark},
+        {{P - 1, 95, P + 321, 226}, kSecondLight, kSecondDark},
+        {{P, 275, P + 320, 502}, kFrameLight, kFrameDark},
+        {{P - 1, 276, P + 321, 503}, kSecondLight, kSecondDark},
     }};
 }
 
 std::array<FrameEdge, 4> FrameEdges(const Frame& frame) {
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    if (width <= 0 || height <= 0) {
+    const Rect& r = frame.rect;
+    if (r.IsEmpty()) {
         // An empty frame draws nothing rather than lines of negative size.
-        const Rect none{frame.left, frame.top, 0, 0};
+        const Rect none = At(r.left, r.top, 0, 0);
         return {{{none, frame.topLeft},
                  {none, frame.topLeft},
                  {none, frame.bottomRight},
                  {none, frame.bottomRight}}};
     }
     return {{
-        {{frame.left, frame.top, width - 1, 1}, frame.topLeft},
-        {{frame.left, frame.top, 1, height - 1}, frame.topLeft},
-        {{frame.right - 1, frame.top, 1, height}, frame.bottomRight},
-        {{frame.left, frame.bottom - 1, width, 1}, frame.bottomRight},
+        {At(r.left, r.top, r.Width() - 1, 1), frame.topLeft},
+        {At(r.left, r.top, 1, r.Height() - 1), frame.topLeft},
+        {At(r.right - 1, r.top, 1, r.Height()), frame.bottomRight},
+        {At(r.left, r.bottom - 1, r.Width(), 1), frame.bottomRight},
     }};
 }
 
@@ -93,7 +96,7 @@ DiagramFit FitDiagram(int bitmapWidth, int bitmapHeight, int clientWidth, int cl
     const int availableHeight = clientHeight - y;
     const int availableWidth = clientWidth - nRightMargin - kDiagramPanelGap;
     if (availableHeight <= 0 || availableWidth <= 0 || bitmapWidth < 0 || bitmapHeight < 0) {
-        return {0.0, {x, y, 0, 0}};
+        return {0.0, At(x, y, 0, 0)};
     }
     double f = bh / availableHeight;
     if (f == 0.0) {
@@ -103,14 +106,14 @@ DiagramFit FitDiagram(int bitmapWidth, int bitmapHeight, int clientWidth, int cl
     if (availableWidth < bw * s) {
         s = availableWidth / bw;
     }
-    return {s, {x, y, static_cast<int>(bw * s), static_cast<int>(bh * s)}};
+    return {s, At(x, y, static_cast<int>(bw * s), static_cast<int>(bh * s))};
 }
 
-OuterRect ApplyMinimumSize(OuterRect proposed) {
-    if (proposed.right - proposed.left < kMinOuterWidth) {
+Rect ApplyMinimumSize(Rect proposed) {
+    if (proposed.Width() < kMinOuterWidth) {
         proposed.right = proposed.left + kMinOuterWidth;
     }
-    if (proposed.bottom - proposed.top < kMinOuterHeight) {
+    if (proposed.Height() < kMinOuterHeight) {
         proposed.bottom = proposed.top + kMinOuterHeight;
     }
     return proposed;

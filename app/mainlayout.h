@@ -1,64 +1,33 @@
 #pragma once
 
-#include <array>
+#include "colour.h"
+#include "controlids.h"
+#include "rect.h"
 
-// Ids of the main window's controls that the layout places.
-namespace MainControlId {
-constexpr int kHidden1000 = 1000;
-constexpr int kHeatLoad = 1003;
-constexpr int kEvapTemp = 1004;
-constexpr int kCondTemp = 1005;
-constexpr int kRGasTemp = 1006;
-constexpr int kHidden1007 = 1007;
-constexpr int kAmbient = 1008; // placed out of view like 1000 and 1007
-constexpr int kSettings = 1016;
-constexpr int kRefrigerant = 1017;
-constexpr int kPrint = 1018;
-constexpr int kHelp = 1019;
-constexpr int kResults = 1020;
-constexpr int kLink = 1022;
-} // namespace MainControlId
+#include <array>
 
 // The arithmetic of the main window's layout and painting, in client pixels (origin top-left).
 // W and H are the client width and height, m the right margin, P = W - m - 330 the left edge of
 // the summary panel.
 namespace MainLayout {
 
-struct Rect {
-    int x;
-    int y;
-    int width;
-    int height;
-    bool operator==(const Rect&) const = default;
-};
-
 struct ControlPlacement {
     int nId;
     Rect rect;
 };
 
-struct Colour {
-    int r;
-    int g;
-    int b;
-    bool operator==(const Colour&) const = default;
-};
-
-// A one-pixel frame around (left, top)-(right, bottom), right and bottom exclusive: the top and
-// left edges in `topLeft`, the right and bottom edges in `bottomRight`.
+// A one-pixel frame just inside `rect`: the top and left edges in `topLeft`, the right and
+// bottom edges in `bottomRight`.
 struct Frame {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    Colour topLeft;
-    Colour bottomRight;
+    Rect rect;
+    COLORREF topLeft;
+    COLORREF bottomRight;
 };
 
 // One solid one-pixel line of a frame, as a rectangle to fill.
 struct FrameEdge {
     Rect rect;
-    Colour colour;
+    COLORREF colour;
 };
 
 // The diagram as DrawBitmapAt draws it when fitting: the scale (`dDiagramScale`) and the
@@ -100,15 +69,8 @@ std::array<FrameEdge, 4> FrameEdges(const Frame& frame);
 DiagramFit FitDiagram(int bitmapWidth, int bitmapHeight, int clientWidth, int clientHeight,
                       int nRightMargin, int x = kDiagramX, int y = kDiagramY);
 
-// An outer window rectangle (left, top, right, bottom) proposed while the user drags a border,
-// kept at least kMinOuterWidth x kMinOuterHeight by moving its right and bottom edges.
-struct OuterRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    bool operator==(const OuterRect&) const = default;
-};
-OuterRect ApplyMinimumSize(OuterRect proposed);
+// An outer window rectangle proposed while the user drags a border, kept at least
+// kMinOuterWidth x kMinOuterHeight by moving its right and bottom edges.
+Rect ApplyMinimumSize(Rect proposed);
 
 } // namespace MainLayout

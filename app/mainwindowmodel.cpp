@@ -3,26 +3,26 @@
 #include "convert.h"
 
 MainWindowModel::MainWindowModel()
-    : file(std::make_unique<DatabaseFile>()), db(std::make_unique<RefrigerantDatabase>()),
-      help(std::make_unique<HelpText>()) {}
+    : m_file(std::make_unique<DatabaseFile>()), m_db(std::make_unique<RefrigerantDatabase>()),
+      m_help(std::make_unique<HelpText>()) {}
 
 bool MainWindowModel::LoadDatabase(const char* fileName) {
-    bDatabaseLoaded =
-        ReadDatabaseFile(*file, *help, fileName) != 0 && ParseDatabase(*file, *db, *help);
-    return bDatabaseLoaded;
+    m_databaseLoaded =
+        ReadDatabaseFile(*m_file, *m_help, fileName) != 0 && ParseDatabase(*m_file, *m_db, *m_help);
+    return m_databaseLoaded;
 }
 
 void MainWindowModel::RestoreInputs(const std::array<double, InputCount>& values) {
     for (int i = 0; i < InputCount; ++i) {
-        if (fields[i])
-            fields[i]->SetValue(values[i], true);
+        if (m_fields[i])
+            m_fields[i]->SetValue(values[i], true);
     }
 }
 
 std::array<double, MainWindowModel::InputCount> MainWindowModel::InputValues() const {
     std::array<double, InputCount> values{};
     for (int i = 0; i < InputCount; ++i)
-        values[i] = fields[i] ? fields[i]->GetValue() : 0.0;
+        values[i] = m_fields[i] ? m_fields[i]->GetValue() : 0.0;
     return values;
 }
 
@@ -45,40 +45,42 @@ bool MainWindowModel::OnTimer() {
 
 void MainWindowModel::OnUnitsChanged(int oldUnitsEnergy, int oldUnitsTemperature) {
     const UnitSettings& units = TheUnitSettings();
-    if (units.UnitsEnergy != oldUnitsEnergy && fields[HeatLoad]) {
-        const double q = fields[HeatLoad]->GetValue();
-        fields[HeatLoad]->SetValue(units.UnitsEnergy != 0 ? BtuhToW(q) : WToBtuh(q), true);
+    if (units.UnitsEnergy != oldUnitsEnergy && m_fields[HeatLoad]) {
+        const double q = m_fields[HeatLoad]->GetValue();
+        m_fields[HeatLoad]->SetValue(units.UnitsEnergy != 0 ? BtuhToW(q) : WToBtuh(q), true);
     }
     if (units.UnitsTemperature != oldUnitsTemperature) {
         for (const Input i : {EvapTemp, CondTemp, RGasTemp, Ambient}) {
-            if (!fields[i])
+            if (!m_fields[i])
                 continue;
-            const double t = fields[i]->GetValue();
-            fields[i]->SetValue(units.UnitsTemperature == 0 ? FToC(t) : CToF(t), true);
+            const double t = m_fields[i]->GetValue();
+            m_fields[i]->SetValue(units.UnitsTemperature == 0 ? FToC(t) : CToF(t), true);
         }
     }
     Calculate();
 }
 
 void MainWindowModel::Calculate() {
-    ++nCalculations;
+    ++m_calculations;
     bChanged = false;
-    if (nRefrig < 0 || nRefrig >= db->nRefrigerants) {
+    if (nRefrig < 0 || nRefrig >= m_db->nRefrigerants) {
         // Nothing to size for: the list says so instead.
-        listContent = NoRefrigerantList();
+        m_listContent = NoRefrigerantList();
         return;
     }
     const std::array<double, InputCount> v = InputValues();
-    ComputeSizing(*db, nRefrig, TheUnitSettings(), v[HeatLoad], v[EvapTemp], v[CondTemp],
-                  v[RGasTemp], result);
-    listContent = FillResultList(result, *db, nRefrig, TheUnitSettings());
+    ComputeSizing(*m_db, nRefrig, TheUnitSettings(), v[HeatLoad], v[EvapTemp], v[CondTemp],
+                  v[RGasTemp], m_result);
+    m_listContent = FillResultList(m_result, *m_db, nRefrig, TheUnitSettings());
 }
 
 ReportInputs MainWindowModel::ReportInputsNow() const {
-    const auto text = [this](Input i) { return fields[i] ? fields[i]->GetText() : std::string(); };
+    const auto text = [this](Input i) {
+        return m_fields[i] ? m_fields[i]->GetText() : std::string();
+    };
     ReportInputs inputs;
-    if (nRefrig >= 0 && nRefrig < db->nRefrigerants)
-        inputs.refrigerantName = db->szName[nRefrig];
+    if (nRefrig >= 0 && nRefrig < m_db->nRefrigerants)
+        inputs.refrigerantName = m_db->szName[nRefrig];
     inputs.heatLoadText = text(HeatLoad);
     inputs.evapTempText = text(EvapTemp);
     inputs.condTempText = text(CondTemp);
@@ -87,5 +89,5 @@ ReportInputs MainWindowModel::ReportInputsNow() const {
 }
 
 std::vector<ReportLine> MainWindowModel::ReportLines() const {
-    return ComposeReportLines(ReportInputsNow(), result, *db, TheUnitSettings());
+    return ComposeReportLines(ReportInputsNow(), m_result, *m_db, TheUnitSettings());
 }

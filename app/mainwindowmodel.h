@@ -23,12 +23,12 @@ public:
     // Reads and parses `fileName` from the working directory. False when the file cannot be
     // read or is malformed; the window then shows its message and closes.
     bool LoadDatabase(const char* fileName);
-    bool DatabaseLoaded() const { return bDatabaseLoaded; }
-    const RefrigerantDatabase& Database() const { return *db; }
-    const HelpText& Help() const { return *help; }
+    bool DatabaseLoaded() const { return m_databaseLoaded; }
+    const RefrigerantDatabase& Database() const { return *m_db; }
+    const HelpText& Help() const { return *m_help; }
 
     // The fields the model reads and writes; they must outlive the model's use of them.
-    void AttachField(Input which, NumberField* field) { fields[which] = field; }
+    void AttachField(Input which, NumberField* field) { m_fields[which] = field; }
 
     // The restored selection, already clamped to the refrigerants there are (-1: none).
     void RestoreRefrigerant(int index) { nRefrig = index; }
@@ -50,23 +50,23 @@ public:
     // Reads the four inputs, sizes the tube and composes the list; clears the changed mark.
     void Calculate();
     bool Changed() const { return bChanged; }
-    const SizingResult& Result() const { return result; }
-    const ResultListContent& ListContent() const { return listContent; }
-    int CalculationCount() const { return nCalculations; }
+    const SizingResult& Result() const { return m_result; }
+    const ResultListContent& ListContent() const { return m_listContent; }
+    int CalculationCount() const { return m_calculations; }
 
     // The inputs section of the printed report, from the fields' texts as shown.
     ReportInputs ReportInputsNow() const;
     std::vector<ReportLine> ReportLines() const;
 
 private:
-    std::unique_ptr<DatabaseFile> file; // two 102,401-byte buffers: kept off the stack
-    std::unique_ptr<RefrigerantDatabase> db;
-    std::unique_ptr<HelpText> help;
-    SizingResult result;
-    ResultListContent listContent;
-    std::array<NumberField*, InputCount> fields{};
+    std::unique_ptr<DatabaseFile> m_file; // two 102,401-byte buffers: kept off the stack
+    std::unique_ptr<RefrigerantDatabase> m_db;
+    std::unique_ptr<HelpText> m_help;
+    SizingResult m_result;
+    ResultListContent m_listContent;
+    std::array<NumberField*, InputCount> m_fields{};
     int nRefrig = 0;
     bool bChanged = false;
-    bool bDatabaseLoaded = false;
-    int nCalculations = 0;
+    bool m_databaseLoaded = false;
+    int m_calculations = 0;
 };

@@ -88,20 +88,20 @@ void PersistentSettings::WriteSelectionAndInputs(int nRefrig, const SavedInputs&
 }
 
 bool PersistentSettings::StorePosition(const WindowState& state, int x, int y) {
-    if (!CanRecordPlacement(state)) {
-        return false;
-    }
-    m_store.WriteInt(kLocation, "XPos", x);
-    m_store.WriteInt(kLocation, "YPos", y);
-    return true;
+    return StoreLocation(state, {"XPos", x}, {"YPos", y});
 }
 
 bool PersistentSettings::StoreSize(const WindowState& state, int width, int height) {
+    return StoreLocation(state, {"XSiz", width}, {"YSiz", height});
+}
+
+bool PersistentSettings::StoreLocation(const WindowState& state, LocationEntry first,
+                                       LocationEntry second) {
     if (!CanRecordPlacement(state)) {
         return false;
     }
-    m_store.WriteInt(kLocation, "XSiz", width);
-    m_store.WriteInt(kLocation, "YSiz", height);
+    m_store.WriteInt(kLocation, first.szName, first.nValue);
+    m_store.WriteInt(kLocation, second.szName, second.nValue);
     return true;
 }
 

@@ -95,5 +95,12 @@ public:
     static bool CanRecordPlacement(const WindowState& state);
 
 private:
+    struct LocationEntry {
+        const char* szName;
+        int nValue;
+    };
+    // Writes the two entries of the location section when the placement may be recorded.
+    bool StoreLocation(const WindowState& state, LocationEntry first, LocationEntry second);
+
     SettingsStore& m_store;
 };

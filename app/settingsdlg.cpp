@@ -3,6 +3,7 @@
 #include "persistentsettings.h"
 #include "qcp1252.h"
 #include "qdialogunits.h"
+#include "qrect.h"
 #include "settingsdlgmodel.h"
 #include "unitsettings.h"
 
@@ -18,11 +19,10 @@ QString IdName(int id) {
     return QStringLiteral("id%1").arg(id);
 }
 
-// A template rectangle in pixels, relative to `origin` (a rectangle of the same template).
-QRect ToPixels(const DialogUnits& du, const SettingsDlgModel::DlgRect& rect,
-               const SettingsDlgModel::DlgRect& origin = {0, 0, 0, 0}) {
-    return QRect(du.X(rect.x) - du.X(origin.x), du.Y(rect.y) - du.Y(origin.y), du.X(rect.cx),
-                 du.Y(rect.cy));
+// A button's template rectangle in pixels, relative to its group box.
+QRect ButtonPixels(const DialogUnits& du, const Rect& button, const Rect& group) {
+    const Rect origin = du.ToPixels(group);
+    return ToQRect(du.ToPixels(button).Moved(-origin.left, -origin.top));
 }
 
 } // namespace
@@ -39,39 +39,38 @@ CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* p
     const auto& pairs = SettingsDlgModel::Pairs();
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const int pair = static_cast<int>(i);
-        const SettingsDlgModel::DlgRect groupRect = SettingsDlgModel::GroupRect(pair);
+        const Rect groupRect = SettingsDlgModel::GroupRect(pair);
         auto* group = new QGroupBox(FromCp1252(pairs[i].szGroup), this);
-        group->setGeometry(ToPixels(du, groupRect));
+        group->setGeometry(DialogRectToPixels(du, groupRect));
         // Each pair is its own exclusive group: the buttons share only their group box.
         m_first[i] = new QRadioButton(FromCp1252(pairs[i].szFirst), group);
         m_first[i]->setObjectName(IdName(pairs[i].nFirstId));
-        m_first[i]->setGeometry(ToPixels(du, SettingsDlgModel::FirstButtonRect(pair), groupRect));
+        m_first[i]->setGeometry(
+            ButtonPixels(du, SettingsDlgModel::FirstButtonRect(pair), groupRect));
         m_second[i] = new QRadioButton(FromCp1252(pairs[i].szSecond), group);
         m_second[i]->setObjectName(IdName(pairs[i].nSecondId));
-        m_second[i]->setGeometry(ToPixels(du, SettingsDlgModel::SecondButtonRect(pair), groupRect));
+        m_second[i]->setGeometry(
+            ButtonPixels(du, SettingsDlgModel::SecondButtonRect(pair), groupRect));
         const bool bFirst = model.IsFirstChecked(pair);
         m_first[i]->setChecked(bFirst);
         m_second[i]->setChecked(!bFirst);
     }
 
     auto* label = new QLabel(FromCp1252(SettingsDlgModel::kDiamListLabel), this);
-    label->setGeometry(ToPixels(du, SettingsDlgModel::kLabelRect));
+    PlaceControl(*label, du, SettingsDlgModel::kLabelItem);
     m_diamList = new QComboBox(this);
-    m_diamList->setObjectName(IdName(SettingsDlgModel::kDiamListId));
     for (const char* item : SettingsDlgModel::DiamListItems()) {
         m_diamList->addItem(FromCp1252(item));
     }
     m_diamList->setCurrentIndex(model.DiamIndex());
-    m_diamList->setGeometry(ToPixels(du, SettingsDlgModel::kListRect));
+    PlaceControl(*m_diamList, du, SettingsDlgModel::kDiamListItem);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(IdName(1));
-    ok->setGeometry(ToPixels(du, SettingsDlgModel::kOkRect));
+    PlaceControl(*ok, du, SettingsDlgModel::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(IdName(2));
-    cancel->setGeometry(ToPixels(du, SettingsDlgModel::kCancelRect));
+    PlaceControl(*cancel, du, SettingsDlgModel::kCancelItem);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(du.X(SettingsDlgModel::kWidth), du.Y(SettingsDlgModel::kHeight));

@@ -22,34 +22,28 @@ const std::array<const char*, 2>& SettingsDlgModel::DiamListItems() {
 
 namespace {
 
-constexpr int kMargin = 5;
-constexpr int kGroupWidth = 74;
-constexpr int kGroupHeight = 46;
-constexpr int kGroupGapX = 6;
-constexpr int kGroupGapY = 4;
-constexpr int kButtonIndent = 8;
-constexpr int kButtonWidth = 62;
-constexpr int kButtonHeight = 10;
-constexpr int kFirstButtonTop = 13;
-constexpr int kSecondButtonTop = 28;
+// The first group box; the others follow three to a row, each a step right of or below the one
+// before.
+constexpr Rect kFirstGroup = Rect::FromSize(5, 5, 74, 46);
+constexpr int kGroupStepX = 80;
+constexpr int kGroupStepY = 50;
+// A pair's first button relative to its group box; the second lies one step lower.
+constexpr Rect kFirstButtonInGroup = Rect::FromSize(8, 13, 62, 10);
+constexpr int kButtonStepY = 15;
 
 } // namespace
 
-SettingsDlgModel::DlgRect SettingsDlgModel::GroupRect(int pair) {
-    const int column = pair % 3;
-    const int row = pair / 3;
-    return {kMargin + column * (kGroupWidth + kGroupGapX),
-            kMargin + row * (kGroupHeight + kGroupGapY), kGroupWidth, kGroupHeight};
+Rect SettingsDlgModel::GroupRect(int pair) {
+    return kFirstGroup.Moved(pair % 3 * kGroupStepX, pair / 3 * kGroupStepY);
 }
 
-SettingsDlgModel::DlgRect SettingsDlgModel::FirstButtonRect(int pair) {
-    const DlgRect group = GroupRect(pair);
-    return {group.x + kButtonIndent, group.y + kFirstButtonTop, kButtonWidth, kButtonHeight};
+Rect SettingsDlgModel::FirstButtonRect(int pair) {
+    const Rect group = GroupRect(pair);
+    return kFirstButtonInGroup.Moved(group.left, group.top);
 }
 
-SettingsDlgModel::DlgRect SettingsDlgModel::SecondButtonRect(int pair) {
-    const DlgRect group = GroupRect(pair);
-    return {group.x + kButtonIndent, group.y + kSecondButtonTop, kButtonWidth, kButtonHeight};
+Rect SettingsDlgModel::SecondButtonRect(int pair) {
+    return FirstButtonRect(pair).Moved(0, kButtonStepY);
 }
 
 SettingsDlgModel::SettingsDlgModel(const UnitSettings& units)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogunits.h"
 #include "unitsettings.h"
 
 #include <array>
@@ -22,7 +23,6 @@ public:
     // Energy, Temperature, Pressure (top row), Diameter, Length, Flow (bottom row).
     static const std::array<UnitPair, 6>& Pairs();
 
-    static constexpr int kDiamListId = 1026;
     static constexpr const char* kDiamListLabel = "Standard tube diameter list";
     // The items of the diameter list; the selected index is `DiamType`.
     static const std::array<const char*, 2>& DiamListItems();
@@ -45,22 +45,16 @@ public:
 
     // The dialog's template, in dialog units from the dialog's top-left corner: two rows of
     // three group boxes, the list with its label under them, OK and Cancel at the bottom centre.
-    struct DlgRect {
-        int x;
-        int y;
-        int cx;
-        int cy;
-    };
     static constexpr int kWidth = 244;
     static constexpr int kHeight = 162;
-    static DlgRect GroupRect(int pair);
+    static Rect GroupRect(int pair);
     // The buttons of a pair, relative to the dialog (not to their group box).
-    static DlgRect FirstButtonRect(int pair);
-    static DlgRect SecondButtonRect(int pair);
-    static constexpr DlgRect kLabelRect{15, 112, 100, 8};
-    static constexpr DlgRect kListRect{120, 110, 100, 12};
-    static constexpr DlgRect kOkRect{69, 138, 50, 14};
-    static constexpr DlgRect kCancelRect{125, 138, 50, 14};
+    static Rect FirstButtonRect(int pair);
+    static Rect SecondButtonRect(int pair);
+    static constexpr DialogItem kLabelItem{DialogItem::kNoId, Rect::FromSize(15, 112, 100, 8)};
+    static constexpr DialogItem kDiamListItem{1026, Rect::FromSize(120, 110, 100, 12)};
+    static constexpr DialogItem kOkItem{1, Rect::FromSize(69, 138, 50, 14)};
+    static constexpr DialogItem kCancelItem{2, Rect::FromSize(125, 138, 50, 14)};
 
 private:
     std::array<bool, 6> m_first{};

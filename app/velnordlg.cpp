@@ -2,17 +2,23 @@
 
 #include "aboutbox.h"
 #include "bitmaps.h"
+#include "controlids.h"
 #include "helpdlg.h"
 #include "homepage.h"
 #include "hyperlink.h"
+#include "lineprinter.h"
 #include "mainlayout.h"
 #include "numbereditwidget.h"
 #include "offscreendc.h"
 #include "persistentsettings.h"
 #include "printreport.h"
 #include "productidentity.h"
-#include "qsettingsstore.h"
+#include "qcolour.h"
+#include "qcp1252.h"
+#include "qrect.h"
 #include "qtmessages.h"
+#include "qtsettingsstore.h"
+#include "resourceids.h"
 #include "settingsdlg.h"
 #include "skinlistctrl.h"
 #include "summarypainter.h"
@@ -31,38 +37,63 @@
 
 namespace {
 
-constexpr unsigned kFieldBackColor = 0xFBF6F2; // RGB(242, 246, 251)
+constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
 
 // Arial of the given cell height, weight 400, as the panel's own fonts.
 QFont PanelFont(int cellHeight) {
     return CreatePanelFont(QStringLiteral("Arial"), 0, cellHeight, 400, 1);
 }
 
-// Field order in `fields`: the ids 1000, 1003 to 1008.
+// The numeric fields, in their order in `m_fields`: 1000, 1003 to 1008.
+constexpr int kFieldIds[] = {MainControlId::kHidden1000, MainControlId::kHeatLoad,
+                             MainControlId::kEvapTemp,   MainControlId::kCondTemp,
+                             MainControlId::kRGasTemp,   MainControlId::kHidden1007,
+                             MainControlId::kAmbient};
+
+// The five fields the model reads, restores and saves, with their tool tips (the ambient field
+// has none).
+struct InputField {
+    int id;
+    MainWindowModel::Input input;
+    const char* toolTip;
+};
+constexpr InputField kInputFields[] = {
+    {MainControlId::kHeatLoad, MainWindowModel::HeatLoad, "Heat load of the system"},
+    {MainControlId::kEvapTemp, MainWindowModel::EvapTemp, "Evaporating temperature"},
+    {MainControlId::kCondTemp, MainWindowModel::CondTemp, "Condensing temperature"},
+    {MainControlId::kRGasTemp, MainWindowModel::RGasTemp, "Return gas temperature"},
+    {MainControlId::kAmbient, MainWindowModel::Ambient, nullptr},
+};
+
+// The slot of a field's id in `m_fields`, or -1 for an id that is no numeric field.
 int FieldSlot(int id) {
-    return id == 1000 ? 0 : id - 1002;
+    for (int slot = 0; slot < static_cast<int>(std::size(kFieldIds)); ++slot) {
+        if (kFieldIds[slot] == id)
+            return slot;
+    }
+    return -1;
 }
 
 } // namespace
 
-CVelnorDlg::CVelnorDlg(SettingsStore* store_, Messages* messages_, QWidget* parent)
-    : QDialog(parent), store(store_), messages(messages_) {
-    if (!store) {
-        ownStore = std::make_unique<QSettingsStore>();
-        store = ownStore.get();
+CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent)
+    : QDialog(parent), m_store(store), m_messages(messages) {
+    if (!m_store) {
+        m_ownStore = std::make_unique<QtSettingsStore>();
+        m_store = m_ownStore.get();
     }
-    if (!messages) {
-        ownMessages = std::make_unique<QtMessages>(this);
-        messages = ownMessages.get();
+    if (!m_messages) {
+        m_ownMessages = std::make_unique<QtMessages>(this);
+        m_messages = m_ownMessages.get();
     }
-    settings = std::make_unique<PersistentSettings>(*store);
+    m_settings = std::make_unique<PersistentSettings>(*m_store);
     // The product identity comes from the program's own version record.
     LoadProductIdentity(theProductIdentity);
     // Every pixel is painted by the paint handler; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, this, &CVelnorDlg::OnTimer);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CVelnorDlg::OnTimer);
     CreateControls();
 }
 
@@ -71,170 +102,152 @@ CVelnorDlg::~CVelnorDlg() {
 }
 
 void CVelnorDlg::CreateControls() {
-    picker = new QComboBox(this);
-    for (int id : {1000, 1003, 1004, 1005, 1006, 1007, 1008}) {
+    m_picker = new QComboBox(this);
+    for (int id : kFieldIds) {
         auto* field = new NumberEditWidget(this);
         field->setObjectName(QStringLiteral("field%1").arg(id));
-        fields[FieldSlot(id)] = field;
+        m_fields[FieldSlot(id)] = field;
     }
-    model.AttachField(MainWindowModel::HeatLoad, fields[FieldSlot(IDC_HEATLOAD)]);
-    model.AttachField(MainWindowModel::EvapTemp, fields[FieldSlot(IDC_EVAPTEMP)]);
-    model.AttachField(MainWindowModel::CondTemp, fields[FieldSlot(IDC_CONDTEMP)]);
-    model.AttachField(MainWindowModel::RGasTemp, fields[FieldSlot(IDC_RGASTEMP)]);
-    model.AttachField(MainWindowModel::Ambient, fields[FieldSlot(IDC_AMBIENT)]);
-    fields[FieldSlot(IDC_HEATLOAD)]->setToolTip(QStringLiteral("Heat load of the system"));
-    fields[FieldSlot(IDC_EVAPTEMP)]->setToolTip(QStringLiteral("Evaporating temperature"));
-    fields[FieldSlot(IDC_CONDTEMP)]->setToolTip(QStringLiteral("Condensing temperature"));
-    fields[FieldSlot(IDC_RGASTEMP)]->setToolTip(QStringLiteral("Return gas temperature"));
+    for (const InputField& input : kInputFields) {
+        NumberEditWidget* field = m_fields[FieldSlot(input.id)];
+        m_model.AttachField(input.input, field);
+        if (input.toolTip)
+            field->setToolTip(QString::fromLatin1(input.toolTip));
+    }
 
-    results = new CSkinListCtrl(this);
-    results->setObjectName(QStringLiteral("results"));
-    settingsButton = new QPushButton(QStringLiteral("Settings"), this);
-    printButton = new QPushButton(QStringLiteral("Print"), this);
-    helpButton = new QPushButton(QStringLiteral("Help"), this);
-    for (QPushButton* b : {settingsButton, printButton, helpButton}) {
+    m_results = new CSkinListCtrl(this);
+    m_results->setObjectName(QStringLiteral("results"));
+    m_settingsButton = new QPushButton(QStringLiteral("Settings"), this);
+    m_printButton = new QPushButton(QStringLiteral("Print"), this);
+    m_helpButton = new QPushButton(QStringLiteral("Help"), this);
+    for (QPushButton* b : {m_settingsButton, m_printButton, m_helpButton}) {
         // Enter in the window never presses a button.
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    link = new CLinkStatic(QString(), this);
+    m_link = new CLinkStatic(QString(), this);
 
-    connect(picker, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { model.OnRefrigerantSelected(index); });
-    const std::pair<int, MainWindowModel::Input> inputs[] = {
-        {IDC_HEATLOAD, MainWindowModel::HeatLoad},
-        {IDC_EVAPTEMP, MainWindowModel::EvapTemp},
-        {IDC_CONDTEMP, MainWindowModel::CondTemp},
-        {IDC_RGASTEMP, MainWindowModel::RGasTemp},
-        {IDC_AMBIENT, MainWindowModel::Ambient}};
-    for (const auto& [id, input] : inputs) {
-        connect(fields[FieldSlot(id)], &QLineEdit::textChanged, this,
-                [this, which = input] { model.OnInputEdited(which); });
+    connect(m_picker, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { m_model.OnRefrigerantSelected(index); });
+    for (const InputField& input : kInputFields) {
+        connect(m_fields[FieldSlot(input.id)], &QLineEdit::textChanged, this,
+                [this, which = input.input] { m_model.OnInputEdited(which); });
     }
-    connect(results, &CSkinListCtrl::clicked, this, [this] { model.OnResultListClicked(); });
-    connect(settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
-    connect(printButton, &QPushButton::clicked, this, &CVelnorDlg::OnPrint);
-    connect(helpButton, &QPushButton::clicked, this, &CVelnorDlg::OnHelp);
+    connect(m_results, &CSkinListCtrl::clicked, this, [this] { m_model.OnResultListClicked(); });
+    connect(m_settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
+    connect(m_printButton, &QPushButton::clicked, this, &CVelnorDlg::OnPrint);
+    connect(m_helpButton, &QPushButton::clicked, this, &CVelnorDlg::OnHelp);
 }
 
 QWidget* CVelnorDlg::Control(int id) const {
-    switch (id) {
-    case IDC_REFRIGERANT:
-        return picker;
-    case IDC_RESULTS:
-        return results;
-    case IDC_SETTINGS:
-        return settingsButton;
-    case IDC_PRINT:
-        return printButton;
-    case IDC_HELP:
-        return helpButton;
-    case IDC_LINK:
-        return link;
-    default:
-        return Field(id);
+    const std::pair<int, QWidget*> controls[] = {
+        {MainControlId::kRefrigerant, m_picker},      {MainControlId::kResults, m_results},
+        {MainControlId::kSettings, m_settingsButton}, {MainControlId::kPrint, m_printButton},
+        {MainControlId::kHelp, m_helpButton},         {MainControlId::kLink, m_link},
+    };
+    for (const auto& [controlId, control] : controls) {
+        if (controlId == id)
+            return control;
     }
+    return Field(id);
 }
 
 QLineEdit* CVelnorDlg::Field(int id) const {
-    if (id == 1000 || (id >= 1003 && id <= 1008))
-        return fields[FieldSlot(id)];
-    return nullptr;
+    const int slot = FieldSlot(id);
+    return slot >= 0 ? m_fields[static_cast<std::size_t>(slot)] : nullptr;
 }
 
 bool CVelnorDlg::Start() {
-    if (!model.LoadDatabase("Velnor.dkt")) {
-        messages->Show("Could not read Velnor.dkt", Messages::Icon::Error);
+    if (!m_model.LoadDatabase("Velnor.dkt")) {
+        m_messages->Show("Could not read Velnor.dkt", Messages::Icon::Error);
         return false;
     }
-    ApplyDatabaseVersion(theProductIdentity, model.Database());
-    setWindowTitle(ToQString(theProductIdentity.szTitle));
-    link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
-    link->SetLinkAddress(kHomePageAddress);
-    link->SetLinkColours(LinkRgb(255, 255, 255), link->NormalColour(), link->VisitedColour(),
-                         link->HoverColour());
+    ApplyDatabaseVersion(theProductIdentity, m_model.Database());
+    setWindowTitle(FromCp1252(theProductIdentity.szTitle));
+    m_link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
+    m_link->SetLinkAddress(kHomePageAddress);
+    m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
+                           m_link->HoverColour());
     setWindowIcon(AppIcon());
 
-    settings->ReadUnits(TheUnitSettings());
+    m_settings->ReadUnits(TheUnitSettings());
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->geometry()
                              : QRect(0, 0, 1280, 1024);
-    const WindowPlacement place = settings->ReadPlacement(screen.width(), screen.height());
+    const WindowPlacement place = m_settings->ReadPlacement(screen.width(), screen.height());
     // The stored size includes the frame; the frame is known once the window is shown.
-    outerSize = QSize(place.width, place.height);
+    m_outerSize = QSize(place.width, place.height);
     setMinimumSize(MainLayout::kMinOuterWidth, MainLayout::kMinOuterHeight);
     move(place.x, place.y);
-    resize(outerSize);
+    resize(m_outerSize);
 
     SetUpControls();
     bReady = true;
-    timer.start(kTimerPeriodMs);
+    m_timer.start(kTimerPeriodMs);
     return true;
 }
 
 void CVelnorDlg::SetUpControls() {
     const QFont small = PanelFont(14);
     const QFont large = PanelFont(20);
-    const RefrigerantDatabase& db = model.Database();
+    const RefrigerantDatabase& db = m_model.Database();
     for (int i = 0; i < db.nRefrigerants; ++i)
-        picker->addItem(ToQString(db.szName[i]));
-    model.RestoreRefrigerant(settings->ReadRefrigerant(db.nRefrigerants));
-    picker->setCurrentIndex(model.Refrigerant());
+        m_picker->addItem(FromCp1252(db.szName[i]));
+    m_model.RestoreRefrigerant(m_settings->ReadRefrigerant(db.nRefrigerants));
+    m_picker->setCurrentIndex(m_model.Refrigerant());
 
-    const SavedInputs saved = settings->ReadInputs();
-    for (int id : {IDC_HEATLOAD, IDC_EVAPTEMP, IDC_CONDTEMP, IDC_RGASTEMP, IDC_AMBIENT})
-        fields[FieldSlot(id)]->setFont(small);
-    model.RestoreInputs(
+    const SavedInputs saved = m_settings->ReadInputs();
+    for (const InputField& input : kInputFields)
+        m_fields[FieldSlot(input.id)]->setFont(small);
+    m_model.RestoreInputs(
         {saved.dHeatLoad, saved.dEvapTemp, saved.dCondTemp, saved.dRGasTemp, saved.dAmbient});
-    for (int id : {IDC_HEATLOAD, IDC_EVAPTEMP, IDC_CONDTEMP, IDC_RGASTEMP, IDC_AMBIENT})
-        fields[FieldSlot(id)]->SetBackColor(kFieldBackColor);
+    for (const InputField& input : kInputFields)
+        m_fields[FieldSlot(input.id)]->SetBackColor(kFieldBackColor);
 
-    results->Init(false);
+    m_results->Init(false);
     LayoutControls();
-    results->SetBkColor(QColor(242, 246, 251));
-    results->SetTextColor(Qt::white);
-    results->SetFont(large);
-    const int half = results->GetClientRect().width() / 2;
-    results->InsertColumn(0, QStringLiteral("Length"), half);
-    results->InsertColumn(1, QStringLiteral("Inner Diameter"), half);
-    results->SetExtendedStyle(CSkinListCtrl::kStyleGridLines | CSkinListCtrl::kStyleFullRowSelect);
+    m_results->SetFont(large);
+    const int half = m_results->GetClientRect().width() / 2;
+    m_results->InsertColumn(0, QStringLiteral("Length"), half);
+    m_results->InsertColumn(1, QStringLiteral("Inner Diameter"), half);
+    m_results->SetExtendedStyle(CSkinListCtrl::kStyleGridLines |
+                                CSkinListCtrl::kStyleFullRowSelect);
 
-    model.Calculate();
+    m_model.Calculate();
     ShowResults();
 
-    settingsButton->setToolTip(QStringLiteral("Specify unit options"));
-    printButton->setToolTip(QStringLiteral("Print current calculation"));
-    helpButton->setToolTip(QStringLiteral("Display help information"));
+    m_settingsButton->setToolTip(QStringLiteral("Specify unit options"));
+    m_printButton->setToolTip(QStringLiteral("Print current calculation"));
+    m_helpButton->setToolTip(QStringLiteral("Display help information"));
 }
 
 void CVelnorDlg::ShowResults() {
-    const ResultListContent& content = model.ListContent();
-    results->SetRedraw(false);
-    results->DeleteAllItems();
+    const ResultListContent& content = m_model.ListContent();
+    m_results->SetRedraw(false);
+    m_results->DeleteAllItems();
     for (int i = 0; i < static_cast<int>(content.rows.size()); ++i) {
-        results->InsertItem(i, ToQString(content.rows[i].length));
-        results->SetItemText(i, 0, ToQString(content.rows[i].length));
-        results->SetItemText(i, 1, ToQString(content.rows[i].diameter));
+        m_results->InsertItem(i, FromCp1252(content.rows[i].length));
+        m_results->SetItemText(i, 0, FromCp1252(content.rows[i].length));
+        m_results->SetItemText(i, 1, FromCp1252(content.rows[i].diameter));
     }
-    results->SelectRow(content.selectedRow);
-    results->SetRedraw(true);
+    m_results->SelectRow(content.selectedRow);
+    m_results->SetRedraw(true);
     // A recommendation also changes the summary panel's flow line.
     if (content.valid)
         update();
-    emit ResultsShown();
 }
 
 void CVelnorDlg::OnTimer() {
-    if (model.OnTimer())
+    if (m_model.OnTimer())
         ShowResults();
-    timer.start(kTimerPeriodMs);
+    m_timer.start(kTimerPeriodMs);
 }
 
 void CVelnorDlg::OnSettings() {
     const UnitSettings before = TheUnitSettings();
-    CSettingsDlg dlg(*store, this);
+    CSettingsDlg dlg(*m_store, this);
     dlg.exec();
-    model.OnUnitsChanged(before.UnitsEnergy, before.UnitsTemperature);
+    m_model.OnUnitsChanged(before.UnitsEnergy, before.UnitsTemperature);
     update();
     ShowResults();
 }
@@ -247,13 +260,12 @@ void CVelnorDlg::OnSysCommand(int id) {
 }
 
 void CVelnorDlg::OnPrint() {
-    const std::string title =
-        std::string(theProductIdentity.szTitle) + " v" + theProductIdentity.szVersion;
-    PrintReport(this, model.ReportLines(), title);
+    PrintReport(this, m_model.ReportLines(),
+                ReportTitle(theProductIdentity.szTitle, theProductIdentity.szVersion));
 }
 
 void CVelnorDlg::OnHelp() {
-    CHelpDlg help(model.Help(), *messages, this);
+    CHelpDlg help(m_model.Help(), *m_messages, this);
     help.exec();
 }
 
@@ -290,14 +302,14 @@ void CVelnorDlg::moveEvent(QMoveEvent* event) {
 
 void CVelnorDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (bFrameFitted || outerSize.isEmpty())
+    if (m_frameFitted || m_outerSize.isEmpty())
         return;
-    bFrameFitted = true;
+    m_frameFitted = true;
     // The smallest outer size is 685 x 600, frame included.
     const QSize frame = frameGeometry().size() - size();
     if (frame.width() > 0 || frame.height() > 0) {
         setMinimumSize(QSize(MainLayout::kMinOuterWidth, MainLayout::kMinOuterHeight) - frame);
-        resize(outerSize - frame);
+        resize(m_outerSize - frame);
     }
 }
 
@@ -309,16 +321,15 @@ void CVelnorDlg::paintEvent(QPaintEvent*) {
 void CVelnorDlg::OnPaintMain() {
     const int w = width();
     const int h = height();
-    COffscreenDC dc(*this, rect(), offscreen);
+    COffscreenDC dc(*this, rect(), m_offscreen);
     QPainter& p = dc.Painter();
     p.fillRect(rect(), Qt::white);
     for (const MainLayout::Frame& frame : MainLayout::Frames(w, h, nRightMargin)) {
         for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame))
-            p.fillRect(edge.rect.x, edge.rect.y, edge.rect.width, edge.rect.height,
-                       QColor(edge.colour.r, edge.colour.g, edge.colour.b));
+            p.fillRect(ToQRect(edge.rect), ToQColor(edge.colour));
     }
-    DrawBitmapAt(p, 132, w - MainLayout::kLogoRightOffset, MainLayout::kLogoY, false);
-    DrawBitmapAt(p, 131, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
+    DrawBitmapAt(p, ResourceId::kLogo, w - MainLayout::kLogoRightOffset, MainLayout::kLogoY, false);
+    DrawBitmapAt(p, ResourceId::kCircuit, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
     SetSummaryTextColours(p);
     SummaryState state;
     state.SetIdentity(theProductIdentity);
@@ -326,7 +337,7 @@ void CVelnorDlg::OnPaintMain() {
     state.nDiagramX = MainLayout::kDiagramX;
     state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
-    state.dN2Flow = model.Result().dN2Flow;
+    state.dN2Flow = m_model.Result().dN2Flow;
     state.units = TheUnitSettings();
     DrawSummary(p, state);
 }
@@ -337,25 +348,25 @@ void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
         p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
         return;
     }
-    if (!diagram.HasSource())
-        diagram.SetSource(LoadBitmapResource(id, 1.0));
-    const QSize source = diagram.SourceSize();
+    if (!m_diagram.HasSource())
+        m_diagram.SetSource(LoadBitmapResource(id, 1.0));
+    const QSize source = m_diagram.SourceSize();
     const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.width(), source.height(),
                                                             width(), height(), nRightMargin, x, y);
     dDiagramScale = f.dScale;
-    if (f.rect.width <= 0 || f.rect.height <= 0)
+    if (f.rect.IsEmpty())
         return;
-    p.drawImage(f.rect.x, f.rect.y,
-                diagram.Scaled(QSize(f.rect.width, f.rect.height) * ratio, ratio));
+    p.drawImage(f.rect.left, f.rect.top,
+                m_diagram.Scaled(QSize(f.rect.Width(), f.rect.Height()) * ratio, ratio));
 }
 
 void CVelnorDlg::SavePlacement(bool moved) {
     const WindowState state{bReady, isMinimized(), isMaximized()};
     const QRect outer = frameGeometry();
     if (moved)
-        settings->StorePosition(state, outer.x(), outer.y());
+        m_settings->StorePosition(state, outer.x(), outer.y());
     else
-        settings->StoreSize(state, outer.width(), outer.height());
+        m_settings->StoreSize(state, outer.width(), outer.height());
 }
 
 void CVelnorDlg::done(int result) {
@@ -364,21 +375,21 @@ void CVelnorDlg::done(int result) {
 }
 
 void CVelnorDlg::Closing() {
-    if (bClosed)
+    if (m_closed)
         return;
-    bClosed = true;
-    timer.stop();
+    m_closed = true;
+    m_timer.stop();
     // After a failed start the fields hold nothing; the user's stored values are kept.
-    if (!model.DatabaseLoaded() || !bReady)
+    if (!m_model.DatabaseLoaded() || !bReady)
         return;
-    const std::array<double, MainWindowModel::InputCount> v = model.InputValues();
-    settings->WriteSelectionAndInputs(model.Refrigerant(), {v[0], v[1], v[2], v[3], v[4]});
+    const std::array<double, MainWindowModel::InputCount> v = m_model.InputValues();
+    m_settings->WriteSelectionAndInputs(m_model.Refrigerant(), {v[0], v[1], v[2], v[3], v[4]});
 }
 
 void CVelnorDlg::LayoutControls() {
     nRightMargin = MainLayout::RightMargin(width());
     for (const MainLayout::ControlPlacement& c : MainLayout::ControlLayout(width(), height())) {
         if (QWidget* w = Control(c.nId))
-            w->setGeometry(c.rect.x, c.rect.y, c.rect.width, c.rect.height);
+            w->setGeometry(ToQRect(c.rect));
     }
 }

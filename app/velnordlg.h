@@ -27,22 +27,6 @@ class NumberEditWidget;
 class CVelnorDlg : public QDialog {
     Q_OBJECT
 public:
-    // Control ids, as the layout and the tests name the controls.
-    enum ControlId {
-        IDC_HIDDEN_1000 = 1000,
-        IDC_HEATLOAD = 1003,
-        IDC_EVAPTEMP = 1004,
-        IDC_CONDTEMP = 1005,
-        IDC_RGASTEMP = 1006,
-        IDC_HIDDEN_1007 = 1007,
-        IDC_AMBIENT = 1008,
-        IDC_SETTINGS = 1016,
-        IDC_REFRIGERANT = 1017,
-        IDC_PRINT = 1018,
-        IDC_HELP = 1019,
-        IDC_RESULTS = 1020,
-        IDC_LINK = 1022,
-    };
     static constexpr int kTimerId = 100;
     static constexpr int kTimerPeriodMs = 1000;
     static constexpr int kAboutCommand = 16;
@@ -56,7 +40,8 @@ public:
     // shown and the window must not run.
     bool Start();
 
-    MainWindowModel& Model() { return model; }
+    MainWindowModel& Model() { return m_model; }
+    // The control with an id of MainControlId, or nullptr.
     QWidget* Control(int id) const;
     QLineEdit* Field(int id) const;
     bool Ready() const { return bReady; }
@@ -75,8 +60,6 @@ public:
     void OnHelp();
 
 signals:
-    // After every refill of the results list.
-    void ResultsShown();
     // After every paint of the window.
     void Painted();
 
@@ -99,28 +82,28 @@ private:
     void SavePlacement(bool moved);
     void Closing();
 
-    std::unique_ptr<SettingsStore> ownStore;
-    std::unique_ptr<Messages> ownMessages;
-    SettingsStore* store;
-    Messages* messages;
-    std::unique_ptr<PersistentSettings> settings;
-    MainWindowModel model;
+    std::unique_ptr<SettingsStore> m_ownStore;
+    std::unique_ptr<Messages> m_ownMessages;
+    SettingsStore* m_store;
+    Messages* m_messages;
+    std::unique_ptr<PersistentSettings> m_settings;
+    MainWindowModel m_model;
 
-    QComboBox* picker = nullptr;
-    std::array<NumberEditWidget*, 7> fields{}; // 1000, 1003..1008
-    CSkinListCtrl* results = nullptr;
-    QPushButton* settingsButton = nullptr;
-    QPushButton* printButton = nullptr;
-    QPushButton* helpButton = nullptr;
-    CLinkStatic* link = nullptr;
-    QTimer timer;
+    QComboBox* m_picker = nullptr;
+    std::array<NumberEditWidget*, 7> m_fields{}; // 1000, 1003..1008
+    CSkinListCtrl* m_results = nullptr;
+    QPushButton* m_settingsButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    CLinkStatic* m_link = nullptr;
+    QTimer m_timer;
 
-    QSize outerSize;           // the stored outer size, frame included
-    bool bFrameFitted = false; // the client size has been corrected for the frame
+    QSize m_outerSize;          // the stored outer size, frame included
+    bool m_frameFitted = false; // the client size has been corrected for the frame
     bool bReady = false;
-    bool bClosed = false;
+    bool m_closed = false;
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
-    QImage offscreen;     // the paint buffer, kept between paints
-    DiagramCache diagram; // the circuit diagram at the size last drawn
+    QImage m_offscreen;     // the paint buffer, kept between paints
+    DiagramCache m_diagram; // the circuit diagram at the size last drawn
 };

@@ -25,6 +25,20 @@ public:
     void Beep() override {}
 };
 
+// The main window on an in-memory settings store and without message boxes, started, shown
+// and with its first events handled.
+struct ShownWindow {
+    ShownWindow() {
+        dlg.Start();
+        dlg.show();
+        QApplication::processEvents();
+    }
+
+    MemorySettingsStore store;
+    SilentMessages messages;
+    CVelnorDlg dlg{&store, &messages};
+};
+
 // Seconds since the process started, from /proc/self/stat and the system uptime.
 double SecondsSinceProcessStart() {
     std::ifstream stat("/proc/self/stat");
@@ -42,12 +56,8 @@ double SecondsSinceProcessStart() {
 double startupSeconds = 0;
 
 void BM_FullPaint(benchmark::State& state) {
-    static MemorySettingsStore store;
-    static SilentMessages messages;
-    CVelnorDlg dlg(&store, &messages);
-    dlg.Start();
-    dlg.show();
-    QApplication::processEvents();
+    ShownWindow window;
+    CVelnorDlg& dlg = window.dlg;
     dlg.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     QApplication::processEvents();
     int painted = 0;
@@ -69,12 +79,8 @@ BENCHMARK(BM_FullPaint)
 // A user dragging the window's edge: every paint is at a new size, so the diagram is scaled
 // again each time.
 void BM_PaintWhileResizing(benchmark::State& state) {
-    static MemorySettingsStore store;
-    static SilentMessages messages;
-    CVelnorDlg dlg(&store, &messages);
-    dlg.Start();
-    dlg.show();
-    QApplication::processEvents();
+    ShownWindow window;
+    CVelnorDlg& dlg = window.dlg;
     int step = 0;
     for (auto _ : state) {
         ++step;

@@ -15,16 +15,21 @@ int ScaleRounded(int n, int numerator, int denominator) {
 } // namespace
 
 DialogUnits::DialogUnits(int averageCharWidth, int fontHeight)
-    : m_nBaseX(std::max(averageCharWidth, 1)), m_nBaseY(std::max(fontHeight, 1)) {}
+    : m_baseX(std::max(averageCharWidth, 1)), m_baseY(std::max(fontHeight, 1)) {}
 
 int DialogUnits::AverageCharWidth(int widthOfAlphabet) {
     return ScaleRounded(widthOfAlphabet, 1, 52);
 }
 
 int DialogUnits::X(int dialogUnits) const {
-    return ScaleRounded(dialogUnits, m_nBaseX, 4);
+    return ScaleRounded(dialogUnits, m_baseX, 4);
 }
 
 int DialogUnits::Y(int dialogUnits) const {
-    return ScaleRounded(dialogUnits, m_nBaseY, 8);
+    return ScaleRounded(dialogUnits, m_baseY, 8);
+}
+
+Rect DialogUnits::ToPixels(const Rect& dialogRect) const {
+    return Rect::FromSize(X(dialogRect.left), Y(dialogRect.top), X(dialogRect.Width()),
+                          Y(dialogRect.Height()));
 }

@@ -1,5 +1,15 @@
 #pragma once
 
+#include "rect.h"
+
+// A control of a dialog template: its id and its rectangle in dialog units. A static text that
+// nothing refers to has no id.
+struct DialogItem {
+    static constexpr int kNoId = -1;
+    int nId = kNoId;
+    Rect rect;
+};
+
 // Converts dialog units into pixels for a font. A horizontal dialog unit is a quarter of the
 // font's average character width, a vertical one an eighth of its height; both conversions round
 // to the nearest pixel.
@@ -14,8 +24,11 @@ public:
 
     int X(int dialogUnits) const;
     int Y(int dialogUnits) const;
+    // A dialog template's rectangle, given in dialog units, in pixels: its corner and its size
+    // are each converted (so the right edge is X(left) + X(width), not X(right)).
+    Rect ToPixels(const Rect& dialogRect) const;
 
 private:
-    int m_nBaseX;
-    int m_nBaseY;
+    int m_baseX;
+    int m_baseY;
 };

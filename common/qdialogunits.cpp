@@ -1,5 +1,7 @@
 #include "qdialogunits.h"
 
+#include "qrect.h"
+
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -8,4 +10,14 @@ DialogUnits DialogUnitsOf(const QWidget& widget) {
     const int alphabet = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return DialogUnits(DialogUnits::AverageCharWidth(alphabet), metrics.height());
+}
+
+QRect DialogRectToPixels(const DialogUnits& units, const Rect& dialogRect) {
+    return ToQRect(units.ToPixels(dialogRect));
+}
+
+void PlaceControl(QWidget& control, const DialogUnits& units, const DialogItem& item) {
+    control.setGeometry(DialogRectToPixels(units, item.rect));
+    if (item.nId != DialogItem::kNoId)
+        control.setObjectName(QStringLiteral("id%1").arg(item.nId));
 }

@@ -14,5 +14,9 @@ struct Rect {
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
+    // The same rectangle moved by (dx, dy).
+    constexpr Rect Moved(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
     bool operator==(const Rect&) const = default;
 };

@@ -78,41 +78,41 @@ struct BlankFreeCopy {
 class Parser {
 public:
     Parser(const DatabaseFile& file, RefrigerantDatabase& db, HelpText& help, ParseReport* report)
-        : db_(db), help_(help), report_(report) {
+        : m_db(db), m_help(help), m_report(report) {
         const char* t = file.text.data();
         std::size_t capacity = file.text.size() - 1;
         std::size_t length = file.length < 0 ? 0 : static_cast<std::size_t>(file.length);
         if (length > capacity)
             length = capacity;
-        text_ = {t, t + strnlen(t, length)};
+        m_text = {t, t + strnlen(t, length)};
     }
 
     bool Run() {
-        db_ = RefrigerantDatabase{};
-        help_ = HelpText{};
+        m_db = RefrigerantDatabase{};
+        m_help = HelpText{};
         ReadHelp();
         return ReadHeader() && ReadTargetLength() && ReadLists() && ReadRecords();
     }
 
 private:
     bool Fail(const char* p, const std::string& why) {
-        if (report_) {
-            report_->failure = why;
-            report_->failureLine = text_.LineNumber(p);
+        if (m_report) {
+            m_report->failure = why;
+            m_report->failureLine = m_text.LineNumber(p);
         }
         return false;
     }
     void Warn(const char* p, const std::string& what) {
-        if (report_)
-            report_->warnings.push_back("line " + std::to_string(text_.LineNumber(p)) + ": " +
-                                        what);
+        if (m_report)
+            m_report->warnings.push_back("line " + std::to_string(m_text.LineNumber(p)) + ": " +
+                                         what);
     }
 
     void ReadHelp() {
-        const char* help = text_.Find("[HELP]");
-        const char* start = text_.Find("[START]");
+        const char* help = m_text.Find("[HELP]");
+        const char* start = m_text.Find("[START]");
         if (!help) {
-            Warn(text_.begin, "no [HELP] section: the program shows its built-in help text");
+            Warn(m_text.begin, "no [HELP] section: the program shows its built-in help text");
             return;
         }
         if (!start || help > start) {
@@ -122,27 +122,27 @@ private:
         int rows = 0;
         const char* p = help;
         while (rows < kMaxHelpRows && p < start) {
-            p = text_.NextLine(p);
-            const char* lineEnd = text_.LineEnd(p);
+            p = m_text.NextLine(p);
+            const char* lineEnd = m_text.LineEnd(p);
             std::size_t n = static_cast<std::size_t>(lineEnd - p);
             if (n > kHelpRowLength) {
                 Warn(p, "help line of " + std::to_string(n) + " characters cut to 100");
                 n = kHelpRowLength;
             }
-            std::memcpy(help_.szHelp[rows], p, n);
-            help_.szHelp[rows][n] = '\0';
+            std::memcpy(m_help.szHelp[rows], p, n);
+            m_help.szHelp[rows][n] = '\0';
             ++rows;
         }
         if (p < start)
             Warn(p, "more than 99 help lines: the rest are not shown");
         // The last row read is the line that holds "[START]".
-        help_.nHelpLines = rows > 0 ? rows - 1 : 0;
+        m_help.nHelpLines = rows > 0 ? rows - 1 : 0;
     }
 
     // A header or preferred-length line: shorter than 20 characters and ended by a line break.
     bool HeaderLine(const char* p, char (&out)[kHeaderLength], const char* what) {
-        const char* lineEnd = text_.LineEnd(p);
-        if (lineEnd >= text_.end)
+        const char* lineEnd = m_text.LineEnd(p);
+        if (lineEnd >= m_text.end)
             return Fail(p, std::string("the text ends in the ") + what);
         const std::size_t n = static_cast<std::size_t>(lineEnd - p);
         if (n >= kHeaderLength)
@@ -154,19 +154,19 @@ private:
     }
 
     bool ReadHeader() {
-        const char* start = text_.Find("[START]");
+        const char* start = m_text.Find("[START]");
         if (!start)
-            return Fail(text_.end, "the text has no [START]");
-        line_ = text_.NextLine(start);
-        if (!HeaderLine(line_, db_.szDbHeader, "first header line"))
+            return Fail(m_text.end, "the text has no [START]");
+        m_line = m_text.NextLine(start);
+        if (!HeaderLine(m_line, m_db.szDbHeader, "first header line"))
             return false;
-        line_ = text_.NextLine(line_);
-        if (!HeaderLine(line_, db_.szDbVersion, "database version line"))
+        m_line = m_text.NextLine(m_line);
+        if (!HeaderLine(m_line, m_db.szDbVersion, "database version line"))
             return false;
-        if (std::strlen(db_.szDbVersion) >= kVersionTextSize)
-            Warn(line_, "database version longer than 15 characters: the program shows \"" +
-                            DbVersionText(db_) + "\"");
-        line_ = text_.NextLine(line_);
+        if (std::strlen(m_db.szDbVersion) >= kVersionTextSize)
+            Warn(m_line, "database version longer than 15 characters: the program shows \"" +
+                             DbVersionText(m_db) + "\"");
+        m_line = m_text.NextLine(m_line);
         return true;
     }
 
@@ -179,7 +179,7 @@ private:
             ++q;
         const std::size_t n = static_cast<std::size_t>(q - p);
         if (n > kFieldLength)
-            return Fail(line_,
+            return Fail(m_line,
                         "a number field of " + std::to_string(n) + " characters (at most 29)");
         value = ParseLeadingNumber(std::string_view(p, n));
         p = q < end ? q + 1 : q;
@@ -188,19 +188,19 @@ private:
 
     bool ReadTargetLength() {
         char copy[kHeaderLength] = {};
-        if (!HeaderLine(line_, copy, "preferred length line"))
+        if (!HeaderLine(m_line, copy, "preferred length line"))
             return false;
         const char* p = copy;
-        return NumberField(p, copy + std::strlen(copy), db_.dTargetLength);
+        return NumberField(p, copy + std::strlen(copy), m_db.dTargetLength);
     }
 
     bool ReadList(double* values, int& count, double scale, const char* name) {
         BlankFreeCopy copy;
-        copy.From(line_, text_.LineEnd(line_));
+        copy.From(m_line, m_text.LineEnd(m_line));
         if (copy.Overlong())
-            return Fail(line_, std::string("the ") + name + " diameter list has " +
-                                   std::to_string(copy.length) +
-                                   " characters without blanks (at most 1000)");
+            return Fail(m_line, std::string("the ") + name + " diameter list has " +
+                                    std::to_string(copy.length) +
+                                    " characters without blanks (at most 1000)");
         const char* p = copy.chars;
         const char* end = copy.chars + copy.length;
         while (count < kMaxDiameters && p < end && *p != ',') {
@@ -210,26 +210,26 @@ private:
             values[count++] = v * scale;
         }
         if (count == kMaxDiameters && p < end)
-            Warn(line_, std::string("the ") + name + " list has values past the fiftieth; " +
-                            "they are ignored");
+            Warn(m_line, std::string("the ") + name + " list has values past the fiftieth; " +
+                             "they are ignored");
         else if (p < end)
-            Warn(line_, std::string("the ") + name + " list ends at an empty value; " +
-                            "what follows is ignored");
+            Warn(m_line, std::string("the ") + name + " list ends at an empty value; " +
+                             "what follows is ignored");
         if (count < 9)
-            Warn(line_, std::string("the ") + name + " list has " + std::to_string(count) +
-                            " diameters; the results list needs nine");
+            Warn(m_line, std::string("the ") + name + " list has " + std::to_string(count) +
+                             " diameters; the results list needs nine");
         return true;
     }
 
     bool ReadLists() {
-        line_ = text_.NextLine(line_);
-        if (!ReadList(db_.dDiamEurope, db_.nDiamEurope, 1.0, "Europe"))
+        m_line = m_text.NextLine(m_line);
+        if (!ReadList(m_db.dDiamEurope, m_db.nDiamEurope, 1.0, "Europe"))
             return false;
-        line_ = text_.NextLine(line_);
-        if (!ReadList(db_.dDiamNorthAmerica, db_.nDiamNorthAmerica, 25.4, "North America"))
+        m_line = m_text.NextLine(m_line);
+        if (!ReadList(m_db.dDiamNorthAmerica, m_db.nDiamNorthAmerica, 25.4, "North America"))
             return false;
         // The line after the North America list is a caption and is skipped.
-        line_ = text_.NextLine(text_.NextLine(line_));
+        m_line = m_text.NextLine(m_text.NextLine(m_line));
         return true;
     }
 
@@ -243,29 +243,29 @@ private:
     }
 
     bool ReadRecords() {
-        while (line_ < text_.end) {
+        while (m_line < m_text.end) {
             BlankFreeCopy copy;
-            copy.From(line_, text_.LineEnd(line_));
+            copy.From(m_line, m_text.LineEnd(m_line));
             if (copy.Overlong()) {
-                Warn(line_, "record line over 1000 characters: the records end here");
+                Warn(m_line, "record line over 1000 characters: the records end here");
                 break;
             }
             if (OnlyWhiteSpace(copy)) {
-                if (text_.LineEnd(line_) < text_.end && HasMoreText(line_))
-                    Warn(line_, "empty line: the records end here, what follows is ignored");
+                if (m_text.LineEnd(m_line) < m_text.end && HasMoreText(m_line))
+                    Warn(m_line, "empty line: the records end here, what follows is ignored");
                 break;
             }
-            if (db_.nRefrigerants == kMaxRefrigerants)
-                return Fail(line_, "more than 50 refrigerant records");
+            if (m_db.nRefrigerants == kMaxRefrigerants)
+                return Fail(m_line, "more than 50 refrigerant records");
             if (!ReadRecord(copy))
                 return false;
-            line_ = text_.NextLine(line_);
+            m_line = m_text.NextLine(m_line);
         }
         return true;
     }
 
     bool HasMoreText(const char* p) const {
-        for (p = text_.LineEnd(p); p < text_.end; ++p) {
+        for (p = m_text.LineEnd(p); p < m_text.end; ++p) {
             if (!IsBreak(*p) && *p != ' ' && *p != '\t')
                 return true;
         }
@@ -277,15 +277,15 @@ private:
         const char* comma = static_cast<const char*>(
             std::memchr(copy.chars, ',', static_cast<std::size_t>(copy.length)));
         if (!comma)
-            return Fail(line_, "a record line without \",\" after the name");
-        const int r = db_.nRefrigerants;
+            return Fail(m_line, "a record line without \",\" after the name");
+        const int r = m_db.nRefrigerants;
         std::size_t n = static_cast<std::size_t>(comma - copy.chars);
         if (n > 20) {
-            Warn(line_, "refrigerant name longer than 20 characters is cut");
+            Warn(m_line, "refrigerant name longer than 20 characters is cut");
             n = 20;
         }
-        std::memcpy(db_.szName[r], copy.chars, n);
-        db_.szName[r][n] = '\0';
+        std::memcpy(m_db.szName[r], copy.chars, n);
+        m_db.szName[r][n] = '\0';
 
         double fields[20] = {};
         const char* p = comma + 1;
@@ -293,25 +293,25 @@ private:
             if (p < end && !NumberField(p, end, field))
                 return false;
         }
-        db_.dEvapMin[r] = fields[0];
-        db_.dEvapMax[r] = fields[1];
-        db_.dCondMin[r] = fields[2];
-        db_.dCondMax[r] = fields[3];
-        db_.dRGasMin[r] = fields[4];
-        db_.dRGasMax[r] = fields[5];
+        m_db.dEvapMin[r] = fields[0];
+        m_db.dEvapMax[r] = fields[1];
+        m_db.dCondMin[r] = fields[2];
+        m_db.dCondMax[r] = fields[3];
+        m_db.dRGasMin[r] = fields[4];
+        m_db.dRGasMax[r] = fields[5];
         for (int i = 0; i < 10; ++i)
-            db_.dFlowCoef[r][i] = fields[6 + i];
+            m_db.dFlowCoef[r][i] = fields[6 + i];
         for (int i = 0; i < 4; ++i)
-            db_.dCorrCoef[r][i] = fields[16 + i];
-        db_.nRefrigerants = r + 1;
+            m_db.dCorrCoef[r][i] = fields[16 + i];
+        m_db.nRefrigerants = r + 1;
         return true;
     }
 
-    RefrigerantDatabase& db_;
-    HelpText& help_;
-    ParseReport* report_;
-    Text text_{};
-    const char* line_ = nullptr; // start of the current line
+    RefrigerantDatabase& m_db;
+    HelpText& m_help;
+    ParseReport* m_report;
+    Text m_text{};
+    const char* m_line = nullptr; // start of the current line
 };
 
 } // namespace

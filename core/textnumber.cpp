@@ -13,18 +13,23 @@ bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// The position after the leading white space and an optional sign; `negative` tells the sign.
+std::size_t SkipBlanksAndSign(std::string_view text, bool& negative) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    return i;
+}
+
 } // namespace
 
 double ParseLeadingNumber(std::string_view text, std::size_t* consumed) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && IsSpace(text[i]))
-        ++i;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    std::size_t i = SkipBlanksAndSign(text, negative);
+    const std::size_t n = text.size();
     const std::size_t start = i; // the unsigned number begins here
     std::size_t digits = 0;
     while (i < n && IsDigit(text[i])) {
@@ -105,15 +110,9 @@ double ParseLeadingNumber(std::string_view text, std::size_t* consumed) {
 }
 
 int ParseLeadingInt(std::string_view text) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && IsSpace(text[i]))
-        ++i;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    std::size_t i = SkipBlanksAndSign(text, negative);
+    const std::size_t n = text.size();
     long long value = 0;
     while (i < n && IsDigit(text[i])) {
         if (value <= static_cast<long long>(INT_MAX) + 1)

@@ -3,27 +3,22 @@
 #include "aboutboxmodel.h"
 #include "bitmaps.h"
 #include "identity.h"
+#include "qcp1252.h"
 #include "qdialogunits.h"
-#include "qtmessages.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 
-QRect ToPixels(const DialogUnits& du, const AboutBoxModel::DlgRect& rect) {
-    return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
-}
-
 // A static text: plain, so an ampersand is shown as itself.
-QLabel* AddText(QWidget* dialog, const DialogUnits& du, const AboutBoxModel::DlgRect& rect,
-                const std::string& text) {
+void AddText(QWidget* dialog, const DialogUnits& du, const DialogItem& item,
+             const std::string& text) {
     auto* label = new QLabel(dialog);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(ToQString(text));
-    label->setGeometry(ToPixels(du, rect));
-    return label;
+    label->setText(FromCp1252(text));
+    PlaceControl(*label, du, item);
 }
 
 } // namespace
@@ -32,22 +27,21 @@ CAboutBox::CAboutBox(QWidget* parent) : CAboutBox(theProductIdentity, parent) {}
 
 CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog(parent) {
     using M = AboutBoxModel;
-    setWindowTitle(ToQString(M::kTitle));
+    setWindowTitle(FromCp1252(M::kTitle));
     const DialogUnits du = DialogUnitsOf(*this);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(M::kIconPixels, M::kIconPixels));
-    icon->setGeometry(du.X(M::kIconRect.x), du.Y(M::kIconRect.y), M::kIconPixels, M::kIconPixels);
+    const Rect& iconRect = M::kIconItem.rect;
+    icon->setGeometry(du.X(iconRect.left), du.Y(iconRect.top), M::kIconPixels, M::kIconPixels);
 
-    QLabel* product = AddText(this, du, M::kProductRect, M::ProductLine(identity));
-    product->setObjectName(QStringLiteral("id%1").arg(M::kProductLineId));
-    AddText(this, du, M::kMakerRect, M::kMakerLine);
-    AddText(this, du, M::kCreditsRect, M::kCredits);
-    AddText(this, du, M::kCredits2Rect, M::kCredits2);
+    AddText(this, du, M::kProductItem, M::ProductLine(identity));
+    AddText(this, du, M::kMakerItem, M::kMakerLine);
+    AddText(this, du, M::kCreditsItem, M::kCredits);
+    AddText(this, du, M::kCredits2Item, M::kCredits2);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("id%1").arg(M::kOkId));
-    ok->setGeometry(ToPixels(du, M::kOkRect));
+    PlaceControl(*ok, du, M::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();

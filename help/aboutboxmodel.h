@@ -1,28 +1,22 @@
 #pragma once
 
+#include "dialogunits.h"
+
 #include <string>
 
 struct ProductIdentity;
 
 // The about box's template (dialog units) and texts (Windows-1252).
 struct AboutBoxModel {
-    struct DlgRect {
-        int x;
-        int y;
-        int cx;
-        int cy;
-    };
-
     static constexpr int kWidth = 235;
     static constexpr int kHeight = 60;
-    static constexpr DlgRect kIconRect{11, 17, 20, 20};
-    static constexpr DlgRect kProductRect{42, 6, 119, 8};
-    static constexpr DlgRect kMakerRect{42, 18, 186, 8};
-    static constexpr DlgRect kCreditsRect{42, 36, 119, 8};
-    static constexpr DlgRect kCredits2Rect{42, 48, 119, 8};
-    static constexpr DlgRect kOkRect{168, 36, 50, 16};
-    static constexpr int kProductLineId = 1024;
-    static constexpr int kOkId = 1;
+    static constexpr int kNoId = DialogItem::kNoId;
+    static constexpr DialogItem kIconItem{kNoId, Rect::FromSize(11, 17, 20, 20)};
+    static constexpr DialogItem kProductItem{1024, Rect::FromSize(42, 6, 119, 8)};
+    static constexpr DialogItem kMakerItem{kNoId, Rect::FromSize(42, 18, 186, 8)};
+    static constexpr DialogItem kCreditsItem{kNoId, Rect::FromSize(42, 36, 119, 8)};
+    static constexpr DialogItem kCredits2Item{kNoId, Rect::FromSize(42, 48, 119, 8)};
+    static constexpr DialogItem kOkItem{1, Rect::FromSize(168, 36, 50, 16)};
     // The icon is drawn at its own size, as an icon control sizes itself to its icon.
     static constexpr int kIconPixels = 32;
 

@@ -23,43 +23,43 @@ public:
 
 class MemorySource final : public ByteSource {
 public:
-    explicit MemorySource(std::span<const unsigned char> image) : image_(image) {}
-    std::uint64_t Size() const override { return image_.size(); }
+    explicit MemorySource(std::span<const unsigned char> image) : m_image(image) {}
+    std::uint64_t Size() const override { return m_image.size(); }
     bool Read(std::uint64_t offset, unsigned char* dest, std::size_t count) override {
-        if (offset > image_.size() || count > image_.size() - offset)
+        if (offset > m_image.size() || count > m_image.size() - offset)
             return false;
         if (count > 0)
-            std::memcpy(dest, image_.data() + offset, count);
+            std::memcpy(dest, m_image.data() + offset, count);
         return true;
     }
 
 private:
-    std::span<const unsigned char> image_;
+    std::span<const unsigned char> m_image;
 };
 
 class FileSource final : public ByteSource {
 public:
-    explicit FileSource(const char* path) : file_(path, std::ios::binary) {
-        if (!file_)
+    explicit FileSource(const char* path) : m_file(path, std::ios::binary) {
+        if (!m_file)
             return;
-        file_.seekg(0, std::ios::end);
-        const std::streamoff end = file_.tellg();
+        m_file.seekg(0, std::ios::end);
+        const std::streamoff end = m_file.tellg();
         if (end > 0)
-            size_ = static_cast<std::uint64_t>(end);
+            m_size = static_cast<std::uint64_t>(end);
     }
-    std::uint64_t Size() const override { return size_; }
+    std::uint64_t Size() const override { return m_size; }
     bool Read(std::uint64_t offset, unsigned char* dest, std::size_t count) override {
-        if (offset > size_ || count > size_ - offset)
+        if (offset > m_size || count > m_size - offset)
             return false;
-        file_.clear();
-        file_.seekg(static_cast<std::streamoff>(offset));
-        file_.read(reinterpret_cast<char*>(dest), static_cast<std::streamsize>(count));
-        return static_cast<std::size_t>(file_.gcount()) == count;
+        m_file.clear();
+        m_file.seekg(static_cast<std::streamoff>(offset));
+        m_file.read(reinterpret_cast<char*>(dest), static_cast<std::streamsize>(count));
+        return static_cast<std::size_t>(m_file.gcount()) == count;
     }
 
 private:
-    std::ifstream file_;
-    std::uint64_t size_ = 0;
+    std::ifstream m_file;
+    std::uint64_t m_size = 0;
 };
 
 // Decodes the numbers of one ELF file in its byte order.
@@ -121,6 +121,20 @@ bool FitsInSource(const ByteSource& source, std::uint64_t offset, std::uint64_t 
     return offset <= source.Size() && size <= source.Size() - offset;
 }
 
+// Where an ELF file header keeps the section-header fields: the header's size, the offset of
+// the table (as wide as an address), the size of one entry, their count and the index of the
+// section-name table.
+struct FileHeaderFields {
+    std::size_t bytes;
+    std::size_t offsetAt;
+    std::size_t addressBytes;
+    std::size_t entrySizeAt;
+    std::size_t countAt;
+    std::size_t namesAt;
+};
+constexpr FileHeaderFields kFileHeader64{64, 0x28, 8, 0x3A, 0x3C, 0x3E};
+constexpr FileHeaderFields kFileHeader32{52, 0x20, 4, 0x2E, 0x30, 0x32};
+
 // The file's section-header table and the index of its section-name table.
 bool ReadLayout(ByteSource& source, ElfLayout& layout, std::uint64_t& namesIndex) {
     unsigned char ident[64] = {};
@@ -136,22 +150,13 @@ bool ReadLayout(ByteSource& source, ElfLayout& layout, std::uint64_t& namesIndex
     layout.decoder.big = ident[5] == kDataBig;
     const Decoder& d = layout.decoder;
 
-    std::uint64_t entrySize = 0;
-    if (layout.is64) {
-        if (!source.Read(0, ident, 64))
-            return false;
-        layout.headersOffset = d.Get(ident + 0x28, 8);
-        entrySize = d.Get(ident + 0x3A, 2);
-        layout.headerCount = d.Get(ident + 0x3C, 2);
-        namesIndex = d.Get(ident + 0x3E, 2);
-    } else {
-        if (!source.Read(0, ident, 52))
-            return false;
-        layout.headersOffset = d.Get(ident + 0x20, 4);
-        entrySize = d.Get(ident + 0x2E, 2);
-        layout.headerCount = d.Get(ident + 0x30, 2);
-        namesIndex = d.Get(ident + 0x32, 2);
-    }
+    const FileHeaderFields& fields = layout.is64 ? kFileHeader64 : kFileHeader32;
+    if (!source.Read(0, ident, fields.bytes))
+        return false;
+    layout.headersOffset = d.Get(ident + fields.offsetAt, fields.addressBytes);
+    const std::uint64_t entrySize = d.Get(ident + fields.entrySizeAt, 2);
+    layout.headerCount = d.Get(ident + fields.countAt, 2);
+    namesIndex = d.Get(ident + fields.namesAt, 2);
     if (layout.headersOffset == 0 || entrySize < layout.HeaderBytes())
         return false;
     layout.headerStride = entrySize;

@@ -4,25 +4,14 @@
 #include "helpdlgmodel.h"
 #include "homepage.h"
 #include "hyperlink.h"
+#include "qcp1252.h"
 #include "qdialogunits.h"
 #include "qtmessages.h"
 #include "validtextedit.h"
 
 #include <QPushButton>
 
-namespace {
-
 using M = HelpDlgModel;
-
-QString IdName(int id) {
-    return QStringLiteral("id%1").arg(id);
-}
-
-QRect ToPixels(const DialogUnits& du, const M::DlgRect& rect) {
-    return QRect(du.X(rect.x), du.Y(rect.y), du.X(rect.cx), du.Y(rect.cy));
-}
-
-} // namespace
 
 CHelpDlg::CHelpDlg(const HelpText& help, QWidget* parent)
     : CHelpDlg(help, nullptr, nullptr, parent) {}
@@ -39,34 +28,30 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
         m_ownMessages = std::make_unique<QtMessages>(this);
         m_messages = m_ownMessages.get();
     }
-    setWindowTitle(ToQString(M::kTitle));
+    setWindowTitle(FromCp1252(M::kTitle));
     const DialogUnits du = DialogUnitsOf(*this);
 
     // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
     // scrolls sideways with the caret.
     m_helpTextView = new ValidTextEdit(this);
-    m_helpTextView->setObjectName(IdName(M::kHelpTextId));
     m_helpTextView->SetReadOnly(true);
     m_helpTextView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_helpTextView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_helpTextView->setGeometry(ToPixels(du, M::kHelpTextRect));
+    PlaceControl(*m_helpTextView, du, M::kHelpTextItem);
     m_helpTextView->Bind(&m_helpText);
 
     // The link adopts its text and fits itself to it at its template place; its failures to
     // open are reported through the same messages as the disclaimer. Default colours.
-    m_link = new CLinkStatic(ToQString(M::kLinkText), this, opener, m_messages);
-    m_link->setObjectName(IdName(M::kLinkId));
-    m_link->setGeometry(ToPixels(du, M::kLinkRect));
+    m_link = new CLinkStatic(FromCp1252(M::kLinkText), this, opener, m_messages);
+    PlaceControl(*m_link, du, M::kLinkItem);
     m_link->SetLinkAddress(kHomePageAddress);
 
-    auto* disclaimer = new QPushButton(ToQString(M::kDisclaimerButton), this);
-    disclaimer->setObjectName(IdName(M::kDisclaimerId));
-    disclaimer->setGeometry(ToPixels(du, M::kDisclaimerRect));
+    auto* disclaimer = new QPushButton(FromCp1252(M::kDisclaimerButton), this);
+    PlaceControl(*disclaimer, du, M::kDisclaimerItem);
     connect(disclaimer, &QPushButton::clicked, this, &CHelpDlg::OnDisclaimer);
 
-    auto* ok = new QPushButton(ToQString(M::kOkButton), this);
-    ok->setObjectName(IdName(M::kOkId));
-    ok->setGeometry(ToPixels(du, M::kOkRect));
+    auto* ok = new QPushButton(FromCp1252(M::kOkButton), this);
+    PlaceControl(*ok, du, M::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

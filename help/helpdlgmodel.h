@@ -1,6 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "colour.h"
+#include "dialogunits.h"
+
 #include <string>
 
 struct HelpText;
@@ -8,23 +10,12 @@ struct HelpText;
 // The help dialog's template (dialog units), its texts (Windows-1252, CR LF line breaks) and
 // the settings of its help field, and the composition of the text it shows.
 struct HelpDlgModel {
-    struct DlgRect {
-        int x;
-        int y;
-        int cx;
-        int cy;
-    };
-
     static constexpr int kWidth = 310;
     static constexpr int kHeight = 299;
-    static constexpr DlgRect kHelpTextRect{6, 6, 300, 270};
-    static constexpr DlgRect kLinkRect{6, 288, 168, 8};
-    static constexpr DlgRect kDisclaimerRect{198, 282, 50, 14};
-    static constexpr DlgRect kOkRect{252, 282, 50, 14};
-    static constexpr int kHelpTextId = 1023;
-    static constexpr int kLinkId = 1022;
-    static constexpr int kDisclaimerId = 1025;
-    static constexpr int kOkId = 1;
+    static constexpr DialogItem kHelpTextItem{1023, Rect::FromSize(6, 6, 300, 270)};
+    static constexpr DialogItem kLinkItem{1022, Rect::FromSize(6, 288, 168, 8)};
+    static constexpr DialogItem kDisclaimerItem{1025, Rect::FromSize(198, 282, 50, 14)};
+    static constexpr DialogItem kOkItem{1, Rect::FromSize(252, 282, 50, 14)};
 
     static constexpr const char* kTitle = "Help Info";
     static constexpr const char* kLinkText = "Visit Kestrin on the Web";
@@ -36,8 +27,7 @@ struct HelpDlgModel {
     // less-than sign, colon, backslash.
     static constexpr int kHelpMaxLength = 0;
     static constexpr const char* kHelpExcludedChars = "%'*\"+?><:\\";
-    // RGB(242, 246, 251) as 0x00BBGGRR.
-    static constexpr std::uint32_t kHelpBackColor = 0x00FBF6F2;
+    static constexpr COLORREF kHelpBackColor = RGB(242, 246, 251);
 
     // The 27 lines shown when the database has no help text, each ended by CR LF.
     static const std::string& BuiltInText();

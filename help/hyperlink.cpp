@@ -1,7 +1,9 @@
 #include "hyperlink.h"
 
 #include "linkopenresult.h"
+#include "qcolour.h"
 #include "qcp1252.h"
+#include "qrect.h"
 #include "qtmessages.h"
 #include "xdglinkopener.h"
 
@@ -13,18 +15,9 @@
 
 namespace {
 
-QColor ToQColor(LinkColour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
-                  static_cast<int>(colour >> 16 & 0xFF));
-}
-
-LinkColour ToLinkColour(const QColor& colour) {
-    return LinkRgb(colour.red(), colour.green(), colour.blue());
-}
-
 LinkStaticModel::SystemColours SystemColoursOf(const QWidget& widget) {
-    return {ToLinkColour(widget.palette().color(QPalette::Button)),
-            ToLinkColour(widget.palette().color(QPalette::Highlight))};
+    return {FromQColor(widget.palette().color(QPalette::Button)),
+            FromQColor(widget.palette().color(QPalette::Highlight))};
 }
 
 } // namespace
@@ -71,8 +64,8 @@ void CLinkStatic::SetLinkAddress(const std::string& address) {
     setToolTip(FromCp1252(address));
 }
 
-void CLinkStatic::SetLinkColours(LinkColour background, LinkColour normal, LinkColour visited,
-                                 LinkColour hover) {
+void CLinkStatic::SetLinkColours(COLORREF background, COLORREF normal, COLORREF visited,
+                                 COLORREF hover) {
     m_model.SetLinkColours(background, normal, visited, hover);
     update();
 }
@@ -102,10 +95,8 @@ void CLinkStatic::ResizeToText() {
     const LinkAlign horizontal = align & Qt::AlignHCenter ? LinkAlign::Centre
                                  : align & Qt::AlignRight ? LinkAlign::Right
                                                           : LinkAlign::Left;
-    const QRect window = geometry();
-    const LinkRect fitted = FitLinkRect({window.x(), window.y(), window.width(), window.height()},
-                                        width, height, (align & Qt::AlignVCenter) != 0, horizontal);
-    setGeometry(fitted.x, fitted.y, fitted.width, fitted.height);
+    setGeometry(ToQRect(FitLinkRect(FromQRect(geometry()), width, height,
+                                    (align & Qt::AlignVCenter) != 0, horizontal)));
 }
 
 void CLinkStatic::paintEvent(QPaintEvent*) {

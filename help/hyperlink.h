@@ -32,11 +32,10 @@ public:
     void SetLinkAddress(const std::string& address);
     const std::string& LinkAddress() const { return m_model.LinkAddress(); }
     // 0x00BBGGRR colours; a hover colour of kLinkSystemHighlight is the system's highlight.
-    void SetLinkColours(LinkColour background, LinkColour normal, LinkColour visited,
-                        LinkColour hover);
-    LinkColour NormalColour() const { return m_model.NormalColour(); }
-    LinkColour VisitedColour() const { return m_model.VisitedColour(); }
-    LinkColour HoverColour() const { return m_model.HoverColour(); }
+    void SetLinkColours(COLORREF background, COLORREF normal, COLORREF visited, COLORREF hover);
+    COLORREF NormalColour() const { return m_model.NormalColour(); }
+    COLORREF VisitedColour() const { return m_model.VisitedColour(); }
+    COLORREF HoverColour() const { return m_model.HoverColour(); }
 
     void MarkVisited(bool visited);
     // 1 always underlined, 0 never, -1 (the default) only while the pointer is over the link.

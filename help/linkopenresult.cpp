@@ -12,12 +12,7 @@ constexpr int kFileNotFoundCode = 2;
 constexpr int kAssociationInvalidCode = 27;
 constexpr int kUndocumentedCode = 1;
 
-struct CodeText {
-    int nCode;
-    const char* szText;
-};
-
-constexpr CodeText kCodeTexts[] = {
+constexpr OpenErrorCodeText kCodeTexts[] = {
     {0, "The operating system is out\nof memory or resources."},
     {2, "The specified file was not found."},
     {3, "The specified path was not found."},
@@ -79,8 +74,12 @@ LinkOpenResult XdgOpenResult(const LauncherRun& run) {
     }
 }
 
+std::span<const OpenErrorCodeText> OpenErrorCodeTexts() {
+    return kCodeTexts;
+}
+
 std::string OpenErrorText(int code) {
-    for (const CodeText& entry : kCodeTexts) {
+    for (const OpenErrorCodeText& entry : kCodeTexts) {
         if (entry.nCode == code)
             return entry.szText;
     }

@@ -2,6 +2,7 @@
 
 #include "linkopener.h"
 
+#include <span>
 #include <string>
 
 class Messages;
@@ -39,6 +40,14 @@ struct LauncherRun {
 // The result of an xdg-open run by its exit status: 0 success, 1 error in the command line,
 // 2 a file passed did not exist, 3 a required tool could not be found, 4 the action failed.
 LinkOpenResult XdgOpenResult(const LauncherRun& run);
+
+// A failure code the shell documents, with its explanation.
+struct OpenErrorCodeText {
+    int nCode;
+    const char* szText;
+};
+// Every documented code, in ascending order.
+std::span<const OpenErrorCodeText> OpenErrorCodeTexts();
 
 // The explanation of a failure code, as the message box shows it below its first line;
 // "Unknown Error (<code>) occurred." for a code the shell does not document.

@@ -15,15 +15,15 @@ std::string LinkStaticModel::Attach(const std::string& controlText) {
     return controlText.empty() ? m_szLinkAddress : controlText;
 }
 
-void LinkStaticModel::SetLinkColours(LinkColour background, LinkColour normal, LinkColour visited,
-                                     LinkColour hover) {
+void LinkStaticModel::SetLinkColours(COLORREF background, COLORREF normal, COLORREF visited,
+                                     COLORREF hover) {
     m_crBackground = background;
     m_crNormal = normal;
     m_crVisited = visited;
     m_crHover = hover == kLinkSystemHighlight ? m_crSystemHighlight : hover;
 }
 
-LinkColour LinkStaticModel::TextColour() const {
+COLORREF LinkStaticModel::TextColour() const {
     if (m_bHovering)
         return m_crHover;
     return m_bVisited ? m_crVisited : m_crNormal;
@@ -66,16 +66,15 @@ bool LinkStaticModel::Click(LinkOpener& opener, Messages& messages) {
     return m_bVisited;
 }
 
-LinkRect FitLinkRect(const LinkRect& window, int width, int height, bool centreVertically,
-                     LinkAlign align) {
-    LinkRect fitted = window;
+Rect FitLinkRect(const Rect& window, int width, int height, bool centreVertically,
+                 LinkAlign align) {
+    int x = window.left;
+    int y = window.top;
     if (centreVertically)
-        fitted.y = window.y + (window.height - height) / 2;
-    fitted.height = height;
+        y += (window.Height() - height) / 2;
     if (align == LinkAlign::Centre)
-        fitted.x = window.x + (window.width - width) / 2;
+        x += (window.Width() - width) / 2;
     else if (align == LinkAlign::Right)
-        fitted.x = window.x + window.width - width;
-    fitted.width = width;
-    return fitted;
+        x += window.Width() - width;
+    return Rect::FromSize(x, y, width, height);
 }

@@ -1,21 +1,15 @@
 #pragma once
 
-#include <cstdint>
+#include "colour.h"
+#include "rect.h"
+
 #include <string>
 
 class LinkOpener;
 class Messages;
 
-// A colour as 0x00BBGGRR.
-using LinkColour = std::uint32_t;
-
-constexpr LinkColour LinkRgb(int r, int g, int b) {
-    return static_cast<LinkColour>(r & 0xFF) | static_cast<LinkColour>(g & 0xFF) << 8 |
-           static_cast<LinkColour>(b & 0xFF) << 16;
-}
-
 // As the hover colour of SetLinkColours: the system's highlight colour.
-constexpr LinkColour kLinkSystemHighlight = 0xFFFFFFFF;
+constexpr COLORREF kLinkSystemHighlight = 0xFFFFFFFF;
 
 // The state of a hyperlink control: its colours, hovering, visited and underline mode, its
 // address, and which of its two fonts is selected. The widget asks it what to draw and forwards
@@ -24,8 +18,8 @@ class LinkStaticModel {
 public:
     // Colours the platform decides.
     struct SystemColours {
-        LinkColour buttonFace; // the initial background
-        LinkColour highlight;  // the hover colour asked for with kLinkSystemHighlight
+        COLORREF buttonFace; // the initial background
+        COLORREF highlight;  // the hover colour asked for with kLinkSystemHighlight
     };
 
     static constexpr int kHoverTimerPeriodMs = 100;
@@ -42,14 +36,13 @@ public:
     void SetLinkAddress(const std::string& address) { m_szLinkAddress = address; }
     const std::string& LinkAddress() const { return m_szLinkAddress; }
 
-    void SetLinkColours(LinkColour background, LinkColour normal, LinkColour visited,
-                        LinkColour hover);
-    LinkColour NormalColour() const { return m_crNormal; }
-    LinkColour VisitedColour() const { return m_crVisited; }
-    LinkColour HoverColour() const { return m_crHover; }
-    LinkColour BackgroundColour() const { return m_crBackground; }
+    void SetLinkColours(COLORREF background, COLORREF normal, COLORREF visited, COLORREF hover);
+    COLORREF NormalColour() const { return m_crNormal; }
+    COLORREF VisitedColour() const { return m_crVisited; }
+    COLORREF HoverColour() const { return m_crHover; }
+    COLORREF BackgroundColour() const { return m_crBackground; }
     // The text colour: hover while hovering, else visited when visited, else normal.
-    LinkColour TextColour() const;
+    COLORREF TextColour() const;
 
     void MarkVisited(bool visited) { m_bVisited = visited; }
     bool IsVisited() const { return m_bVisited; }
@@ -74,11 +67,11 @@ public:
     bool Click(LinkOpener& opener, Messages& messages);
 
 private:
-    LinkColour m_crNormal = LinkRgb(0, 0, 238);
-    LinkColour m_crVisited = LinkRgb(85, 26, 139);
-    LinkColour m_crHover = LinkRgb(255, 0, 0);
-    LinkColour m_crBackground;
-    LinkColour m_crSystemHighlight;
+    COLORREF m_crNormal = RGB(0, 0, 238);
+    COLORREF m_crVisited = RGB(85, 26, 139);
+    COLORREF m_crHover = RGB(255, 0, 0);
+    COLORREF m_crBackground;
+    COLORREF m_crSystemHighlight;
     bool m_bHovering = false;
     bool m_bVisited = false;
     int m_nUnderline = -1;
@@ -87,19 +80,10 @@ private:
     bool m_bUnderlinedFont = false;
 };
 
-// Where a control fitted to its text goes, in its parent's coordinates.
-struct LinkRect {
-    int x;
-    int y;
-    int width;
-    int height;
-    bool operator==(const LinkRect&) const = default;
-};
-
 enum class LinkAlign { Left, Centre, Right };
 
 // The control's rectangle shrunk or grown to `width` x `height` (the text with the border):
 // vertically centred or kept at its top; horizontally centred, kept at its right edge or kept at
 // its left edge. Centring splits an odd difference with the extra pixel at the bottom or right.
-LinkRect FitLinkRect(const LinkRect& window, int width, int height, bool centreVertically,
-                     LinkAlign align);
+// Both rectangles are in the parent's coordinates.
+Rect FitLinkRect(const Rect& window, int width, int height, bool centreVertically, LinkAlign align);

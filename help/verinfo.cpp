@@ -96,37 +96,37 @@ int CVersionResource::LoadFromMemory(const unsigned char* data, std::size_t size
     Reset();
     if (data == nullptr || size == 0 || size > kMaxRecordBytes)
         return 0;
-    buffer.assign(data, data + size);
-    const std::span<const unsigned char> record(buffer);
+    m_buffer.assign(data, data + size);
+    const std::span<const unsigned char> record(m_buffer);
 
     // The root's value must hold the whole fixed part; a shorter one is not a record.
     VersionBlockValue root;
     if (FindVersionBlock(record, "\\", root) && root.length >= kFixedFileInfoBytes) {
-        fixed = DecodeFixedFileInfo(record.subspan(root.offset, kFixedFileInfoBytes));
-        bValid = fixed.dwSignature == kFixedFileInfoSignature ? 1 : 0;
+        m_fixed = DecodeFixedFileInfo(record.subspan(root.offset, kFixedFileInfoBytes));
+        m_valid = m_fixed.dwSignature == kFixedFileInfoSignature ? 1 : 0;
     }
     bool hasTranslations = false;
-    if (bValid) {
+    if (m_valid) {
         VersionBlockValue translations;
         if (FindVersionBlock(record, "\\VarFileInfo\\Translation", translations)) {
-            pTranslations = buffer.data() + translations.offset;
-            nTranslationCount = static_cast<int>(translations.length / 4);
+            m_translations = m_buffer.data() + translations.offset;
+            m_translationCount = static_cast<int>(translations.length / 4);
             hasTranslations = true;
         }
     }
-    if (!bValid || !hasTranslations)
+    if (!m_valid || !hasTranslations)
         Reset();
-    return bValid;
+    return m_valid;
 }
 
 void CVersionResource::Reset() {
-    fixed = VS_FIXEDFILEINFO{};
-    buffer.clear();
-    buffer.shrink_to_fit();
-    pTranslations = nullptr;
-    nCurrentTranslation = 0;
-    nTranslationCount = 0;
-    bValid = 0;
+    m_fixed = VS_FIXEDFILEINFO{};
+    m_buffer.clear();
+    m_buffer.shrink_to_fit();
+    m_translations = nullptr;
+    m_currentTranslation = 0;
+    m_translationCount = 0;
+    m_valid = 0;
 }
 
 int CVersionResource::GetVersionString(int index, char* text, int size) const {
@@ -136,7 +136,7 @@ int CVersionResource::GetVersionString(int index, char* text, int size) const {
 }
 
 int CVersionResource::QueryVersionString(const char* name, char* text, int size) const {
-    if (!bValid || name == nullptr || text == nullptr || size <= 0)
+    if (!m_valid || name == nullptr || text == nullptr || size <= 0)
         return 0;
     std::memset(text, 0, static_cast<std::size_t>(size));
 
@@ -149,9 +149,9 @@ int CVersionResource::QueryVersionString(const char* name, char* text, int size)
         return 0;
 
     VersionBlockValue value;
-    if (!FindVersionBlock(buffer, path, value))
+    if (!FindVersionBlock(m_buffer, path, value))
         return 0;
-    const unsigned char* units = buffer.data() + value.offset;
+    const unsigned char* units = m_buffer.data() + value.offset;
     const std::size_t available = value.length / 2;
     const std::size_t room = static_cast<std::size_t>(size) - 1;
     for (std::size_t i = 0; i < available && i < room; ++i) {
@@ -164,10 +164,10 @@ int CVersionResource::QueryVersionString(const char* name, char* text, int size)
 }
 
 std::uint32_t CVersionResource::CurrentTranslation() const {
-    if (pTranslations == nullptr || nCurrentTranslation < 0 ||
-        nCurrentTranslation >= nTranslationCount)
+    if (m_translations == nullptr || m_currentTranslation < 0 ||
+        m_currentTranslation >= m_translationCount)
         return 0;
-    const unsigned char* entry = pTranslations + 4 * nCurrentTranslation;
+    const unsigned char* entry = m_translations + 4 * m_currentTranslation;
     return static_cast<std::uint32_t>(entry[0]) | (static_cast<std::uint32_t>(entry[1]) << 8) |
            (static_cast<std::uint32_t>(entry[2]) << 16) |
            (static_cast<std::uint32_t>(entry[3]) << 24);

@@ -39,7 +39,7 @@ public:
     int LoadFromMemory(const unsigned char* data, std::size_t size);
     void Reset();
 
-    int IsValid() const { return bValid; }
+    int IsValid() const { return m_valid; }
 
     // GetVersionString looks up VersionStringNames[index]; an index outside 0..12 gives 0 and
     // leaves the buffer untouched.
@@ -51,11 +51,11 @@ public:
     int QueryVersionString(const char* name, char* text, int size) const;
 
     // The fixed part; all zero when nothing is loaded (the callers load first).
-    const VS_FIXEDFILEINFO& FixedFileInfo() const { return fixed; }
-    int GetFileVersionMajor() const { return static_cast<int>(fixed.dwFileVersionMS >> 16); }
-    int GetFileVersionMinor() const { return static_cast<int>(fixed.dwFileVersionMS & 0xFFFF); }
+    const VS_FIXEDFILEINFO& FixedFileInfo() const { return m_fixed; }
+    int GetFileVersionMajor() const { return static_cast<int>(m_fixed.dwFileVersionMS >> 16); }
+    int GetFileVersionMinor() const { return static_cast<int>(m_fixed.dwFileVersionMS & 0xFFFF); }
 
-    int TranslationCount() const { return nTranslationCount; }
+    int TranslationCount() const { return m_translationCount; }
     // Low and high 16 bits of the current translation entry; 0 when the current index is not
     // below the translation count.
     int CurrentLanguage() const { return static_cast<int>(CurrentTranslation() & 0xFFFF); }
@@ -68,10 +68,10 @@ public:
 private:
     std::uint32_t CurrentTranslation() const;
 
-    VS_FIXEDFILEINFO fixed{};
-    std::vector<unsigned char> buffer;            // the whole record as read
-    const unsigned char* pTranslations = nullptr; // into buffer: 32-bit little-endian pairs
-    int nCurrentTranslation = 0;
-    int nTranslationCount = 0;
-    int bValid = 0;
+    VS_FIXEDFILEINFO m_fixed{};
+    std::vector<unsigned char> m_buffer;           // the whole record as read
+    const unsigned char* m_translations = nullptr; // into buffer: 32-bit little-endian pairs
+    int m_currentTranslation = 0;
+    int m_translationCount = 0;
+    int m_valid = 0;
 };

@@ -37,6 +37,8 @@ struct VS_FIXEDFILEINFO {
     std::uint32_t dwFileSubtype;
     std::uint32_t dwFileDateMS;
     std::uint32_t dwFileDateLS;
+
+    bool operator==(const VS_FIXEDFILEINFO&) const = default;
 };
 
 // Where a block's value lies: `offset` and `length` in bytes from the start of the record.

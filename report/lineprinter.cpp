@@ -7,7 +7,7 @@ constexpr std::size_t kMaxTitle = 255;
 }
 
 CLinePrinter::CLinePrinter(PrintSurface& target, std::string_view text, std::string name)
-    : surface(target), title(text.substr(0, kMaxTitle)), documentName(std::move(name)) {}
+    : m_surface(target), m_title(text.substr(0, kMaxTitle)), m_documentName(std::move(name)) {}
 
 CLinePrinter::~CLinePrinter() {
     if (bDocumentOpen)
@@ -16,14 +16,14 @@ CLinePrinter::~CLinePrinter() {
 
 int CLinePrinter::BeginDocument() {
     SelectPrintFont();
-    surface.StartDocument(documentName);
-    bDocumentOpen = 1;
-    const PrintFontMetrics font = surface.FontMetrics();
+    m_surface.StartDocument(m_documentName);
+    bDocumentOpen = true;
+    const PrintFontMetrics font = m_surface.FontMetrics();
     nLineHeight = font.nHeight + font.nExternalLeading;
-    nTopMargin = surface.PixelsPerInchY() / 2 + nHeaderSpace;
-    nLeftMargin = surface.PixelsPerInchX() / 2;
-    nPageHeight = surface.PrintableHeight();
-    nPageWidth = surface.PrintableWidth();
+    nTopMargin = m_surface.PixelsPerInchY() / 2 + nHeaderSpace;
+    nLeftMargin = m_surface.PixelsPerInchX() / 2;
+    nPageHeight = m_surface.PrintableHeight();
+    nPageWidth = m_surface.PrintableWidth();
     nCurrentY = nTopMargin;
     return 1;
 }
@@ -34,11 +34,11 @@ void CLinePrinter::PrintLine(const std::string& text, int column) {
     // The bottom margin equals the top margin.
     if (!bPageOpen || nCurrentY > nPageHeight - nTopMargin) {
         if (bPageOpen)
-            surface.EndPage();
-        surface.StartPage();
+            m_surface.EndPage();
+        m_surface.StartPage();
         ++nPageCount;
         nCurrentY = nTopMargin;
-        bPageOpen = 1;
+        bPageOpen = true;
         PrintPageHeader();
     }
     int x = 0;
@@ -46,45 +46,46 @@ void CLinePrinter::PrintLine(const std::string& text, int column) {
         x = ColumnOffset(nPageWidth);
         nCurrentY -= nLineHeight;
     }
-    surface.TextOut(nLeftMargin + x, nCurrentY, text);
+    m_surface.TextOut(nLeftMargin + x, nCurrentY, text);
     nCurrentY += nLineHeight;
 }
 
 void CLinePrinter::PrintPageHeader() {
-    DrawLogoScaled(kLogoBitmap, nLeftMargin, static_cast<int>(1.5 * nLineHeight));
-    surface.SaveState();
-    surface.SetTextColor(kPrintBlack);
-    surface.SelectSolidPen(surface.PixelsPerInchX() / 100, kPrintBlack);
-    const int x = nPageWidth - nLeftMargin - surface.TextWidth(title);
-    surface.TextOut(x, nTopMargin - 3 * nLineHeight / 2, title);
+    // The maker's logo, 125 x 49 pixels.
+    DrawLogoScaled(ResourceId::kLogo, nLeftMargin, static_cast<int>(1.5 * nLineHeight));
+    m_surface.SaveState();
+    m_surface.SetTextColor(kPrintBlack);
+    m_surface.SelectSolidPen(m_surface.PixelsPerInchX() / 100, kPrintBlack);
+    const int x = nPageWidth - nLeftMargin - m_surface.TextWidth(m_title);
+    m_surface.TextOut(x, nTopMargin - 3 * nLineHeight / 2, m_title);
     const int yr = nTopMargin - nLineHeight / 2;
-    surface.Line(nLeftMargin, yr, nPageWidth - nLeftMargin, yr);
-    surface.RestoreState();
+    m_surface.Line(nLeftMargin, yr, nPageWidth - nLeftMargin, yr);
+    m_surface.RestoreState();
 }
 
 void CLinePrinter::SelectPrintFont() {
-    surface.SelectDefaultFont();
+    m_surface.SelectDefaultFont();
 }
 
 void CLinePrinter::EndDocument() {
     if (!bDocumentOpen)
         return;
     if (bPageOpen)
-        surface.EndPage();
-    bPageOpen = 0;
-    surface.EndDocument();
-    bDocumentOpen = 0;
+        m_surface.EndPage();
+    bPageOpen = false;
+    m_surface.EndDocument();
+    bDocumentOpen = false;
 }
 
 void CLinePrinter::DrawLogoScaled(int id, int x, int y) {
-    const PrintBitmapSize bitmap = surface.BitmapSize(id);
+    const PrintBitmapSize bitmap = m_surface.BitmapSize(id);
     if (bitmap.nWidth <= 0 || bitmap.nHeight <= 0)
         return;
-    const int printable = surface.PrintableWidth();
+    const int printable = m_surface.PrintableWidth();
     const double f = printable != 0 ? static_cast<double>(bitmap.nWidth) / printable : 0.1;
     const double s = 0.125 / f;
-    surface.StretchBitmap(id, x, y, static_cast<int>(bitmap.nWidth * s),
-                          static_cast<int>(bitmap.nHeight * s));
+    m_surface.StretchBitmap(id, x, y, static_cast<int>(bitmap.nWidth * s),
+                            static_cast<int>(bitmap.nHeight * s));
 }
 
 std::string ReportTitle(std::string_view title, std::string_view version) {

@@ -4,14 +4,11 @@
 #include "report.h"
 #include "resourceids.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The maker's logo in the page header: bitmap 132, 125 × 49 pixels.
-inline constexpr int kLogoBitmap = ResourceId::kLogo;
-inline constexpr std::uint32_t kPrintBlack = 0x000000;
+inline constexpr COLORREF kPrintBlack = RGB(0, 0, 0);
 
 // A line-oriented page writer: prints texts in two columns, one line each, starting a page
 // with its header whenever the text reaches the bottom margin. All figures are device pixels.
@@ -51,12 +48,12 @@ public:
     int CurrentY() const { return nCurrentY; }
     int LineHeight() const { return nLineHeight; }
     int PageCount() const { return nPageCount; }
-    bool PageOpen() const { return bPageOpen != 0; }
-    bool DocumentOpen() const { return bDocumentOpen != 0; }
+    bool PageOpen() const { return bPageOpen; }
+    bool DocumentOpen() const { return bDocumentOpen; }
 
 protected:
-    PrintSurface& surface; // not owned
-    std::string title;
+    PrintSurface& m_surface; // not owned
+    std::string m_title;
     int nTopMargin = 0;     // y of the first text line on every page
     int nLeftMargin = 0;    // x of column 0 and of the rule's left end
     int nPageHeight = 0;    // printable height
@@ -65,9 +62,9 @@ protected:
     int nCurrentY = 0;      // y of the next line
     int nLineHeight = 0;    // line pitch: cell height plus external leading
     int nPageCount = 0;     // pages started
-    int bPageOpen = 0;
-    int bDocumentOpen = 0;
-    std::string documentName;
+    bool bPageOpen = false;
+    bool bDocumentOpen = false;
+    std::string m_documentName;
 };
 
 // "%s v%s": the header title from the product title and version.

@@ -2,7 +2,7 @@
 
 #include "lineprinter.h"
 #include "qcp1252.h"
-#include "qprintsurface.h"
+#include "qtprintsurface.h"
 
 #include <QCoreApplication>
 #include <QPrintDialog>
@@ -19,7 +19,7 @@ void SetUpReportPrintDialog(QPrintDialog& dialog) {
 void PrintReportOn(QPrinter& printer, const std::vector<ReportLine>& lines,
                    const std::string& title) {
     printer.setResolution(kReportResolution);
-    QPrintSurface surface(printer);
+    QtPrintSurface surface(printer);
     PrintReportLines(surface, title, ToCp1252(QCoreApplication::applicationName()), lines);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "colour.h"
+
 #include <string>
 
 // The metrics of the font selected into a print surface, in device pixels.
@@ -16,7 +17,7 @@ struct PrintBitmapSize {
 };
 
 // The device a printed document is drawn on. Coordinates are device pixels with the origin at
-// the top-left corner of the printable area; texts are Windows-1252; colours 0x00BBGGRR.
+// the top-left corner of the printable area; texts are Windows-1252.
 // Outcomes of the printing operations are not reported: printing errors are not shown.
 class PrintSurface {
 public:
@@ -39,10 +40,10 @@ public:
     // Draws `text` with the top-left corner of its cell at (x, y), in the text colour.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     virtual int TextWidth(const std::string& text) const = 0;
-    virtual void SetTextColor(std::uint32_t color) = 0;
+    virtual void SetTextColor(COLORREF color) = 0;
 
     // Selects a solid pen for lines; width 0 is the device's thinnest line.
-    virtual void SelectSolidPen(int width, std::uint32_t color) = 0;
+    virtual void SelectSolidPen(int width, COLORREF color) = 0;
     virtual void Line(int x0, int y0, int x1, int y1) = 0;
 
     virtual PrintBitmapSize BitmapSize(int id) const = 0;

@@ -77,7 +77,7 @@ RichTextMetrics DeriveRichTextMetrics(const PanelFontSpec& base) {
     return metrics;
 }
 
-RichTextLayout LayoutRichText(std::string_view text, const RichTextBox& box, int alignment,
+RichTextLayout LayoutRichText(std::string_view text, const Rect& box, int alignment,
                               const TextMeasurer& measure, const PanelFontSpec& base) {
     RichTextLayout layout;
     layout.metrics = DeriveRichTextMetrics(base);
@@ -92,7 +92,7 @@ RichTextLayout LayoutRichText(std::string_view text, const RichTextBox& box, int
     };
     std::vector<Widths> widths;
     widths.reserve(segments.size());
-    RichTextBox& line = layout.lineBox;
+    Rect& line = layout.lineBox;
     for (const RichTextSegment& segment : segments) {
         const TextExtent plain = measure(segment.plain, m.base);
         line.right += plain.width;

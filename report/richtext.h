@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rect.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -48,17 +50,6 @@ struct TextExtent {
 };
 using TextMeasurer = std::function<TextExtent(std::string_view text, const PanelFontSpec& font)>;
 
-// Left, top, right and bottom in pixels; right and bottom are exclusive.
-struct RichTextBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const RichTextBox&) const = default;
-};
-
 // The fonts and offsets derived from the base font's description (cell height h, width wd):
 // the script font has cell height 2*floor(h/3) and width floor(wd/2); a raised character sits
 // floor(h/3) above the line's bottom, a lowered one floor(h/6) below it, each after a gap of
@@ -85,16 +76,16 @@ struct RichTextLayout {
     RichTextMetrics metrics;
     // The measured line box relative to a bottom of 0: top is minus the tallest plain part's
     // cell height, bottom is 2*floor(h/6), width the sum of every part's width and gap.
-    RichTextBox lineBox;
+    Rect lineBox;
     int x = 0; // where the line starts, and the bottom of its plain parts
     int y = 0;
     std::vector<RichTextRun> runs; // empty plain parts are left out: they draw nothing
-    RichTextBox clip;              // the target box; every run is clipped to it
+    Rect clip;                     // the target box; every run is clipped to it
 };
 
 // Lays out `text` in `box` with the alignment (0 left, 1 centred, 2 right; any other value is
 // taken as left). `measure` is asked for the width and height of every plain part in the base
 // font and every script character in the script font.
-RichTextLayout LayoutRichText(std::string_view text, const RichTextBox& box, int alignment,
+RichTextLayout LayoutRichText(std::string_view text, const Rect& box, int alignment,
                               const TextMeasurer& measure,
                               const PanelFontSpec& base = RichTextBaseFont());

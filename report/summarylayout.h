@@ -90,7 +90,7 @@ struct SummaryPlan {
     std::array<SummaryText, 5> header; // "TM", "Version", version, "Database", database version
     std::array<SummaryText, 2> titles; // "Input Data", "Capillary Tube Recommendation"
     std::string flowLine;              // rich text, left-aligned in flowBox
-    RichTextBox flowBox;
+    Rect flowBox;
     SummaryText hint;                   // "Optimal selection is highlighted in green."
     std::array<SummaryText, 10> inputs; // label then unit of each of the five input rows
     std::array<MarkerPlacement, 4> rowMarkers;

@@ -1,6 +1,8 @@
 #include "summarypainter.h"
 
+#include "qcolour.h"
 #include "qcp1252.h"
+#include "qrect.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -10,8 +12,10 @@
 
 namespace {
 
-const QColor kTextColour(4, 4, 105);
-const QColor kMarkerOrange(255, 138, 21);
+constexpr COLORREF kTextColour = RGB(4, 4, 105);
+constexpr COLORREF kTextBackground = RGB(255, 255, 255);
+constexpr COLORREF kMarkerOrange = RGB(255, 138, 21);
+constexpr COLORREF kMarkerInk = RGB(0, 0, 0);
 const QString kPanelFace = QStringLiteral("Arial");
 constexpr int kPanelWeight = 400;
 constexpr int kPanelPitchAndFamily = 1;
@@ -55,8 +59,8 @@ TextMeasurer MeasurerFor(const QPaintDevice* device) {
 } // namespace
 
 void SetSummaryTextColours(QPainter& painter) {
-    painter.setPen(kTextColour);
-    painter.setBackground(QBrush(Qt::white));
+    painter.setPen(ToQColor(kTextColour));
+    painter.setBackground(QBrush(ToQColor(kTextBackground)));
     painter.setBackgroundMode(Qt::OpaqueMode);
 }
 
@@ -68,23 +72,22 @@ void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index) {
     const MarkerShape shape = ShapeMarker(cx, cy, diameter, index);
     if (shape.diameter >= 1) {
         painter.save();
-        painter.setBrush(kMarkerOrange);
+        painter.setBrush(ToQColor(kMarkerOrange));
         // The outline runs through the centres of the outermost pixels, so that the circle
         // covers the d x d pixels from (left, top), as a one-pixel pen does on the square.
         const double d = shape.diameter;
         painter.drawEllipse(QRectF(shape.left + 0.5, shape.top + 0.5, d - 1.0, d - 1.0));
         painter.restore();
     }
-    painter.setBackground(QBrush(kMarkerOrange));
+    painter.setBackground(QBrush(ToQColor(kMarkerOrange)));
     if (shape.letterHeight > 0) {
         DrawPanelText(painter, shape.letter, shape.letterX, shape.letterY, shape.letterHeight);
     }
 }
 
 void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, int alignment) {
-    const RichTextBox target{box.x(), box.y(), box.x() + box.width(), box.y() + box.height()};
     const RichTextLayout layout =
-        LayoutRichText(text, target, alignment, MeasurerFor(painter.device()));
+        LayoutRichText(text, FromQRect(box), alignment, MeasurerFor(painter.device()));
     const QFont base = FontFor(layout.metrics.base);
     const QFont script = FontFor(layout.metrics.script);
     const int baseCell = CellHeight(QFontMetrics(base, painter.device()));
@@ -109,14 +112,12 @@ void DrawSummary(QPainter& painter, const SummaryState& state) {
     };
     std::for_each(plan.header.begin(), plan.header.end(), draw);
     std::for_each(plan.titles.begin(), plan.titles.end(), draw);
-    const RichTextBox& box = plan.flowBox;
-    DrawRichText(painter, plan.flowLine, QRect(box.left, box.top, box.Width(), box.Height()),
-                 RichTextLeft);
+    DrawRichText(painter, plan.flowLine, ToQRect(plan.flowBox), RichTextLeft);
     draw(plan.hint);
     std::for_each(plan.inputs.begin(), plan.inputs.end(), draw);
 
     // The letters and the markers' outlines are black.
-    painter.setPen(QPen(QColor(0, 0, 0)));
+    painter.setPen(QPen(ToQColor(kMarkerInk)));
     for (const MarkerPlacement& marker : plan.rowMarkers) {
         DrawMarker(painter, marker.cx, marker.cy, kMarkerDiameter, marker.nIndex);
     }

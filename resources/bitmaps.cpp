@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 
 #include "logopalette.h"
+#include "qcolour.h"
 #include "resourceids.h"
 #include "skinbitmaps.h"
 
@@ -68,7 +69,7 @@ QImage SkinImage(int id) {
     for (int y = 0; y < bitmap.nHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < bitmap.nWidth; ++x) {
-            line[x] = 0xFF000000u | bitmap.At(x, y);
+            line[x] = ToQColor(bitmap.At(x, y)).rgb();
         }
     }
     return image;
@@ -91,8 +92,8 @@ QImage LogoImage(qreal ratio) {
         return {};
     }
     QList<QRgb> palette;
-    for (std::uint32_t colour : LogoPalette()) {
-        palette.append(0xFF000000u | colour);
+    for (COLORREF colour : LogoPalette()) {
+        palette.append(ToQColor(colour).rgb());
     }
     return rgb.convertToFormat(QImage::Format_Indexed8, palette,
                                Qt::ThresholdDither | Qt::AvoidDither);

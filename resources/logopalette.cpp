@@ -2,9 +2,9 @@
 
 #include "rgbblend.h"
 
-std::vector<std::uint32_t> LogoPalette() {
+std::vector<COLORREF> LogoPalette() {
     constexpr int kSteps = 85;
-    std::vector<std::uint32_t> palette;
+    std::vector<COLORREF> palette;
     palette.reserve(1 + 3 * kSteps);
     palette.push_back(kLogoWhite);
     // Each ramp starts at its first ink and stops one step short of the second.

@@ -13,58 +13,49 @@ namespace {
 constexpr int kThickness = 12;
 constexpr int kButtonLength = 26;
 
-constexpr std::uint32_t kOutline = 0x2F3650;
-constexpr std::uint32_t kGlyph = 0x2E3850;
-constexpr std::uint32_t kFaceLight = 0xF3F5F8;
-constexpr std::uint32_t kFaceDark = 0xC3CAD5;
-constexpr std::uint32_t kGripLight = 0xFAFBFC;
+constexpr COLORREF kOutline = RGB(0x2F, 0x36, 0x50);
+constexpr COLORREF kGlyph = RGB(0x2E, 0x38, 0x50);
+constexpr COLORREF kFaceLight = RGB(0xF3, 0xF5, 0xF8);
+constexpr COLORREF kFaceDark = RGB(0xC3, 0xCA, 0xD5);
+constexpr COLORREF kGripLight = RGB(0xFA, 0xFB, 0xFC);
 
 // The groove of each bar, from its top (left) edge to its bottom (right) edge; the bar
 // fills with RGB(76, 85, 118) (horizontal) and RGB(74, 82, 107) (vertical) under its pieces.
 struct Groove {
-    std::uint32_t edge;
-    std::uint32_t far;
+    COLORREF edge;
+    COLORREF far;
 };
-constexpr Groove kHorizontalGroove = {0x3A4260, 0x5A6488};
-constexpr Groove kVerticalGroove = {0x383F57, 0x57607E};
+constexpr Groove kHorizontalGroove = {RGB(0x3A, 0x42, 0x60), RGB(0x5A, 0x64, 0x88)};
+constexpr Groove kVerticalGroove = {RGB(0x38, 0x3F, 0x57), RGB(0x57, 0x60, 0x7E)};
 
-std::uint32_t GrooveAt(const Groove& groove, int across) {
+COLORREF GrooveAt(const Groove& groove, int across) {
     return BlendRgb(groove.edge, groove.far, static_cast<double>(across) / (kThickness - 1));
 }
 
-BitmapPixels Blank(int width, int height) {
-    BitmapPixels bitmap;
-    bitmap.nWidth = width;
-    bitmap.nHeight = height;
-    bitmap.pixels.assign(static_cast<std::size_t>(width * height), 0);
-    return bitmap;
-}
-
-void Set(BitmapPixels& bitmap, int x, int y, std::uint32_t colour) {
-    if (x >= 0 && y >= 0 && x < bitmap.nWidth && y < bitmap.nHeight) {
-        bitmap.pixels[static_cast<std::size_t>(y * bitmap.nWidth + x)] = colour;
-    }
-}
-
 BitmapPixels Transposed(const BitmapPixels& bitmap) {
-    BitmapPixels turned = Blank(bitmap.nHeight, bitmap.nWidth);
+    BitmapPixels turned = BitmapPixels::Filled(bitmap.nHeight, bitmap.nWidth, 0);
     for (int y = 0; y < bitmap.nHeight; ++y) {
         for (int x = 0; x < bitmap.nWidth; ++x) {
-            Set(turned, y, x, bitmap.At(x, y));
+            turned.Set(y, x, bitmap.At(x, y));
         }
     }
     return turned;
 }
 
-// A length of groove, `length` pixels along the bar.
-BitmapPixels GroovePiece(const Groove& groove, int length) {
-    BitmapPixels bitmap = Blank(length, kThickness);
-    for (int y = 0; y < kThickness; ++y) {
-        for (int x = 0; x < length; ++x) {
-            Set(bitmap, x, y, GrooveAt(groove, y));
+// A piece of groove `width` pixels along the bar and `height` across it, shaded across.
+BitmapPixels GrooveArea(const Groove& groove, int width, int height) {
+    BitmapPixels bitmap = BitmapPixels::Filled(width, height, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bitmap.Set(x, y, GrooveAt(groove, y));
         }
     }
     return bitmap;
+}
+
+// A length of groove, `length` pixels along the bar.
+BitmapPixels GroovePiece(const Groove& groove, int length) {
+    return GrooveArea(groove, length, kThickness);
 }
 
 // A raised button 26 x 12 on the groove: slate outline with rounded corners, a face that
@@ -74,21 +65,21 @@ BitmapPixels ButtonFace(const Groove& groove) {
     const int right = kButtonLength - 1;
     const int bottom = kThickness - 1;
     for (int y = 1; y < bottom; ++y) {
-        const std::uint32_t face =
+        const COLORREF face =
             BlendRgb(kFaceLight, kFaceDark, static_cast<double>(y - 1) / (bottom - 2));
         for (int x = 1; x < right; ++x) {
-            Set(bitmap, x, y, face);
+            bitmap.Set(x, y, face);
         }
-        Set(bitmap, 0, y, kOutline);
-        Set(bitmap, right, y, kOutline);
+        bitmap.Set(0, y, kOutline);
+        bitmap.Set(right, y, kOutline);
     }
     for (int x = 1; x < right; ++x) {
-        Set(bitmap, x, 0, kOutline);
-        Set(bitmap, x, bottom, kOutline);
+        bitmap.Set(x, 0, kOutline);
+        bitmap.Set(x, bottom, kOutline);
     }
     for (int x : {0, right}) {
-        Set(bitmap, x, 0, BlendRgb(kOutline, GrooveAt(groove, 0), 0.5));
-        Set(bitmap, x, bottom, BlendRgb(kOutline, GrooveAt(groove, bottom), 0.5));
+        bitmap.Set(x, 0, BlendRgb(kOutline, GrooveAt(groove, 0), 0.5));
+        bitmap.Set(x, bottom, BlendRgb(kOutline, GrooveAt(groove, bottom), 0.5));
     }
     return bitmap;
 }
@@ -103,7 +94,7 @@ BitmapPixels ArrowButton(const Groove& groove, bool pointsLeft) {
     for (int y = 2; y <= 9; ++y) {
         const int fromMiddle = y <= 5 ? 5 - y : y - 6;
         for (int x = kTip + fromMiddle; x < kTip + kDepth; ++x) {
-            Set(bitmap, pointsLeft ? x : kButtonLength - 1 - x, y, kGlyph);
+            bitmap.Set(pointsLeft ? x : kButtonLength - 1 - x, y, kGlyph);
         }
     }
     return bitmap;
@@ -115,8 +106,8 @@ BitmapPixels Thumb(const Groove& groove) {
     BitmapPixels bitmap = ButtonFace(groove);
     for (int y : {4, 7}) {
         for (int x : {8, 11, 14, 17}) {
-            Set(bitmap, x, y, kGlyph);
-            Set(bitmap, x + 1, y + 1, kGripLight);
+            bitmap.Set(x, y, kGlyph);
+            bitmap.Set(x + 1, y + 1, kGripLight);
         }
     }
     return bitmap;
@@ -124,19 +115,14 @@ BitmapPixels Thumb(const Groove& groove) {
 
 // A square of groove with a size grip: six dots in a triangle towards the bottom right.
 BitmapPixels Corner(const Groove& groove, int size) {
-    BitmapPixels bitmap = Blank(size, size);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            Set(bitmap, x, y, GrooveAt(groove, y));
-        }
-    }
+    BitmapPixels bitmap = GrooveArea(groove, size, size);
     const int last = size - 3;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column <= row; ++column) {
             const int x = last - 3 * (row - column);
             const int y = last - 3 * (2 - row);
-            Set(bitmap, x, y, kFaceDark);
-            Set(bitmap, x + 1, y + 1, kOutline);
+            bitmap.Set(x, y, kFaceDark);
+            bitmap.Set(x + 1, y + 1, kOutline);
         }
     }
     return bitmap;
@@ -147,8 +133,8 @@ BitmapPixels Corner(const Groove& groove, int size) {
 BitmapPixels TopCap() {
     BitmapPixels bitmap = Transposed(GroovePiece(kVerticalGroove, 11));
     for (int x = 0; x < kThickness; ++x) {
-        Set(bitmap, x, 0, kOutline);
-        Set(bitmap, x, 1, BlendRgb(bitmap.At(x, 1), kFaceDark, 0.35));
+        bitmap.Set(x, 0, kOutline);
+        bitmap.Set(x, 1, BlendRgb(bitmap.At(x, 1), kFaceDark, 0.35));
     }
     return bitmap;
 }

@@ -5,21 +5,7 @@
 // look is a change of a number.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <vector>
-
-struct BitmapPixels {
-    int nWidth = 0;
-    int nHeight = 0;
-    // 0xRRGGBB, row by row, the top row first.
-    std::vector<std::uint32_t> pixels;
-
-    bool IsEmpty() const { return pixels.empty(); }
-    std::uint32_t At(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y * nWidth + x)];
-    }
-};
+#include "bitmappixels.h"
 
 // The pixels of skin piece `id` (134 to 151); an empty bitmap for any other number.
 BitmapPixels MakeSkinPixels(int id);
@@ -27,9 +13,9 @@ BitmapPixels MakeSkinPixels(int id);
 // The scroll bar pieces 141 to 151, for MakeSkinPixels; empty for other numbers.
 BitmapPixels MakeScrollPixels(int id);
 
-// Frame and face colours of the picker's bitmaps (0xRRGGBB).
-constexpr std::uint32_t kComboFrame = 0x80A0C0;
-constexpr std::uint32_t kComboButtonFrame = 0x7F9CBC;
-constexpr std::uint32_t kComboButtonTop = 0xE0ECFF;
-constexpr std::uint32_t kComboButtonBottom = 0xB0C8F0;
-constexpr std::uint32_t kComboChevron = 0x4A6087;
+// Frame and face colours of the picker's bitmaps.
+constexpr COLORREF kComboFrame = RGB(0x80, 0xA0, 0xC0);
+constexpr COLORREF kComboButtonFrame = RGB(0x7F, 0x9C, 0xBC);
+constexpr COLORREF kComboButtonTop = RGB(0xE0, 0xEC, 0xFF);
+constexpr COLORREF kComboButtonBottom = RGB(0xB0, 0xC8, 0xF0);
+constexpr COLORREF kComboChevron = RGB(0x4A, 0x60, 0x87);

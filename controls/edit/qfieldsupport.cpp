@@ -4,11 +4,6 @@
 
 #include <QKeyEvent>
 
-QColor ToQColor(Color c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
 Color ToColor(const QColor& c) {
     return static_cast<Color>(c.red()) | (static_cast<Color>(c.green()) << 8) |
            (static_cast<Color>(c.blue()) << 16);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qcolour.h"
 #include "textfield.h"
 
 #include <QColor>
@@ -23,8 +24,7 @@ private:
     T* m_saved;
 };
 
-// 0x00BBGGRR colours and QColor.
-QColor ToQColor(Color c);
+// 0x00BBGGRR colours from QColor (the other way is common's ToQColor).
 Color ToColor(const QColor& c);
 
 // A key that types characters rather than a shortcut: printable text without Ctrl (Ctrl with

@@ -14,15 +14,15 @@ QImage& Prepared(QImage& buffer, const QRect& rect, qreal ratio) {
 
 } // namespace
 
-COffscreenDC::COffscreenDC(QWidget& target_, const QRect& rect_, QImage& buffer_)
-    : target(target_), rect(rect_), buffer(Prepared(buffer_, rect_, target_.devicePixelRatioF())),
-      painter(&buffer) {
+COffscreenDC::COffscreenDC(QWidget& target, const QRect& rect, QImage& buffer)
+    : m_target(target), m_rect(rect), m_buffer(Prepared(buffer, rect, target.devicePixelRatioF())),
+      m_painter(&m_buffer) {
     // Drawing uses the target's coordinates.
-    painter.translate(-rect.topLeft());
+    m_painter.translate(-m_rect.topLeft());
 }
 
 COffscreenDC::~COffscreenDC() {
-    painter.end();
-    QPainter onWindow(&target);
-    onWindow.drawImage(rect.topLeft(), buffer);
+    m_painter.end();
+    QPainter onWindow(&m_target);
+    onWindow.drawImage(m_rect.topLeft(), m_buffer);
 }

@@ -18,11 +18,11 @@ public:
     COffscreenDC& operator=(const COffscreenDC&) = delete;
 
     // The surface itself, for passing where a painter is expected.
-    QPainter& Painter() { return painter; }
+    QPainter& Painter() { return m_painter; }
 
 private:
-    QWidget& target;
-    QRect rect;
-    QImage& buffer;
-    QPainter painter;
+    QWidget& m_target;
+    QRect m_rect;
+    QImage& m_buffer;
+    QPainter m_painter;
 };

@@ -1,10 +1,11 @@
 #include "skinheaderctrl.h"
 
+#include "bitmaps.h"
 #include "offscreendc.h"
 #include "panelfont.h"
-
+#include "qcolour.h"
+#include "qrect.h"
 #include "skinlistmodel.h"
-#include "skinpaint.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -15,14 +16,10 @@ namespace {
 // Cell height of the header text, in pixels.
 constexpr int kHeaderTextHeight = 14;
 
-QRect ToQRect(const SkinRect& rect) {
-    return QRect(rect.nLeft, rect.nTop, rect.Width(), rect.Height());
-}
-
 } // namespace
 
-CSkinHeaderCtrl::CSkinHeaderCtrl(const SkinListModel& model_, QWidget* parent)
-    : QWidget(parent), model(model_) {
+CSkinHeaderCtrl::CSkinHeaderCtrl(const SkinListModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model) {
     // Every pixel is painted from the off-screen surface: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -30,13 +27,13 @@ CSkinHeaderCtrl::CSkinHeaderCtrl(const SkinListModel& model_, QWidget* parent)
 
 void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
     const QRect client = rect();
-    COffscreenDC dc(*this, client, buffer);
+    COffscreenDC dc(*this, client, m_buffer);
     QPainter& painter = dc.Painter();
     // Below the strip (a header taller than 20 pixels) the list's background shows.
-    painter.fillRect(client, SkinQColor(SkinListModel::kNormalBack));
-    for (const HeaderPiece& piece : model.HeaderPieces(client.width())) {
+    painter.fillRect(client, ToQColor(SkinListModel::kNormalBack));
+    for (const HeaderPiece& piece : m_model.HeaderPieces(client.width())) {
         painter.drawImage(QRect(piece.nX, 0, piece.nWidth, kHeaderStripHeight),
-                          HeaderBitmapImage(piece.nBitmap),
+                          LoadBitmapResource(piece.nBitmap),
                           QRect(piece.nSourceX, 0, piece.nSourceWidth, kHeaderStripHeight));
     }
 
@@ -45,13 +42,13 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
         CreatePanelFont(QStringLiteral("Arial"), 0, kHeaderTextHeight, 400, 1);
     const QFontMetrics metrics(font);
     painter.setFont(font);
-    painter.setPen(Qt::white);
-    for (int i = 0; i < model.GetColumnCount(); ++i) {
-        const QRect textRect = ToQRect(model.HeaderTextRect(i, client.height()));
+    painter.setPen(ToQColor(SkinListModel::kHeaderText));
+    for (int i = 0; i < m_model.GetColumnCount(); ++i) {
+        const QRect textRect = ToQRect(m_model.HeaderTextRect(i, client.height()));
         if (textRect.width() <= 0 || textRect.height() <= 0)
             continue;
-        const QString text = metrics.elidedText(QString::fromStdU16String(model.HeaderItemText(i)),
-                                                Qt::ElideRight, textRect.width());
+        const QString text = metrics.elidedText(
+            QString::fromStdU16String(m_model.HeaderItemText(i)), Qt::ElideRight, textRect.width());
         // Centred sideways, at the top of its rectangle, cut at the rectangle.
         painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
     }

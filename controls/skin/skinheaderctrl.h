@@ -20,6 +20,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    const SkinListModel& model;
-    QImage buffer; // the off-screen surface, kept between paints
+    const SkinListModel& m_model;
+    QImage m_buffer; // the off-screen surface, kept between paints
 };

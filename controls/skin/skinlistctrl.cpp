@@ -1,9 +1,9 @@
 #include "skinlistctrl.h"
 
 #include "offscreendc.h"
-
+#include "qcolour.h"
+#include "qrect.h"
 #include "skinheaderctrl.h"
-#include "skinpaint.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -16,10 +16,6 @@ namespace {
 // Rows moved by one notch of the mouse wheel.
 constexpr int kWheelRows = 3;
 constexpr int kWheelNotch = 120;
-
-QRect ToQRect(const SkinRect& rect) {
-    return QRect(rect.nLeft, rect.nTop, rect.Width(), rect.Height());
-}
 
 Qt::Alignment CellAlignment(SkinColumnAlign align) {
     switch (align) {
@@ -36,27 +32,21 @@ Qt::Alignment CellAlignment(SkinColumnAlign align) {
 } // namespace
 
 CSkinListCtrl::CSkinListCtrl(QWidget* parent)
-    : QWidget(parent), header(new CSkinHeaderCtrl(model, this)) {
+    : QWidget(parent), m_header(new CSkinHeaderCtrl(m_model, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
-    model.SetRowHeight(QFontMetrics(font()).height());
+    m_header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
+    m_model.SetRowHeight(QFontMetrics(font()).height());
 }
 
 CSkinListCtrl::~CSkinListCtrl() = default;
 
-void CSkinListCtrl::Init(bool bSkinScrollBars_) {
-    bSkinScrollBars = bSkinScrollBars_;
-    bInitialised = true;
+void CSkinListCtrl::Init(bool bSkinScrollBars) {
+    m_skinScrollBars = bSkinScrollBars;
+    m_initialised = true;
     Changed();
 }
-
-void CSkinListCtrl::SetBkColor(const QColor&) {}
-
-void CSkinListCtrl::SetTextBkColor(const QColor&) {}
-
-void CSkinListCtrl::SetTextColor(const QColor&) {}
 
 void CSkinListCtrl::SetFont(const QFont& font) {
     // The row height follows in changeEvent.
@@ -64,47 +54,47 @@ void CSkinListCtrl::SetFont(const QFont& font) {
 }
 
 void CSkinListCtrl::SetExtendedStyle(unsigned nStyle) {
-    model.SetExtendedStyle(nStyle);
+    m_model.SetExtendedStyle(nStyle);
     Changed();
 }
 
 int CSkinListCtrl::InsertColumn(int nColumn, const QString& text, int nWidth,
                                 SkinColumnAlign align) {
-    const int nIndex = model.InsertColumn(nColumn, text.toStdU16String(), nWidth, align);
-    header->update();
+    const int nIndex = m_model.InsertColumn(nColumn, text.toStdU16String(), nWidth, align);
+    m_header->update();
     Changed();
     return nIndex;
 }
 
 void CSkinListCtrl::DeleteAllItems() {
-    model.DeleteAllItems();
+    m_model.DeleteAllItems();
     Changed();
 }
 
 int CSkinListCtrl::InsertItem(int nRow, const QString& text) {
-    const int nIndex = model.InsertItem(nRow, text.toStdU16String());
+    const int nIndex = m_model.InsertItem(nRow, text.toStdU16String());
     Changed();
     return nIndex;
 }
 
 bool CSkinListCtrl::SetItemText(int nRow, int nColumn, const QString& text) {
-    const bool bDone = model.SetItemText(nRow, nColumn, text.toStdU16String());
+    const bool bDone = m_model.SetItemText(nRow, nColumn, text.toStdU16String());
     Changed();
     return bDone;
 }
 
 QString CSkinListCtrl::GetItemText(int nRow, int nColumn) const {
-    return QString::fromStdU16String(model.GetItemText(nRow, nColumn));
+    return QString::fromStdU16String(m_model.GetItemText(nRow, nColumn));
 }
 
 bool CSkinListCtrl::SetItemState(int nRow, unsigned nState, unsigned nMask) {
-    const bool bDone = model.SetItemState(nRow, nState, nMask);
+    const bool bDone = m_model.SetItemState(nRow, nState, nMask);
     Changed();
     return bDone;
 }
 
 void CSkinListCtrl::SelectRow(int nRow) {
-    model.SelectRow(nRow);
+    m_model.SelectRow(nRow);
     Changed();
 }
 
@@ -115,50 +105,50 @@ void CSkinListCtrl::SetRedraw(bool bRedraw) {
 }
 
 void CSkinListCtrl::Changed() {
-    model.ClampTopRow(height());
+    m_model.ClampTopRow(height());
     update();
 }
 
 void CSkinListCtrl::paintEvent(QPaintEvent*) {
     const QRect client = rect();
     // The header is a child window and paints itself over its rectangle.
-    COffscreenDC dc(*this, client, buffer);
-    dc.Painter().fillRect(client, SkinQColor(SkinListModel::kNormalBack));
-    if (bInitialised)
+    COffscreenDC dc(*this, client, m_buffer);
+    dc.Painter().fillRect(client, ToQColor(SkinListModel::kNormalBack));
+    if (m_initialised)
         PaintRows(dc.Painter());
 }
 
 void CSkinListCtrl::PaintRows(QPainter& painter) const {
-    const int nColumns = model.GetColumnCount();
-    const bool bGrid = (model.GetExtendedStyle() & kStyleGridLines) != 0;
-    const QColor grid = SkinQColor(SkinListModel::kGridLine);
+    const int nColumns = m_model.GetColumnCount();
+    const bool bGrid = (m_model.GetExtendedStyle() & kStyleGridLines) != 0;
+    const QColor grid = ToQColor(SkinListModel::kGridLine);
     const QFontMetrics metrics(font());
     painter.setFont(font());
-    for (int nRow = model.GetTopRow(); nRow < model.GetItemCount(); ++nRow) {
-        const SkinRect row = model.RowRect(nRow);
-        if (row.nTop >= height())
+    for (int nRow = m_model.GetTopRow(); nRow < m_model.GetItemCount(); ++nRow) {
+        const Rect row = m_model.RowRect(nRow);
+        if (row.top >= height())
             break;
         for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
-            const SkinCellColors colors = model.CellColors(nRow, nColumn);
+            const SkinCellColors colors = m_model.CellColors(nRow, nColumn);
             if (colors.back != SkinListModel::kNormalBack)
-                painter.fillRect(ToQRect(model.CellRect(nRow, nColumn)), SkinQColor(colors.back));
-            const QRect textRect = ToQRect(model.CellTextRect(nRow, nColumn));
+                painter.fillRect(ToQRect(m_model.CellRect(nRow, nColumn)), ToQColor(colors.back));
+            const QRect textRect = ToQRect(m_model.CellTextRect(nRow, nColumn));
             if (textRect.width() <= 0)
                 continue;
             const QString text =
                 metrics.elidedText(GetItemText(nRow, nColumn), Qt::ElideRight, textRect.width());
-            painter.setPen(SkinQColor(colors.text));
+            painter.setPen(ToQColor(colors.text));
             painter.drawText(textRect,
-                             CellAlignment(model.GetColumnAlign(nColumn)) | Qt::AlignVCenter |
+                             CellAlignment(m_model.GetColumnAlign(nColumn)) | Qt::AlignVCenter |
                                  Qt::TextSingleLine,
                              text);
         }
         if (bGrid) {
             // The line under the row, and one at the right edge of every column.
-            painter.fillRect(QRect(row.nLeft, row.nBottom - 1, row.Width(), 1), grid);
+            painter.fillRect(QRect(row.left, row.bottom - 1, row.Width(), 1), grid);
             for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
-                const SkinRect cell = model.CellRect(nRow, nColumn);
-                painter.fillRect(QRect(cell.nRight - 1, cell.nTop, 1, cell.Height()), grid);
+                const Rect cell = m_model.CellRect(nRow, nColumn);
+                painter.fillRect(QRect(cell.right - 1, cell.top, 1, cell.Height()), grid);
             }
         }
     }
@@ -169,40 +159,40 @@ void CSkinListCtrl::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    bPressed = true;
+    m_pressed = true;
     const QPoint at = event->position().toPoint();
-    if (model.Click(at.x(), at.y()))
+    if (m_model.Click(at.x(), at.y()))
         update();
 }
 
 void CSkinListCtrl::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !bPressed) {
+    if (event->button() != Qt::LeftButton || !m_pressed) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    bPressed = false;
+    m_pressed = false;
     emit clicked();
 }
 
 void CSkinListCtrl::wheelEvent(QWheelEvent* event) {
     // Rows that do not fit under the header can still be reached with the wheel.
-    nWheelDelta += event->angleDelta().y();
-    const int nNotches = nWheelDelta / kWheelNotch;
-    nWheelDelta -= nNotches * kWheelNotch;
-    if (nNotches != 0 && model.Scroll(-nNotches * kWheelRows, height()))
+    m_wheelDelta += event->angleDelta().y();
+    const int nNotches = m_wheelDelta / kWheelNotch;
+    m_wheelDelta -= nNotches * kWheelNotch;
+    if (nNotches != 0 && m_model.Scroll(-nNotches * kWheelRows, height()))
         update();
     event->accept();
 }
 
 void CSkinListCtrl::resizeEvent(QResizeEvent* event) {
-    header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
-    model.ClampTopRow(height());
+    m_header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
+    m_model.ClampTopRow(height());
     QWidget::resizeEvent(event);
 }
 
 void CSkinListCtrl::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        model.SetRowHeight(QFontMetrics(font()).height());
+        m_model.SetRowHeight(QFontMetrics(font()).height());
         Changed();
     }
     QWidget::changeEvent(event);

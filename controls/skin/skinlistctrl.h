@@ -7,14 +7,13 @@
 #include <QWidget>
 
 class CSkinHeaderCtrl;
-class QColor;
 class QFont;
 
 // The results list: a two-column table under a skinned header that draws every ordinary row
-// black on RGB(242,246,251) and every selected row black on RGB(44,190,77), whatever colours
-// its owner sets. It paints off screen, never erases its background, has no scroll bars and
-// takes no keyboard focus. A left click selects the row under the mouse (or clears the
-// selection outside the rows) and emits clicked() when the button is released.
+// black on RGB(242,246,251) and every selected row black on RGB(44,190,77). It paints off screen,
+// never erases its background, has no scroll bars and takes no keyboard focus. A left click selects
+// the row under the mouse (or clears the selection outside the rows) and emits clicked() when the
+// button is released.
 //
 // The operations follow the list view's: rows and columns by index, texts per column, the
 // selected state per row, redraw switched off around a refill.
@@ -32,44 +31,37 @@ public:
     // The argument asks for the bitmap scroll bars, which this build does not make: it is
     // remembered, and the list stays without scroll bars either way.
     void Init(bool bSkinScrollBars);
-    bool IsInitialised() const { return bInitialised; }
-    bool HasSkinScrollBars() const { return bSkinScrollBars; }
-
-    // Accepted for the list view's sake; the list keeps drawing in its own fixed colours.
-    void SetBkColor(const QColor& color);
-    void SetTextBkColor(const QColor& color);
-    void SetTextColor(const QColor& color);
 
     // The rows' font; the row height follows its cell height.
     void SetFont(const QFont& font);
     void SetExtendedStyle(unsigned nStyle);
-    unsigned GetExtendedStyle() const { return model.GetExtendedStyle(); }
+    unsigned GetExtendedStyle() const { return m_model.GetExtendedStyle(); }
 
     int InsertColumn(int nColumn, const QString& text, int nWidth,
                      SkinColumnAlign align = SkinColumnAlign::Left);
-    int GetColumnCount() const { return model.GetColumnCount(); }
-    int GetColumnWidth(int nColumn) const { return model.GetColumnWidth(nColumn); }
+    int GetColumnCount() const { return m_model.GetColumnCount(); }
+    int GetColumnWidth(int nColumn) const { return m_model.GetColumnWidth(nColumn); }
 
     void DeleteAllItems();
     int InsertItem(int nRow, const QString& text);
     bool SetItemText(int nRow, int nColumn, const QString& text);
     QString GetItemText(int nRow, int nColumn) const;
-    int GetItemCount() const { return model.GetItemCount(); }
+    int GetItemCount() const { return m_model.GetItemCount(); }
     bool SetItemState(int nRow, unsigned nState, unsigned nMask);
     unsigned GetItemState(int nRow, unsigned nMask) const {
-        return model.GetItemState(nRow, nMask);
+        return m_model.GetItemState(nRow, nMask);
     }
     // Selects nRow alone; -1 clears the selection.
     void SelectRow(int nRow);
-    int GetSelectedRow() const { return model.GetSelectedRow(); }
+    int GetSelectedRow() const { return m_model.GetSelectedRow(); }
 
     // Off: changes are not drawn. On: the list and its header are drawn again.
     void SetRedraw(bool bRedraw);
     // The area the rows and the header share; the list has no frame and no scroll bars.
     QRect GetClientRect() const { return rect(); }
 
-    CSkinHeaderCtrl* GetHeaderCtrl() const { return header; }
-    const SkinListModel& Model() const { return model; }
+    CSkinHeaderCtrl* GetHeaderCtrl() const { return m_header; }
+    const SkinListModel& Model() const { return m_model; }
 
 signals:
     // A left click anywhere in the rows area, sent when the button is released.
@@ -87,11 +79,11 @@ private:
     void Changed();
     void PaintRows(QPainter& painter) const;
 
-    SkinListModel model;
-    CSkinHeaderCtrl* header = nullptr;
-    QImage buffer; // the off-screen surface, kept between paints
-    bool bInitialised = false;
-    bool bSkinScrollBars = false;
-    bool bPressed = false;
-    int nWheelDelta = 0; // wheel movement not yet turned into rows
+    SkinListModel m_model;
+    CSkinHeaderCtrl* m_header = nullptr;
+    QImage m_buffer; // the off-screen surface, kept between paints
+    bool m_initialised = false;
+    bool m_skinScrollBars = false; // asked for by Init; no bars are made either way
+    bool m_pressed = false;
+    int m_wheelDelta = 0; // wheel movement not yet turned into rows
 };

@@ -1,5 +1,7 @@
 #include "skinlistmodel.h"
 
+#include "resourceids.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -8,20 +10,21 @@ int SkinListModel::InsertColumn(int nColumn, std::u16string text, int nWidth,
     if (nColumn < 0)
         return -1;
     nColumn = std::min(nColumn, GetColumnCount());
-    columns.insert(columns.begin() + nColumn, Column{std::move(text), std::max(nWidth, 0), align});
+    m_columns.insert(m_columns.begin() + nColumn,
+                     Column{std::move(text), std::max(nWidth, 0), align});
     return nColumn;
 }
 
 std::u16string SkinListModel::GetColumnText(int nColumn) const {
-    return IsColumn(nColumn) ? columns[static_cast<std::size_t>(nColumn)].text : std::u16string();
+    return IsColumn(nColumn) ? m_columns[static_cast<std::size_t>(nColumn)].text : std::u16string();
 }
 
 int SkinListModel::GetColumnWidth(int nColumn) const {
-    return IsColumn(nColumn) ? columns[static_cast<std::size_t>(nColumn)].nWidth : 0;
+    return IsColumn(nColumn) ? m_columns[static_cast<std::size_t>(nColumn)].nWidth : 0;
 }
 
 SkinColumnAlign SkinListModel::GetColumnAlign(int nColumn) const {
-    return IsColumn(nColumn) ? columns[static_cast<std::size_t>(nColumn)].align
+    return IsColumn(nColumn) ? m_columns[static_cast<std::size_t>(nColumn)].align
                              : SkinColumnAlign::Left;
 }
 
@@ -32,13 +35,13 @@ int SkinListModel::GetColumnsWidth() const {
 int SkinListModel::ColumnLeft(int nColumn) const {
     int nLeft = 0;
     for (int i = 0; i < nColumn && i < GetColumnCount(); ++i)
-        nLeft += columns[static_cast<std::size_t>(i)].nWidth;
+        nLeft += m_columns[static_cast<std::size_t>(i)].nWidth;
     return nLeft;
 }
 
 void SkinListModel::DeleteAllItems() {
-    rows.clear();
-    nTopRow = 0;
+    m_rows.clear();
+    m_topRow = 0;
 }
 
 int SkinListModel::InsertItem(int nRow, std::u16string text) {
@@ -47,14 +50,14 @@ int SkinListModel::InsertItem(int nRow, std::u16string text) {
     nRow = std::min(nRow, GetItemCount());
     Row row;
     row.texts.push_back(std::move(text));
-    rows.insert(rows.begin() + nRow, std::move(row));
+    m_rows.insert(m_rows.begin() + nRow, std::move(row));
     return nRow;
 }
 
 bool SkinListModel::SetItemText(int nRow, int nColumn, std::u16string text) {
     if (!IsRow(nRow) || nColumn < 0 || nColumn >= std::max(GetColumnCount(), 1))
         return false;
-    auto& texts = rows[static_cast<std::size_t>(nRow)].texts;
+    auto& texts = m_rows[static_cast<std::size_t>(nRow)].texts;
     if (texts.size() <= static_cast<std::size_t>(nColumn))
         texts.resize(static_cast<std::size_t>(nColumn) + 1);
     texts[static_cast<std::size_t>(nColumn)] = std::move(text);
@@ -64,7 +67,7 @@ bool SkinListModel::SetItemText(int nRow, int nColumn, std::u16string text) {
 std::u16string SkinListModel::GetItemText(int nRow, int nColumn) const {
     if (!IsRow(nRow) || nColumn < 0)
         return {};
-    const auto& texts = rows[static_cast<std::size_t>(nRow)].texts;
+    const auto& texts = m_rows[static_cast<std::size_t>(nRow)].texts;
     return static_cast<std::size_t>(nColumn) < texts.size()
                ? texts[static_cast<std::size_t>(nColumn)]
                : std::u16string();
@@ -77,10 +80,10 @@ bool SkinListModel::SetItemState(int nRow, unsigned nState, unsigned nMask) {
         return true;
     const bool bSelected = (nState & kStateSelected) != 0;
     if (nRow == -1) {
-        for (Row& row : rows)
+        for (Row& row : m_rows)
             row.bSelected = bSelected;
     } else {
-        rows[static_cast<std::size_t>(nRow)].bSelected = bSelected;
+        m_rows[static_cast<std::size_t>(nRow)].bSelected = bSelected;
     }
     return true;
 }
@@ -88,24 +91,24 @@ bool SkinListModel::SetItemState(int nRow, unsigned nState, unsigned nMask) {
 unsigned SkinListModel::GetItemState(int nRow, unsigned nMask) const {
     if (!IsRow(nRow))
         return 0;
-    return rows[static_cast<std::size_t>(nRow)].bSelected ? (kStateSelected & nMask) : 0;
+    return m_rows[static_cast<std::size_t>(nRow)].bSelected ? (kStateSelected & nMask) : 0;
 }
 
 void SkinListModel::SelectRow(int nRow) {
     for (int i = 0; i < GetItemCount(); ++i)
-        rows[static_cast<std::size_t>(i)].bSelected = i == nRow;
+        m_rows[static_cast<std::size_t>(i)].bSelected = i == nRow;
 }
 
 int SkinListModel::GetSelectedRow() const {
     for (int i = 0; i < GetItemCount(); ++i) {
-        if (rows[static_cast<std::size_t>(i)].bSelected)
+        if (m_rows[static_cast<std::size_t>(i)].bSelected)
             return i;
     }
     return -1;
 }
 
 int SkinListModel::GetFullyVisibleRows(int nClientHeight) const {
-    return std::max((nClientHeight - kHeaderHeight) / nRowHeight, 1);
+    return std::max((nClientHeight - kHeaderHeight) / m_rowHeight, 1);
 }
 
 int SkinListModel::MaxTopRow(int nClientHeight) const {
@@ -113,32 +116,32 @@ int SkinListModel::MaxTopRow(int nClientHeight) const {
 }
 
 bool SkinListModel::Scroll(int nRows, int nClientHeight) {
-    const int nOld = nTopRow;
-    nTopRow = std::clamp(nTopRow + nRows, 0, MaxTopRow(nClientHeight));
-    return nTopRow != nOld;
+    const int nOld = m_topRow;
+    m_topRow = std::clamp(m_topRow + nRows, 0, MaxTopRow(nClientHeight));
+    return m_topRow != nOld;
 }
 
 void SkinListModel::ClampTopRow(int nClientHeight) {
-    nTopRow = std::clamp(nTopRow, 0, MaxTopRow(nClientHeight));
+    m_topRow = std::clamp(m_topRow, 0, MaxTopRow(nClientHeight));
 }
 
-SkinRect SkinListModel::RowRect(int nRow) const {
-    const int nTop = kHeaderHeight + (nRow - nTopRow) * nRowHeight;
-    return {0, nTop, GetColumnsWidth(), nTop + nRowHeight};
+Rect SkinListModel::RowRect(int nRow) const {
+    const int nTop = kHeaderHeight + (nRow - m_topRow) * m_rowHeight;
+    return {0, nTop, GetColumnsWidth(), nTop + m_rowHeight};
 }
 
-SkinRect SkinListModel::CellRect(int nRow, int nColumn) const {
+Rect SkinListModel::CellRect(int nRow, int nColumn) const {
     if (!IsColumn(nColumn))
         return {};
-    const SkinRect row = RowRect(nRow);
+    const Rect row = RowRect(nRow);
     const int nLeft = ColumnLeft(nColumn);
-    return {nLeft, row.nTop, nLeft + GetColumnWidth(nColumn), row.nBottom};
+    return {nLeft, row.top, nLeft + GetColumnWidth(nColumn), row.bottom};
 }
 
-SkinRect SkinListModel::CellTextRect(int nRow, int nColumn) const {
-    SkinRect cell = CellRect(nRow, nColumn);
-    cell.nLeft += kCellMargin;
-    cell.nRight = std::max(cell.nRight - kCellMargin, cell.nLeft);
+Rect SkinListModel::CellTextRect(int nRow, int nColumn) const {
+    Rect cell = CellRect(nRow, nColumn);
+    cell.left += kCellMargin;
+    cell.right = std::max(cell.right - kCellMargin, cell.left);
     return cell;
 }
 
@@ -146,10 +149,10 @@ int SkinListModel::HitTest(int x, int y) const {
     if (y < kHeaderHeight || x < 0)
         return -1;
     const int nRight =
-        (nExtendedStyle & kStyleFullRowSelect) ? GetColumnsWidth() : GetColumnWidth(0);
+        (m_extendedStyle & kStyleFullRowSelect) ? GetColumnsWidth() : GetColumnWidth(0);
     if (x >= nRight)
         return -1;
-    const int nRow = nTopRow + (y - kHeaderHeight) / nRowHeight;
+    const int nRow = m_topRow + (y - kHeaderHeight) / m_rowHeight;
     return IsRow(nRow) ? nRow : -1;
 }
 
@@ -159,7 +162,7 @@ bool SkinListModel::Click(int x, int y) {
     const int nRow = HitTest(x, y);
     bool bChanged = false;
     for (int i = 0; i < GetItemCount(); ++i) {
-        Row& row = rows[static_cast<std::size_t>(i)];
+        Row& row = m_rows[static_cast<std::size_t>(i)];
         bChanged = bChanged || row.bSelected != (i == nRow);
         row.bSelected = i == nRow;
     }
@@ -167,22 +170,22 @@ bool SkinListModel::Click(int x, int y) {
 }
 
 SkinCellColors SkinListModel::CellColors(int nRow, int nColumn) const {
-    const bool bWholeRow = (nExtendedStyle & kStyleFullRowSelect) != 0;
+    const bool bWholeRow = (m_extendedStyle & kStyleFullRowSelect) != 0;
     if (GetItemState(nRow, kStateSelected) && (bWholeRow || nColumn == 0))
         return {kSelectedText, kSelectedBack};
     return {kNormalText, kNormalBack};
 }
 
-SkinRect SkinListModel::HeaderItemRect(int nColumn, int nHeaderHeight) const {
+Rect SkinListModel::HeaderItemRect(int nColumn, int nHeaderHeight) const {
     if (!IsColumn(nColumn))
         return {};
     const int nLeft = ColumnLeft(nColumn);
     return {nLeft, 0, nLeft + GetColumnWidth(nColumn), nHeaderHeight};
 }
 
-SkinRect SkinListModel::HeaderTextRect(int nColumn, int nHeaderHeight) const {
-    SkinRect item = HeaderItemRect(nColumn, nHeaderHeight);
-    return {item.nLeft + 2, item.nTop + 2, item.nRight - 2, item.nBottom - 2};
+Rect SkinListModel::HeaderTextRect(int nColumn, int nHeaderHeight) const {
+    Rect item = HeaderItemRect(nColumn, nHeaderHeight);
+    return {item.left + 2, item.top + 2, item.right - 2, item.bottom - 2};
 }
 
 std::u16string SkinListModel::HeaderItemText(int nColumn) const {
@@ -192,17 +195,17 @@ std::u16string SkinListModel::HeaderItemText(int nColumn) const {
 std::vector<HeaderPiece> SkinListModel::HeaderPieces(int nClientWidth) const {
     std::vector<HeaderPiece> pieces;
     // The strip across the whole header, starting 2 pixels in from the left.
-    pieces.push_back({IDB_HEADER_STRIP, 0, 1, 2, nClientWidth});
+    pieces.push_back({ResourceId::kHeaderStrip, 0, 1, 2, nClientWidth});
     for (int i = 0; i < GetColumnCount(); ++i) {
-        const SkinRect item = HeaderItemRect(i, kHeaderHeight);
+        const Rect item = HeaderItemRect(i, kHeaderHeight);
         if (i == 0)
-            pieces.push_back({IDB_HEADER_LEFT, 0, 2, item.nLeft, 2});
+            pieces.push_back({ResourceId::kHeaderLeft, 0, 2, item.left, 2});
         else
-            pieces.push_back({IDB_HEADER_STRIP, 0, 1, item.nLeft + 1, 1});
-        const int nMiddle = item.nRight - 2 - (item.nLeft + 2);
+            pieces.push_back({ResourceId::kHeaderStrip, 0, 1, item.left + 1, 1});
+        const int nMiddle = item.right - 2 - (item.left + 2);
         if (nMiddle > 0)
-            pieces.push_back({IDB_HEADER_STRIP, 0, 1, item.nLeft + 2, nMiddle});
-        pieces.push_back({IDB_HEADER_RIGHT, 0, 2, item.nRight - 2, 2});
+            pieces.push_back({ResourceId::kHeaderStrip, 0, 1, item.left + 2, nMiddle});
+        pieces.push_back({ResourceId::kHeaderRight, 0, 2, item.right - 2, 2});
     }
     return pieces;
 }

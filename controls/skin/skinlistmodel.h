@@ -1,35 +1,16 @@
 #pragma once
 
+#include "colour.h"
 #include "headerbitmaps.h"
+#include "rect.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// A colour as 0x00BBGGRR.
-using SkinColor = std::uint32_t;
-
-constexpr SkinColor SkinRgb(int r, int g, int b) {
-    return static_cast<SkinColor>(r & 0xFF) | static_cast<SkinColor>(g & 0xFF) << 8 |
-           static_cast<SkinColor>(b & 0xFF) << 16;
-}
-
-// A rectangle in client pixels; right and bottom are exclusive.
-struct SkinRect {
-    int nLeft = 0;
-    int nTop = 0;
-    int nRight = 0;
-    int nBottom = 0;
-
-    int Width() const { return nRight - nLeft; }
-    int Height() const { return nBottom - nTop; }
-    bool operator==(const SkinRect&) const = default;
-};
-
 enum class SkinColumnAlign { Left, Right, Center };
 
-// One copy from a header bitmap onto the header: the bitmap's columns
+// One copy from a header bitmap (a ResourceId) onto the header: the bitmap's columns
 // [nSourceX, nSourceX + nSourceWidth) go to [nX, nX + nWidth) at y = 0, at the full strip
 // height, stretched sideways when the widths differ.
 struct HeaderPiece {
@@ -43,8 +24,8 @@ struct HeaderPiece {
 };
 
 struct SkinCellColors {
-    SkinColor text = 0;
-    SkinColor back = 0;
+    COLORREF text = 0;
+    COLORREF back = 0;
 };
 
 // Everything the results list knows, without a window: its columns, rows and selection, the
@@ -53,12 +34,13 @@ struct SkinCellColors {
 class SkinListModel {
 public:
     // The list's own colours; no operation changes them.
-    static constexpr SkinColor kSelectedText = SkinRgb(0, 0, 0);
-    static constexpr SkinColor kSelectedBack = SkinRgb(44, 190, 77); // the optimal row's green
-    static constexpr SkinColor kNormalText = SkinRgb(0, 0, 0);
-    static constexpr SkinColor kNormalBack = SkinRgb(242, 246, 251);
+    static constexpr COLORREF kSelectedText = RGB(0, 0, 0);
+    static constexpr COLORREF kSelectedBack = RGB(44, 190, 77); // the optimal row's green
+    static constexpr COLORREF kNormalText = RGB(0, 0, 0);
+    static constexpr COLORREF kNormalBack = RGB(242, 246, 251);
     // The grid lines: the pale blue-grey of the main window's frames.
-    static constexpr SkinColor kGridLine = SkinRgb(217, 226, 234);
+    static constexpr COLORREF kGridLine = RGB(217, 226, 234);
+    static constexpr COLORREF kHeaderText = RGB(255, 255, 255);
 
     // Item state and extended style bits, with the list view's values.
     static constexpr unsigned kStateSelected = 0x0002;
@@ -74,7 +56,7 @@ public:
     // or -1 when nColumn is negative. Negative widths count as 0.
     int InsertColumn(int nColumn, std::u16string text, int nWidth,
                      SkinColumnAlign align = SkinColumnAlign::Left);
-    int GetColumnCount() const { return static_cast<int>(columns.size()); }
+    int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
     std::u16string GetColumnText(int nColumn) const;
     int GetColumnWidth(int nColumn) const; // 0 for a column that does not exist
     SkinColumnAlign GetColumnAlign(int nColumn) const;
@@ -88,7 +70,7 @@ public:
     int InsertItem(int nRow, std::u16string text);
     bool SetItemText(int nRow, int nColumn, std::u16string text);
     std::u16string GetItemText(int nRow, int nColumn) const;
-    int GetItemCount() const { return static_cast<int>(rows.size()); }
+    int GetItemCount() const { return static_cast<int>(m_rows.size()); }
 
     // Only kStateSelected is kept. nRow -1 addresses every row.
     bool SetItemState(int nRow, unsigned nState, unsigned nMask);
@@ -97,23 +79,23 @@ public:
     void SelectRow(int nRow);
     int GetSelectedRow() const; // the first selected row, or -1
 
-    void SetExtendedStyle(unsigned nStyle) { nExtendedStyle = nStyle; }
-    unsigned GetExtendedStyle() const { return nExtendedStyle; }
+    void SetExtendedStyle(unsigned nStyle) { m_extendedStyle = nStyle; }
+    unsigned GetExtendedStyle() const { return m_extendedStyle; }
 
-    // Row geometry. The row height follows the list's font; nTopRow is the first row shown
+    // Row geometry. The row height follows the list's font; the top row is the first row shown
     // under the header.
-    void SetRowHeight(int nHeight) { nRowHeight = nHeight < 1 ? 1 : nHeight; }
-    int GetRowHeight() const { return nRowHeight; }
-    int GetTopRow() const { return nTopRow; }
+    void SetRowHeight(int nHeight) { m_rowHeight = nHeight < 1 ? 1 : nHeight; }
+    int GetRowHeight() const { return m_rowHeight; }
+    int GetTopRow() const { return m_topRow; }
     // Rows that fit whole below the header; at least 1.
     int GetFullyVisibleRows(int nClientHeight) const;
     // Moves the top row by nRows (positive: towards the end), kept so that the last row is
     // still shown whole where possible. Returns whether the top row changed.
     bool Scroll(int nRows, int nClientHeight);
     void ClampTopRow(int nClientHeight);
-    SkinRect RowRect(int nRow) const; // across all columns
-    SkinRect CellRect(int nRow, int nColumn) const;
-    SkinRect CellTextRect(int nRow, int nColumn) const;
+    Rect RowRect(int nRow) const; // across all columns
+    Rect CellRect(int nRow, int nColumn) const;
+    Rect CellTextRect(int nRow, int nColumn) const;
 
     // The row a point falls on, or -1 (header, empty area, right of the columns, and outside
     // the first column without full-row select).
@@ -129,9 +111,9 @@ public:
 
     // Header items have the columns' widths and texts, side by side from x = 0, each as high as
     // the header.
-    SkinRect HeaderItemRect(int nColumn, int nHeaderHeight) const;
+    Rect HeaderItemRect(int nColumn, int nHeaderHeight) const;
     // Where the item's text is drawn: the item shrunk by 2 pixels on every side.
-    SkinRect HeaderTextRect(int nColumn, int nHeaderHeight) const;
+    Rect HeaderTextRect(int nColumn, int nHeaderHeight) const;
     // The column's text, cut to kMaxHeaderText characters.
     std::u16string HeaderItemText(int nColumn) const;
     // The bitmap copies that make up the header, in drawing order: the strip across the width,
@@ -154,9 +136,9 @@ private:
     int ColumnLeft(int nColumn) const;
     int MaxTopRow(int nClientHeight) const;
 
-    std::vector<Column> columns;
-    std::vector<Row> rows;
-    unsigned nExtendedStyle = 0;
-    int nRowHeight = 20;
-    int nTopRow = 0;
+    std::vector<Column> m_columns;
+    std::vector<Row> m_rows;
+    unsigned m_extendedStyle = 0;
+    int m_rowHeight = 20;
+    int m_topRow = 0;
 };

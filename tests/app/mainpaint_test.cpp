@@ -3,6 +3,7 @@
 // panel and on the diagram.
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
+#include "qcolour.h"
 #include "recordingmessages.h"
 #include "summarylayout.h"
 #include "validrecommendation.h"
@@ -49,12 +50,13 @@ TEST_P(MainPaint, FramesInTheirColours) {
     const int h = dlg->height();
     ASSERT_EQ(image.size(), QSize(w, h));
     for (const MainLayout::Frame& f : MainLayout::Frames(w, h, dlg->RightMargin())) {
-        const QColor first(f.topLeft.r, f.topLeft.g, f.topLeft.b);
-        const QColor second(f.bottomRight.r, f.bottomRight.g, f.bottomRight.b);
+        const QColor first = ToQColor(f.topLeft);
+        const QColor second = ToQColor(f.bottomRight);
+        const Rect& r = f.rect;
         // A point of the top edge and of the left edge that no control covers.
-        EXPECT_EQ(Rgb(At(image, f.left + 3, f.top)), Rgb(first)) << f.left << "," << f.top;
-        EXPECT_EQ(Rgb(At(image, f.left, f.top + 3)), Rgb(first)) << f.left << "," << f.top;
-        EXPECT_EQ(Rgb(At(image, f.right - 1, f.top + 3)), Rgb(second)) << f.right;
+        EXPECT_EQ(Rgb(At(image, r.left + 3, r.top)), Rgb(first)) << r.left << "," << r.top;
+        EXPECT_EQ(Rgb(At(image, r.left, r.top + 3)), Rgb(first)) << r.left << "," << r.top;
+        EXPECT_EQ(Rgb(At(image, r.right - 1, r.top + 3)), Rgb(second)) << r.right;
     }
     EXPECT_EQ(Rgb(At(image, 2, 2)), "255,255,255");
 }

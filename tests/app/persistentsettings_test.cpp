@@ -1,5 +1,6 @@
 #include "memorysettingsstore.h"
 #include "persistentsettings.h"
+#include "settingsfixtures.h"
 #include "storewriteprinter.h"
 
 #include <gtest/gtest.h>
@@ -27,13 +28,8 @@ TEST(PersistentSettings, EmptyStoreGivesTheDefaults) {
     units.UnitsFlow = 1;
     units.DiamType = 1;
     settings.ReadUnits(units);
-    EXPECT_EQ(units.UnitsEnergy, 0);      // Btu/hr
-    EXPECT_EQ(units.UnitsTemperature, 1); // ºF
-    EXPECT_EQ(units.UnitsPressure, 1);    // psi
-    EXPECT_EQ(units.UnitsDiameter, 1);    // inches
-    EXPECT_EQ(units.UnitsLength, 1);      // inches
-    EXPECT_EQ(units.UnitsFlow, 0);        // CFM
-    EXPECT_EQ(units.DiamType, 0);         // "Europe"
+    // Btu/hr, ºF, psi, inches, inches, CFM, "Europe".
+    EXPECT_EQ(UnitValues(units), (std::vector<int>{0, 1, 1, 1, 1, 0, 0}));
 
     EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 0);
@@ -56,13 +52,7 @@ TEST(PersistentSettings, UnitEntriesAreReadUnderTheirPaddedNames) {
     }
     UnitSettings units;
     PersistentSettings(store).ReadUnits(units);
-    EXPECT_EQ(units.UnitsEnergy, 1);
-    EXPECT_EQ(units.UnitsTemperature, 0);
-    EXPECT_EQ(units.UnitsPressure, 0);
-    EXPECT_EQ(units.UnitsDiameter, 0);
-    EXPECT_EQ(units.UnitsLength, 0);
-    EXPECT_EQ(units.UnitsFlow, 1);
-    EXPECT_EQ(units.DiamType, 1);
+    EXPECT_EQ(UnitValues(units), (std::vector<int>(std::begin(stored), std::end(stored))));
 }
 
 TEST(PersistentSettings, NamesWithoutTheirBlanksAreNotFound) {
@@ -74,10 +64,7 @@ TEST(PersistentSettings, NamesWithoutTheirBlanksAreNotFound) {
     store.Set("settings", "UnitsFlow       ", 1); // another section
     UnitSettings units;
     PersistentSettings(store).ReadUnits(units);
-    EXPECT_EQ(units.UnitsEnergy, 0);
-    EXPECT_EQ(units.UnitsFlow, 0);
-    EXPECT_EQ(units.DiamType, 0);
-    EXPECT_EQ(units.UnitsPressure, 1);
+    EXPECT_EQ(UnitValues(units), UnitValues(UnitSettings{})) << "every unit at its default";
 }
 
 TEST(PersistentSettings, UnitValuesOtherThanZeroAreReadAsOne) {
@@ -116,12 +103,8 @@ TEST(PersistentSettings, WriteUnitsWritesAllSevenInOrder) {
 
     // And what was written is read back unchanged.
     UnitSettings back;
-    back.UnitsEnergy = 0;
-    back.DiamType = 0;
     PersistentSettings(store).ReadUnits(back);
-    EXPECT_EQ(back.UnitsEnergy, 1);
-    EXPECT_EQ(back.UnitsLength, 0);
-    EXPECT_EQ(back.DiamType, 1);
+    EXPECT_EQ(UnitValues(back), UnitValues(units));
 }
 
 TEST(PersistentSettings, PlacementIsCorrectedToTheScreen) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,31 +56,30 @@ TEST(CSettingsDlg, ShowsTheUnitPairsWithTheirTexts) {
     CSettingsDlg dlg(units, store);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Settings"));
 
+    // Each group's title, then its two buttons' ids and texts.
     const struct {
-        int id;
-        const char16_t* text;
         const char16_t* group;
-    } rows[] = {
-        {1004, u"W", u"Energy"},
-        {1005, u"Btu/hr", u"Energy"},
-        {1008, u"\u00BAF", u"Temperature"},
-        {1009, u"\u00BAC", u"Temperature"},
-        {1010, u"psi", u"Pressure"},
-        {1011, u"Bar", u"Pressure"},
-        {1012, u"inches", u"Diameter"},
-        {1013, u"millimeters", u"Diameter"},
-        {1014, u"inches", u"Length"},
-        {1015, u"meters", u"Length"},
-        {1016, u"l/min", u"Flow"},
-        {1017, u"CFM", u"Flow"},
+        int firstId, secondId;
+        const char16_t* first;
+        const char16_t* second;
+    } pairs[] = {
+        {u"Energy", 1004, 1005, u"W", u"Btu/hr"},
+        {u"Temperature", 1008, 1009, u"\u00BAF", u"\u00BAC"},
+        {u"Pressure", 1010, 1011, u"psi", u"Bar"},
+        {u"Diameter", 1012, 1013, u"inches", u"millimeters"},
+        {u"Length", 1014, 1015, u"inches", u"meters"},
+        {u"Flow", 1016, 1017, u"l/min", u"CFM"},
     };
-    for (const auto& row : rows) {
-        QRadioButton* radio = Radio(dlg, row.id);
-        ASSERT_NE(radio, nullptr) << row.id;
-        EXPECT_EQ(radio->text(), QString::fromUtf16(row.text)) << row.id;
-        auto* group = qobject_cast<QGroupBox*>(radio->parentWidget());
-        ASSERT_NE(group, nullptr) << row.id;
-        EXPECT_EQ(group->title(), QString::fromUtf16(row.group)) << row.id;
+    for (const auto& pair : pairs) {
+        for (const auto& [id, text] :
+             {std::pair{pair.firstId, pair.first}, std::pair{pair.secondId, pair.second}}) {
+            QRadioButton* radio = Radio(dlg, id);
+            ASSERT_NE(radio, nullptr) << id;
+            EXPECT_EQ(radio->text(), QString::fromUtf16(text)) << id;
+            auto* group = qobject_cast<QGroupBox*>(radio->parentWidget());
+            ASSERT_NE(group, nullptr) << id;
+            EXPECT_EQ(group->title(), QString::fromUtf16(pair.group)) << id;
+        }
     }
 
     QComboBox* list = DiamList(dlg);

@@ -10,34 +10,17 @@
 
 namespace {
 
-TEST(SettingsDlgModel, PairsNameTheirFieldsAndTexts) {
-    const struct {
-        const char* group;
-        const char* first;
-        const char* second;
-        int firstId;
-        int secondId;
-        int UnitSettings::*field;
-    } expected[] = {
-        {"Energy", "W", "Btu/hr", 1004, 1005, &UnitSettings::UnitsEnergy},
-        {"Temperature", "\272F", "\272C", 1008, 1009, &UnitSettings::UnitsTemperature},
-        {"Pressure", "psi", "Bar", 1010, 1011, &UnitSettings::UnitsPressure},
-        {"Diameter", "inches", "millimeters", 1012, 1013, &UnitSettings::UnitsDiameter},
-        {"Length", "inches", "meters", 1014, 1015, &UnitSettings::UnitsLength},
-        {"Flow", "l/min", "CFM", 1016, 1017, &UnitSettings::UnitsFlow},
+// The pairs' texts and ids are checked where the dialog shows them (settingsdlg_test.cpp).
+TEST(SettingsDlgModel, PairsNameTheirFields) {
+    int UnitSettings::*const fields[] = {
+        &UnitSettings::UnitsEnergy,   &UnitSettings::UnitsTemperature, &UnitSettings::UnitsPressure,
+        &UnitSettings::UnitsDiameter, &UnitSettings::UnitsLength,      &UnitSettings::UnitsFlow,
     };
     const auto& pairs = SettingsDlgModel::Pairs();
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        EXPECT_EQ(std::string(pairs[i].szGroup), expected[i].group);
-        EXPECT_EQ(std::string(pairs[i].szFirst), expected[i].first) << expected[i].group;
-        EXPECT_EQ(std::string(pairs[i].szSecond), expected[i].second) << expected[i].group;
-        EXPECT_EQ(pairs[i].nFirstId, expected[i].firstId);
-        EXPECT_EQ(pairs[i].nSecondId, expected[i].secondId);
-        EXPECT_EQ(pairs[i].field, expected[i].field) << expected[i].group;
+        EXPECT_EQ(pairs[i].field, fields[i]) << pairs[i].szGroup;
     }
     EXPECT_EQ(std::string(pairs[1].szFirst), std::string("\xBA") + "F"); // º is 0xBA
-    EXPECT_EQ(std::string(SettingsDlgModel::DiamListItems()[0]), "Europe");
-    EXPECT_EQ(std::string(SettingsDlgModel::DiamListItems()[1]), "North America");
 }
 
 TEST(SettingsDlgModel, OpeningChecksTheFirstButtonForNonZeroFields) {
@@ -108,13 +91,13 @@ TEST(SettingsDlgModel, NoSelectionInTheListCountsAsEurope) {
 }
 
 TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
-    using R = SettingsDlgModel::DlgRect;
+    using R = Rect;
     auto inside = [](const R& inner, const R& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y &&
-               inner.x + inner.cx <= outer.x + outer.cx && inner.y + inner.cy <= outer.y + outer.cy;
+        return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+               inner.bottom <= outer.bottom;
     };
     auto overlap = [](const R& a, const R& b) {
-        return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
     };
     const R dialog{0, 0, SettingsDlgModel::kWidth, SettingsDlgModel::kHeight};
     std::vector<R> topLevel;
@@ -128,14 +111,14 @@ TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
     }
     // Two rows of three: Energy, Temperature, Pressure above Diameter, Length, Flow.
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(SettingsDlgModel::GroupRect(i).y, SettingsDlgModel::GroupRect(0).y);
-        EXPECT_EQ(SettingsDlgModel::GroupRect(i + 3).x, SettingsDlgModel::GroupRect(i).x);
-        EXPECT_GT(SettingsDlgModel::GroupRect(i + 3).y, SettingsDlgModel::GroupRect(i).y);
+        EXPECT_EQ(SettingsDlgModel::GroupRect(i).top, SettingsDlgModel::GroupRect(0).top);
+        EXPECT_EQ(SettingsDlgModel::GroupRect(i + 3).left, SettingsDlgModel::GroupRect(i).left);
+        EXPECT_GT(SettingsDlgModel::GroupRect(i + 3).top, SettingsDlgModel::GroupRect(i).top);
     }
-    topLevel.push_back(SettingsDlgModel::kLabelRect);
-    topLevel.push_back(SettingsDlgModel::kListRect);
-    topLevel.push_back(SettingsDlgModel::kOkRect);
-    topLevel.push_back(SettingsDlgModel::kCancelRect);
+    topLevel.push_back(SettingsDlgModel::kLabelItem.rect);
+    topLevel.push_back(SettingsDlgModel::kDiamListItem.rect);
+    topLevel.push_back(SettingsDlgModel::kOkItem.rect);
+    topLevel.push_back(SettingsDlgModel::kCancelItem.rect);
     for (std::size_t i = 0; i < topLevel.size(); ++i) {
         EXPECT_TRUE(inside(topLevel[i], dialog)) << i;
         for (std::size_t j = i + 1; j < topLevel.size(); ++j) {
@@ -143,11 +126,11 @@ TEST(SettingsDlgModel, TemplateFitsTheDialogWithoutOverlaps) {
         }
     }
     // OK and Cancel side by side, centred.
-    const R ok = SettingsDlgModel::kOkRect;
-    const R cancel = SettingsDlgModel::kCancelRect;
-    EXPECT_EQ(ok.y, cancel.y);
-    EXPECT_LT(ok.x, cancel.x);
-    EXPECT_NEAR(ok.x, dialog.cx - (cancel.x + cancel.cx), 1);
+    const R ok = SettingsDlgModel::kOkItem.rect;
+    const R cancel = SettingsDlgModel::kCancelItem.rect;
+    EXPECT_EQ(ok.top, cancel.top);
+    EXPECT_LT(ok.left, cancel.left);
+    EXPECT_NEAR(ok.left, dialog.right - cancel.right, 1);
 }
 
 } // namespace

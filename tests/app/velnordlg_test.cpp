@@ -5,6 +5,7 @@
 #include "memorysettingsstore.h"
 #include "messages.h"
 #include "recordingmessages.h"
+#include "settingsfixtures.h"
 #include "skinlistctrl.h"
 #include "validrecommendation.h"
 #include "velnordlg.h"
@@ -43,14 +44,7 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
     auto dlg = Open();
     ASSERT_TRUE(started);
     EXPECT_TRUE(messages.shown.empty());
-    const UnitSettings& u = TheUnitSettings();
-    EXPECT_EQ(u.UnitsEnergy, 0);
-    EXPECT_EQ(u.UnitsTemperature, 1);
-    EXPECT_EQ(u.UnitsPressure, 1);
-    EXPECT_EQ(u.UnitsDiameter, 1);
-    EXPECT_EQ(u.UnitsLength, 1);
-    EXPECT_EQ(u.UnitsFlow, 0);
-    EXPECT_EQ(u.DiamType, 0);
+    EXPECT_EQ(UnitValues(TheUnitSettings()), (std::vector<int>{0, 1, 1, 1, 1, 0, 0}));
     EXPECT_EQ(dlg->pos(), QPoint(10, 10));
     EXPECT_EQ(dlg->size(), QSize(800, 640));
     EXPECT_EQ(dlg->Model().Refrigerant(), 0);

@@ -16,4 +16,6 @@ TEST(DialogUnits, MapsQuarterCharactersAndEighthLines) {
     EXPECT_EQ(DialogUnits::AverageCharWidth(52 * 7 + 26), 8); // 7.5 rounds up
     EXPECT_EQ(DialogUnits::AverageCharWidth(52 * 7 + 25), 7);
     EXPECT_EQ(DialogUnits(0, 0).X(4), 1); // a degenerate font still gives a usable scale
+    // A rectangle: its corner and its size each converted.
+    EXPECT_EQ(du.ToPixels(Rect::FromSize(1, 3, 4, 8)), Rect::FromSize(2, 5, 6, 13));
 }

@@ -46,7 +46,7 @@ struct ShownDialog {
     }
 
     RecordingMessages messages;
-    StubLinkOpener opener;
+    StubLinkOpener opener{33};
     CHelpDlg dlg;
 };
 

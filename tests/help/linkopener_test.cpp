@@ -5,34 +5,20 @@
 namespace {
 
 TEST(OpenErrorText, EveryCodeOfTheShellHasItsText) {
-    const struct {
-        int code;
-        const char* text;
-    } rows[] = {
-        {0, "The operating system is out\nof memory or resources."},
-        {2, "The specified file was not found."},
-        {3, "The specified path was not found."},
-        {5, "The operating system denied\naccess to the specified file."},
-        {8, "There was not enough memory to complete the operation."},
-        {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-        {26, "A sharing violation occurred. "},
-        {27, "The filename association is\nincomplete or invalid."},
-        {28, "The DDE transaction could not\nbe completed because the request timed out."},
-        {29, "The DDE transaction failed."},
-        {30, "The DDE transaction could not\nbe completed because other DDE "
-             "transactions\nwere being processed."},
-        {31, "There is no application associated\nwith the given filename extension."},
-        {32, "The specified dynamic-link library was not found."},
-        {1, "Unknown Error (1) occurred."},
-        {4, "Unknown Error (4) occurred."},
-        {33, "Unknown Error (33) occurred."},
-        {-7, "Unknown Error (-7) occurred."},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.code);
-        EXPECT_EQ(OpenErrorText(row.code), row.text);
-        EXPECT_EQ(OpenErrorMessage(row.code),
-                  std::string("Unable to open hyperlink:\n\n") + row.text);
+    std::vector<int> codes;
+    for (const OpenErrorCodeText& entry : OpenErrorCodeTexts()) {
+        codes.push_back(entry.nCode);
+        SCOPED_TRACE(entry.nCode);
+        EXPECT_EQ(OpenErrorText(entry.nCode), entry.szText);
+        EXPECT_EQ(OpenErrorMessage(entry.nCode),
+                  std::string("Unable to open hyperlink:\n\n") + entry.szText);
+    }
+    EXPECT_EQ(codes, (std::vector<int>{0, 2, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32}));
+    // The texts keep their line breaks and blanks as the shell words them.
+    EXPECT_EQ(OpenErrorText(0), "The operating system is out\nof memory or resources.");
+    EXPECT_EQ(OpenErrorText(26), "A sharing violation occurred. ");
+    for (int code : {1, 4, 33, -7}) {
+        EXPECT_EQ(OpenErrorText(code), "Unknown Error (" + std::to_string(code) + ") occurred.");
     }
 }
 

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr LinkColour kFace = LinkRgb(240, 240, 240);
-constexpr LinkColour kHighlight = LinkRgb(48, 140, 198);
-constexpr LinkColour kBlue = LinkRgb(0, 0, 238);
-constexpr LinkColour kPurple = LinkRgb(85, 26, 139);
-constexpr LinkColour kRed = LinkRgb(255, 0, 0);
+constexpr COLORREF kFace = RGB(240, 240, 240);
+constexpr COLORREF kHighlight = RGB(48, 140, 198);
+constexpr COLORREF kBlue = RGB(0, 0, 238);
+constexpr COLORREF kPurple = RGB(85, 26, 139);
+constexpr COLORREF kRed = RGB(255, 0, 0);
 
 LinkStaticModel Attached(const std::string& text = "Visit Kestrin on the Web") {
     LinkStaticModel model({kFace, kHighlight});
@@ -20,7 +20,7 @@ LinkStaticModel Attached(const std::string& text = "Visit Kestrin on the Web") {
 
 TEST(LinkStaticModel, StartsBlueOnButtonFaceUnderlinedOnlyWhileHovering) {
     const LinkStaticModel model = Attached();
-    EXPECT_EQ(LinkRgb(1, 2, 3), 0x00030201u);
+    EXPECT_EQ(RGB(1, 2, 3), 0x00030201u);
     EXPECT_EQ(model.NormalColour(), kBlue);
     EXPECT_EQ(model.VisitedColour(), kPurple);
     EXPECT_EQ(model.HoverColour(), kRed);
@@ -33,9 +33,9 @@ TEST(LinkStaticModel, StartsBlueOnButtonFaceUnderlinedOnlyWhileHovering) {
 
 TEST(LinkStaticModel, SetLinkColoursKeepsWhatTheMainWindowPassesBack) {
     LinkStaticModel model = Attached();
-    model.SetLinkColours(LinkRgb(255, 255, 255), model.NormalColour(), model.VisitedColour(),
+    model.SetLinkColours(RGB(255, 255, 255), model.NormalColour(), model.VisitedColour(),
                          model.HoverColour());
-    EXPECT_EQ(model.BackgroundColour(), LinkRgb(255, 255, 255));
+    EXPECT_EQ(model.BackgroundColour(), RGB(255, 255, 255));
     EXPECT_EQ(model.NormalColour(), kBlue);
     EXPECT_EQ(model.VisitedColour(), kPurple);
     EXPECT_EQ(model.HoverColour(), kRed);
@@ -128,14 +128,17 @@ TEST(LinkStaticModel, AClickEndsHoveringAndAFailureClearsAnEarlierVisit) {
 }
 
 TEST(FitLinkRect, KeepsTheEdgeTheAlignmentNames) {
-    const LinkRect window{10, 20, 100, 30};
+    const Rect window = Rect::FromSize(10, 20, 100, 30);
+    struct Placed {
+        int x, y, width, height;
+    };
     const struct {
         const char* name;
         bool centreV;
         LinkAlign align;
         int width;
         int height;
-        LinkRect expected;
+        Placed expected;
     } rows[] = {
         {"left, top", false, LinkAlign::Left, 41, 13, {10, 20, 41, 13}},
         {"centred both ways, odd differences", true, LinkAlign::Centre, 41, 13, {39, 28, 41, 13}},
@@ -150,7 +153,9 @@ TEST(FitLinkRect, KeepsTheEdgeTheAlignmentNames) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(FitLinkRect(window, row.width, row.height, row.centreV, row.align), row.expected);
+        const Placed& e = row.expected;
+        EXPECT_EQ(FitLinkRect(window, row.width, row.height, row.centreV, row.align),
+                  Rect::FromSize(e.x, e.y, e.width, e.height));
     }
 }
 

@@ -57,55 +57,43 @@ void ExpectNothingLoaded(const CVersionResource& version) {
     }
 }
 
-struct EntryRow {
-    int index;
-    int found;
-    const char* text;
-};
-// The program's own record, entry by entry.
-const EntryRow kProgramEntries[] = {
-    {0, 1, "This application is used to specify refrigeration system capillary tubes."},
-    {1, 1, "Kestrin"},
-    {2, 1, "Kestrin Capillary Tube Selector"},
-    {3, 1, "1.0.0.0"},
-    {4, 1, "Velnor.exe"},
-    {5, 1, "Copyright \xA9 Kestrin"},
-    {6, 0, ""},
-    {7, 1, "Velnor.exe"},
-    {8, 0, ""},
-    {9, 1, "Velnor"},
-    {10, 1, "1.0.0.0"},
-    {11, 0, ""},
-    {12, 0, ""},
+// The program's own record, entry by entry in the order of VersionStringNames; null for an
+// entry the record does not have.
+const char* const kProgramEntries[kVersionStringCount] = {
+    "This application is used to specify refrigeration system capillary tubes.",
+    "Kestrin",
+    "Kestrin Capillary Tube Selector",
+    "1.0.0.0",
+    "Velnor.exe",
+    "Copyright \xA9 Kestrin",
+    nullptr,
+    "Velnor.exe",
+    nullptr,
+    "Velnor",
+    "1.0.0.0",
+    nullptr,
+    nullptr,
 };
 
 void ExpectProgramRecord(const CVersionResource& version) {
     ASSERT_EQ(version.IsValid(), 1);
-    const VS_FIXEDFILEINFO& f = version.FixedFileInfo();
-    EXPECT_EQ(f.dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(f.dwStrucVersion, 0x00010000u);
-    EXPECT_EQ(f.dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(f.dwFileVersionLS, 0u);
-    EXPECT_EQ(f.dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(f.dwProductVersionLS, 0u);
-    EXPECT_EQ(f.dwFileFlagsMask, 0x1Fu);
-    EXPECT_EQ(f.dwFileFlags, 0x1u);
-    EXPECT_EQ(f.dwFileOS, 0x4u);
-    EXPECT_EQ(f.dwFileType, 0x1u);
-    EXPECT_EQ(f.dwFileSubtype, 0u);
-    EXPECT_EQ(f.dwFileDateMS, 0u);
-    EXPECT_EQ(f.dwFileDateLS, 0u);
+    // Signature, structure version, file and product versions 1.0.0.0, flags mask 0x1F, flags
+    // 0x1 (debug), 32-bit Windows, an application, no subtype, no date.
+    const VS_FIXEDFILEINFO expected{0xFEEF04BD, 0x00010000, 0x00010000, 0, 0x00010000, 0, 0x1F,
+                                    0x1,        0x4,        0x1,        0, 0,          0};
+    EXPECT_EQ(version.FixedFileInfo(), expected);
     EXPECT_EQ(version.GetFileVersionMajor(), 1);
     EXPECT_EQ(version.GetFileVersionMinor(), 0);
     EXPECT_EQ(version.TranslationCount(), 1);
     EXPECT_EQ(version.CurrentLanguage(), 0x0409);
     EXPECT_EQ(version.CurrentCodePage(), 0x04E4);
-    for (const EntryRow& row : kProgramEntries) {
-        SCOPED_TRACE(VersionStringNames[row.index]);
+    for (int index = 0; index < kVersionStringCount; ++index) {
+        SCOPED_TRACE(VersionStringNames[index]);
+        const char* const entry = kProgramEntries[index];
         char text[100];
         std::memset(text, 'X', sizeof text);
-        EXPECT_EQ(version.GetVersionString(row.index, text, sizeof text), row.found);
-        EXPECT_STREQ(text, row.text);
+        EXPECT_EQ(version.GetVersionString(index, text, sizeof text), entry ? 1 : 0);
+        EXPECT_STREQ(text, entry ? entry : "");
     }
 }
 

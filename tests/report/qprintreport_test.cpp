@@ -4,7 +4,7 @@
 #include "cp1252.h"
 #include "lineprinter.h"
 #include "printreport.h"
-#include "qprintsurface.h"
+#include "qtprintsurface.h"
 #include "report.h"
 #include "testdatabase.h"
 
@@ -172,25 +172,25 @@ TEST_F(PrintedPdf, LogoIsStoredLosslessly) {
     const QImage stored(stem + QStringLiteral("-000.png"));
     ASSERT_FALSE(stored.isNull());
     EXPECT_EQ(stored.convertToFormat(QImage::Format_RGB32),
-              LoadBitmapResource(kLogoBitmap).convertToFormat(QImage::Format_RGB32));
+              LoadBitmapResource(ResourceId::kLogo).convertToFormat(QImage::Format_RGB32));
 }
 
-TEST(QPrintSurface, MeasuresThePrinterInDevicePixels) {
+TEST(QtPrintSurface, MeasuresThePrinterInDevicePixels) {
     QTemporaryDir dir;
     auto printer = PdfPrinter(dir.filePath(QStringLiteral("m.pdf")));
-    QPrintSurface surface(*printer);
+    QtPrintSurface surface(*printer);
     EXPECT_EQ(surface.PixelsPerInchX(), 1200);
     EXPECT_EQ(surface.PixelsPerInchY(), 1200);
     EXPECT_EQ(surface.PrintableWidth(), printer->width());
     EXPECT_EQ(surface.PrintableHeight(), printer->height());
     EXPECT_GT(surface.PrintableWidth(), 7 * 1200); // A4 less its margins
-    EXPECT_EQ(surface.BitmapSize(kLogoBitmap).nWidth, 125);
-    EXPECT_EQ(surface.BitmapSize(kLogoBitmap).nHeight, 49);
+    EXPECT_EQ(surface.BitmapSize(ResourceId::kLogo).nWidth, 125);
+    EXPECT_EQ(surface.BitmapSize(ResourceId::kLogo).nHeight, 49);
     EXPECT_EQ(surface.BitmapSize(999).nWidth, 0);
-    EXPECT_EQ(LoadBitmapResource(kLogoBitmap).depth(), 8);
+    EXPECT_EQ(LoadBitmapResource(ResourceId::kLogo).depth(), 8);
 }
 
-TEST(QPrintSurface, DefaultFontIsTheOneAPainterStartsWithOnThePrinter) {
+TEST(QtPrintSurface, DefaultFontIsTheOneAPainterStartsWithOnThePrinter) {
     QTemporaryDir dir;
     auto reference = PdfPrinter(dir.filePath(QStringLiteral("r.pdf")));
     QPainter painter(reference.get());
@@ -199,7 +199,7 @@ TEST(QPrintSurface, DefaultFontIsTheOneAPainterStartsWithOnThePrinter) {
     painter.end();
 
     auto printer = PdfPrinter(dir.filePath(QStringLiteral("f.pdf")));
-    QPrintSurface surface(*printer);
+    QtPrintSurface surface(*printer);
     // Measured the same before the document starts and after.
     const auto expectDefaultFont = [&](const char* when) {
         SCOPED_TRACE(when);
@@ -218,16 +218,16 @@ TEST(QPrintSurface, DefaultFontIsTheOneAPainterStartsWithOnThePrinter) {
 namespace {
 
 // The Qt surface, noting where the header's logo and rule go.
-class HeaderSpy : public QPrintSurface {
+class HeaderSpy : public QtPrintSurface {
 public:
-    using QPrintSurface::QPrintSurface;
+    using QtPrintSurface::QtPrintSurface;
     void StretchBitmap(int id, int x, int y, int width, int height) override {
         logoBottom = y + height;
-        QPrintSurface::StretchBitmap(id, x, y, width, height);
+        QtPrintSurface::StretchBitmap(id, x, y, width, height);
     }
     void Line(int x0, int y0, int x1, int y1) override {
         ruleY = y0;
-        QPrintSurface::Line(x0, y0, x1, y1);
+        QtPrintSurface::Line(x0, y0, x1, y1);
     }
     int logoBottom = -1;
     int ruleY = -1;
@@ -236,7 +236,7 @@ public:
 } // namespace
 
 // On the ordinary paper sizes; wider pages have a larger logo.
-TEST(QPrintSurface, AtTheReportResolutionTheLogoStaysAboveTheRule) {
+TEST(QtPrintSurface, AtTheReportResolutionTheLogoStaysAboveTheRule) {
     for (QPageSize::PageSizeId size :
          {QPageSize::A4, QPageSize::Letter, QPageSize::Legal, QPageSize::A5}) {
         SCOPED_TRACE(QPageSize::name(size).toStdString());

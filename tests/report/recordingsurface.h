@@ -43,10 +43,10 @@ public:
     int TextWidth(const std::string& text) const override {
         return static_cast<int>(text.size()) * nCharWidth;
     }
-    void SetTextColor(std::uint32_t color) override {
+    void SetTextColor(COLORREF color) override {
         Record("SetTextColor", {static_cast<int>(color)});
     }
-    void SelectSolidPen(int width, std::uint32_t color) override {
+    void SelectSolidPen(int width, COLORREF color) override {
         Record("SelectSolidPen", {width, static_cast<int>(color)});
     }
     void Line(int x0, int y0, int x1, int y1) override { Record("Line", {x0, y0, x1, y1}); }

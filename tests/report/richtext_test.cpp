@@ -21,7 +21,7 @@ void PrintTo(const RichTextRun& r, std::ostream* os) {
     *os << '"' << r.text << '"' << (r.bScript ? " script" : "") << " at (" << r.x << ", " << r.y
         << ')';
 }
-void PrintTo(const RichTextBox& b, std::ostream* os) {
+void PrintTo(const Rect& b, std::ostream* os) {
     *os << '(' << b.left << ", " << b.top << ")-(" << b.right << ", " << b.bottom << ')';
 }
 void PrintTo(const PanelFontSpec& f, std::ostream* os) {
@@ -149,7 +149,7 @@ TEST_P(RichTextMarkup, RunsAndLineBox) {
     FakeMeasurer fake;
     const RichTextLayout layout =
         LayoutRichText(c.text, {100, 272, 394, 293}, RichTextLeft, fake.Function());
-    EXPECT_EQ(layout.lineBox, (RichTextBox{0, -16, c.lineWidth, 4}));
+    EXPECT_EQ(layout.lineBox, (Rect{0, -16, c.lineWidth, 4}));
     std::vector<RichTextRun> relative = layout.runs;
     for (RichTextRun& run : relative) {
         run.x -= layout.x;
@@ -196,7 +196,7 @@ TEST(RichTextLayout, GapPrecedesEveryScriptCharacterOfAWideBaseFont) {
                                                      {"b", true, x + 13, y + 5},
                                                      {"c", false, x + 17, y},
                                                      {"d", true, x + 30, y - 10}}));
-    EXPECT_EQ(layout.lineBox, (RichTextBox{0, -31, 34, 10}));
+    EXPECT_EQ(layout.lineBox, (Rect{0, -31, 34, 10}));
 }
 
 TEST(RichTextLayout, TallestPlainPartSetsTheLineHeightScriptsNever) {
@@ -212,7 +212,7 @@ TEST(RichTextLayout, TallestPlainPartSetsTheLineHeightScriptsNever) {
 struct PlacementCase {
     const char* name;
     std::string text;
-    RichTextBox box;
+    Rect box;
     int alignment;
     int x;
     int y;

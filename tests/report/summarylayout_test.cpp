@@ -65,8 +65,8 @@ TEST(DiagramMarkers, FollowTheFittedDiagramOfTheLayout) {
     EXPECT_EQ(markers[0], (MarkerPlacement{253, 154, 0}));
     EXPECT_EQ(markers[3], (MarkerPlacement{236, 438, 3}));
     for (const MarkerPlacement& m : markers) {
-        EXPECT_LT(m.cx, fit.rect.x + fit.rect.width);
-        EXPECT_LT(m.cy, fit.rect.y + fit.rect.height);
+        EXPECT_LT(m.cx, fit.rect.right);
+        EXPECT_LT(m.cy, fit.rect.bottom);
     }
 }
 
@@ -192,7 +192,7 @@ TEST_P(PanelTexts, FromThePanelsLeftEdge) {
     EXPECT_EQ(plan.titles,
               (std::array<SummaryText, 2>{
                   {{"Input Data", P, 74, 20}, {"Capillary Tube Recommendation", P, 255, 20}}}));
-    EXPECT_EQ(plan.flowBox, (RichTextBox{P + 6, 272, P + 300, 293}));
+    EXPECT_EQ(plan.flowBox, (Rect{P + 6, 272, P + 300, 293}));
     EXPECT_EQ(plan.hint,
               (SummaryText{"Optimal selection is highlighted in green.", P + 6, 505, 12}));
     EXPECT_EQ(plan.rowMarkers, RowMarkers(P));

@@ -2,6 +2,8 @@
 #include "summarypainter.h"
 
 #include "mainlayout.h"
+#include "qcolour.h"
+#include "qrect.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -315,16 +317,13 @@ TEST(DrawSummary, SavesAPictureOfTheWindow) {
     QImage image = Blank(W, H);
     QPainter painter(&image);
     for (const MainLayout::Frame& frame : MainLayout::Frames(W, H, MainLayout::RightMargin(W))) {
-        for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame)) {
-            const MainLayout::Rect& r = edge.rect;
-            painter.fillRect(QRect(r.x, r.y, r.width, r.height),
-                             QColor(edge.colour.r, edge.colour.g, edge.colour.b));
-        }
+        for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame))
+            painter.fillRect(ToQRect(edge.rect), ToQColor(edge.colour));
     }
     const MainLayout::DiagramFit fit =
         MainLayout::FitDiagram(1401, 1926, W, H, MainLayout::RightMargin(W));
     painter.setPen(QColor(167, 188, 207));
-    painter.drawRect(QRect(fit.rect.x, fit.rect.y, fit.rect.width - 1, fit.rect.height - 1));
+    painter.drawRect(ToQRect(fit.rect).adjusted(0, 0, -1, -1));
     SetSummaryTextColours(painter);
     DrawSummary(painter, state);
     painter.end();

@@ -13,6 +13,7 @@
 #include "bitmaps.h"
 #include "headertable.h"
 #include "logopalette.h"
+#include "qcolour.h"
 #include "resourceids.h"
 #include "skinbitmaps.h"
 
@@ -98,7 +99,7 @@ TEST(LoadBitmapResource, SkinPiecesAreTheirExactPixels) {
         EXPECT_FALSE(image.hasAlphaChannel()) << id;
         for (int y = 0; y < expected.nHeight; ++y) {
             for (int x = 0; x < expected.nWidth; ++x) {
-                ASSERT_EQ(image.pixel(x, y) & 0xFFFFFFu, expected.At(x, y))
+                ASSERT_EQ(image.pixel(x, y), ToQColor(expected.At(x, y)).rgb())
                     << "resource " << id << " at (" << x << ", " << y << ")";
             }
         }
@@ -120,9 +121,9 @@ TEST(Logo, IsAnEightBitPaletteImageTrueToItsDrawing) {
         ASSERT_EQ(logo.format(), QImage::Format_Indexed8) << ratio;
         EXPECT_EQ(logo.depth(), 8);
         ASSERT_EQ(logo.colorCount(), 256);
-        const std::vector<std::uint32_t> palette = LogoPalette();
+        const std::vector<COLORREF> palette = LogoPalette();
         for (int i = 0; i < 256; ++i) {
-            EXPECT_EQ(logo.color(i) & 0xFFFFFFu, palette[static_cast<std::size_t>(i)]) << i;
+            EXPECT_EQ(logo.color(i), ToQColor(palette[static_cast<std::size_t>(i)]).rgb()) << i;
         }
 
         // Mapped onto its palette the logo stays within a few levels of the full-colour

@@ -2,6 +2,8 @@
 // them, row by row, RRGGBB; the model and the loader must both reproduce them exactly.
 #pragma once
 
+#include "colour.h"
+
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -42,4 +44,11 @@ inline std::uint32_t HeaderPixel(int id, int x, int y) {
     const HeaderRow& row = kHeaderRows[y];
     const char* cell = id == 138 ? row.strip : id == 139 ? row.left : row.right;
     return HexPixels(cell).at(static_cast<std::size_t>(x));
+}
+
+// The same pixel as the program's colour type.
+inline COLORREF HeaderColour(int id, int x, int y) {
+    const std::uint32_t rrggbb = HeaderPixel(id, x, y);
+    return RGB(static_cast<int>(rrggbb >> 16), static_cast<int>(rrggbb >> 8 & 0xFF),
+               static_cast<int>(rrggbb & 0xFF));
 }

@@ -4,28 +4,23 @@
 #include <algorithm>
 #include <set>
 
-#include "headertable.h"
+#include "headerbitmaps.h"
 #include "logopalette.h"
 #include "resourceids.h"
 #include "skinbitmaps.h"
 
 namespace {
 
-int Red(std::uint32_t c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
-int Green(std::uint32_t c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-int Blue(std::uint32_t c) {
-    return static_cast<int>(c & 0xFF);
-}
-int Brightness(std::uint32_t c) {
-    return Red(c) + Green(c) + Blue(c);
+// The picker's frame as the look gives it, and white.
+constexpr COLORREF kFrame = RGB(0x80, 0xA0, 0xC0);
+constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+
+int Brightness(COLORREF c) {
+    return GetRValue(c) + GetGValue(c) + GetBValue(c);
 }
 
 // The positions of every pixel of one colour, as (x, y) pairs.
-std::set<std::pair<int, int>> PixelsOf(const BitmapPixels& bitmap, std::uint32_t colour) {
+std::set<std::pair<int, int>> PixelsOf(const BitmapPixels& bitmap, COLORREF colour) {
     std::set<std::pair<int, int>> found;
     for (int y = 0; y < bitmap.nHeight; ++y) {
         for (int x = 0; x < bitmap.nWidth; ++x) {
@@ -74,34 +69,30 @@ TEST(SkinBitmaps, EveryPieceIsMadeAtItsSizeWithPlainRgb) {
         ASSERT_EQ(bitmap.nWidth, size.nWidth) << "resource " << id;
         ASSERT_EQ(bitmap.nHeight, size.nHeight) << "resource " << id;
         ASSERT_EQ(bitmap.pixels.size(), static_cast<std::size_t>(size.nWidth * size.nHeight));
-        for (std::uint32_t pixel : bitmap.pixels) {
+        for (COLORREF pixel : bitmap.pixels) {
             ASSERT_EQ(pixel >> 24, 0u) << "resource " << id << " has a top byte";
         }
     }
 }
 
-TEST(SkinBitmaps, HeaderPiecesArePixelForPixelTheTable) {
+TEST(SkinBitmaps, HeaderPiecesAreTheHeaderTables) {
     for (int id : {138, 139, 140}) {
         const BitmapPixels bitmap = MakeSkinPixels(id);
-        for (int y = 0; y < 20; ++y) {
-            for (int x = 0; x < bitmap.nWidth; ++x) {
-                EXPECT_EQ(bitmap.At(x, y), HeaderPixel(id, x, y))
-                    << "resource " << id << " at (" << x << ", " << y << ")";
-            }
-        }
+        EXPECT_EQ(bitmap.nWidth, HeaderBitmap(id).nWidth) << id;
+        EXPECT_EQ(bitmap.pixels, HeaderBitmap(id).pixels) << id;
     }
 }
 
 TEST(SkinBitmaps, PickerLeftCapAndMiddleAreTheFrameOnWhite) {
     const BitmapPixels cap = MakeSkinPixels(ResourceId::kComboLeft);
     for (int y = 0; y < 24; ++y) {
-        EXPECT_EQ(cap.At(0, y), y <= 22 ? 0x80A0C0u : 0xFFFFFFu) << "column 0, row " << y;
-        EXPECT_EQ(cap.At(1, y), y == 0 || y == 22 ? 0x80A0C0u : 0xFFFFFFu) << "column 1, row " << y;
+        EXPECT_EQ(cap.At(0, y), y <= 22 ? kFrame : kWhite) << "column 0, row " << y;
+        EXPECT_EQ(cap.At(1, y), y == 0 || y == 22 ? kFrame : kWhite) << "column 1, row " << y;
     }
     const BitmapPixels middle = MakeSkinPixels(ResourceId::kComboMiddle);
     for (int y = 0; y < 24; ++y) {
         for (int x = 0; x < 15; ++x) {
-            EXPECT_EQ(middle.At(x, y), y == 0 || y == 22 ? 0x80A0C0u : 0xFFFFFFu)
+            EXPECT_EQ(middle.At(x, y), y == 0 || y == 22 ? kFrame : kWhite)
                 << "(" << x << ", " << y << ")";
         }
     }
@@ -117,7 +108,7 @@ TEST(SkinBitmaps, PickerButtonIsALightFaceWithAChevronInsideItsFrame) {
         EXPECT_EQ(button.At(19, y), kComboButtonFrame) << "right frame, row " << y;
     }
     for (int x = 0; x < 20; ++x) {
-        EXPECT_EQ(button.At(x, 23), 0xFFFFFFu) << "row 23, column " << x;
+        EXPECT_EQ(button.At(x, 23), kWhite) << "row 23, column " << x;
     }
     // Rounded: the outer right-hand corners are lighter than the frame.
     EXPECT_GT(Brightness(button.At(19, 0)), Brightness(kComboButtonFrame));
@@ -221,8 +212,9 @@ TEST(ScrollBitmaps, ButtonsAreGreyGradientsAndTheThumbsCarryGrips) {
          {ResourceId::kHScrollLeft, ResourceId::kHScrollRight, ResourceId::kHScrollThumb}) {
         const BitmapPixels bitmap = MakeSkinPixels(id);
         for (int y = 1; y <= 10; ++y) {
-            const std::uint32_t c = bitmap.At(2, y);
-            EXPECT_LE(std::abs(Red(c) - Blue(c)), 24) << "resource " << id << " row " << y;
+            const COLORREF c = bitmap.At(2, y);
+            EXPECT_LE(std::abs(GetRValue(c) - GetBValue(c)), 24)
+                << "resource " << id << " row " << y;
         }
         EXPECT_GT(Brightness(bitmap.At(2, 1)), Brightness(bitmap.At(2, 10))) << id;
     }
@@ -247,12 +239,12 @@ TEST(ScrollBitmaps, TracksAreGroovesDarkerThanTheButtons) {
 }
 
 TEST(LogoPalette, HoldsTheInksAndNoDuplicates) {
-    const std::vector<std::uint32_t> palette = LogoPalette();
+    const std::vector<COLORREF> palette = LogoPalette();
     ASSERT_EQ(palette.size(), 256u);
     EXPECT_EQ(palette.front(), kLogoWhite);
     EXPECT_NE(std::find(palette.begin(), palette.end(), kLogoBlue), palette.end());
     EXPECT_NE(std::find(palette.begin(), palette.end(), kLogoOrange), palette.end());
-    EXPECT_EQ(std::set<std::uint32_t>(palette.begin(), palette.end()).size(), palette.size())
+    EXPECT_EQ(std::set<COLORREF>(palette.begin(), palette.end()).size(), palette.size())
         << "an entry is wasted on a duplicate";
 }
 

@@ -1,9 +1,10 @@
 // The results list as the main window uses it, drawn offscreen and read back pixel by pixel.
 #include "headerbitmaps.h"
 #include "panelfont.h"
+#include "qcolour.h"
+#include "resourceids.h"
 #include "skinheaderctrl.h"
 #include "skinlistctrl.h"
-#include "skinpaint.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,14 +26,12 @@ const QRgb kPale = qRgb(242, 246, 251);
 constexpr int kRowHeight = 20;
 constexpr int kTop = 20; // rows start under the header
 
-// Set up as the main window does: Init(false), its colours (white text), the Arial font of
-// cell height 20, two half-width columns, grid lines and full-row select; 308 x 201.
+// Set up as the main window does: Init(false), the Arial font of cell height 20, two half-width
+// columns, grid lines and full-row select; 308 x 201.
 std::unique_ptr<CSkinListCtrl> MainWindowList() {
     auto list = std::make_unique<CSkinListCtrl>();
     list->resize(308, 201);
     list->Init(false);
-    list->SetBkColor(QColor(242, 246, 251));
-    list->SetTextColor(QColor(255, 255, 255));
     list->SetFont(CreatePanelFont(QStringLiteral("Arial"), 0, 20, 400, 1));
     const int nHalf = list->GetClientRect().width() / 2;
     list->InsertColumn(0, QStringLiteral("Length"), nHalf);
@@ -82,8 +81,8 @@ bool IsHeaderText(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
 }
 
-QRgb Rgb(std::uint32_t rrggbb) {
-    return 0xFF000000u | rrggbb;
+QRgb Rgb(COLORREF colour) {
+    return ToQColor(colour).rgb();
 }
 
 // x positions in the blank margins of the two cells, clear of text and grid lines.
@@ -131,19 +130,19 @@ TEST(SkinListCtrl, HeaderDrawnFromTheStripsWithWhiteText) {
     auto list = MainWindowList();
     FillNineRows(*list, 4);
     const QImage image = Grab(*list);
-    const SkinBitmap strip = HeaderBitmap(IDB_HEADER_STRIP);
-    const SkinBitmap left = HeaderBitmap(IDB_HEADER_LEFT);
-    const SkinBitmap right = HeaderBitmap(IDB_HEADER_RIGHT);
+    const BitmapPixels strip = HeaderBitmap(ResourceId::kHeaderStrip);
+    const BitmapPixels left = HeaderBitmap(ResourceId::kHeaderLeft);
+    const BitmapPixels right = HeaderBitmap(ResourceId::kHeaderRight);
     for (int y = 0; y < kHeaderStripHeight; ++y) {
         // Away from the texts the strip shows, down the whole header.
         for (int x : {10, 40, 150, 154, 155, 165, 290, 305})
-            EXPECT_EQ(image.pixel(x, y), Rgb(strip.Pixel(0, y))) << "x " << x << " y " << y;
+            EXPECT_EQ(image.pixel(x, y), Rgb(strip.At(0, y))) << "x " << x << " y " << y;
         // The first column's light left edge, and each column's dark right edge.
-        EXPECT_EQ(image.pixel(0, y), Rgb(left.Pixel(0, y))) << y;
-        EXPECT_EQ(image.pixel(1, y), Rgb(left.Pixel(1, y))) << y;
+        EXPECT_EQ(image.pixel(0, y), Rgb(left.At(0, y))) << y;
+        EXPECT_EQ(image.pixel(1, y), Rgb(left.At(1, y))) << y;
         for (int x0 : {152, 306}) {
-            EXPECT_EQ(image.pixel(x0, y), Rgb(right.Pixel(0, y))) << x0 << " " << y;
-            EXPECT_EQ(image.pixel(x0 + 1, y), Rgb(right.Pixel(1, y))) << x0 << " " << y;
+            EXPECT_EQ(image.pixel(x0, y), Rgb(right.At(0, y))) << x0 << " " << y;
+            EXPECT_EQ(image.pixel(x0 + 1, y), Rgb(right.At(1, y))) << x0 << " " << y;
         }
     }
     // White text at the top of each item, centred: "Length" around x = 77, "Inner Diameter"
@@ -189,7 +188,7 @@ TEST(SkinListCtrl, EmptyAndUninitialisedListsShowOnlyTheBackground) {
     auto list = MainWindowList();
     QImage image = Grab(*list);
     EXPECT_EQ(CountIn(image, QRect(0, 20, 308, 181), pale), 308 * 181);
-    EXPECT_EQ(image.pixel(10, 5), Rgb(HeaderBitmap(IDB_HEADER_STRIP).Pixel(0, 5)));
+    EXPECT_EQ(image.pixel(10, 5), Rgb(HeaderBitmap(ResourceId::kHeaderStrip).At(0, 5)));
 
     CSkinListCtrl early;
     early.resize(308, 201);
@@ -305,13 +304,13 @@ TEST(SkinHeaderCtrl, TallerHeaderAndCutText) {
     EXPECT_GT(CountIn(image, QRect(2, 2, 20, 16), white), 0);
     EXPECT_GT(CountIn(image, QRect(40, 2, 18, 16), white), 0);
     EXPECT_EQ(CountIn(image, QRect(58, 0, 4, 20), white), 0);
-    const SkinBitmap right = HeaderBitmap(IDB_HEADER_RIGHT);
+    const BitmapPixels right = HeaderBitmap(ResourceId::kHeaderRight);
     for (int y = 0; y < 20; ++y)
-        EXPECT_EQ(image.pixel(58, y), Rgb(right.Pixel(0, y))) << y;
+        EXPECT_EQ(image.pixel(58, y), Rgb(right.At(0, y))) << y;
     // The second column now starts with a plain strip column.
-    const SkinBitmap strip = HeaderBitmap(IDB_HEADER_STRIP);
+    const BitmapPixels strip = HeaderBitmap(ResourceId::kHeaderStrip);
     for (int y = 0; y < 20; ++y)
-        EXPECT_EQ(image.pixel(61, y), Rgb(strip.Pixel(0, y))) << y;
+        EXPECT_EQ(image.pixel(61, y), Rgb(strip.At(0, y))) << y;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The results list without a window: rows, selection, colours, what a click hits, scrolling
 // and how the header is put together.
+#include "resourceids.h"
 #include "skinlistmodel.h"
 
 #include <gtest/gtest.h>
@@ -101,11 +102,11 @@ TEST(SkinListModel, CellColours) {
 
 TEST(SkinListModel, RowAndCellGeometry) {
     SkinListModel model = ResultsList(9);
-    EXPECT_EQ(model.RowRect(0), (SkinRect{0, 20, 308, 40}));
-    EXPECT_EQ(model.RowRect(8), (SkinRect{0, 180, 308, 200}));
-    EXPECT_EQ(model.CellRect(4, 1), (SkinRect{154, 100, 308, 120}));
-    EXPECT_EQ(model.CellTextRect(4, 0), (SkinRect{6, 100, 148, 120}));
-    EXPECT_EQ(model.CellRect(4, 2), SkinRect{});
+    EXPECT_EQ(model.RowRect(0), (Rect{0, 20, 308, 40}));
+    EXPECT_EQ(model.RowRect(8), (Rect{0, 180, 308, 200}));
+    EXPECT_EQ(model.CellRect(4, 1), (Rect{154, 100, 308, 120}));
+    EXPECT_EQ(model.CellTextRect(4, 0), (Rect{6, 100, 148, 120}));
+    EXPECT_EQ(model.CellRect(4, 2), Rect{});
     // Nine rows of 20 under a 20-pixel header fit the main window's 201 pixels whole.
     EXPECT_EQ(model.GetFullyVisibleRows(201), 9);
 }
@@ -162,7 +163,7 @@ TEST(SkinListModel, ScrollingKeepsTheLastRowWhole) {
     EXPECT_EQ(model.GetFullyVisibleRows(201), 7);
     EXPECT_TRUE(model.Scroll(3, 201));
     EXPECT_EQ(model.GetTopRow(), 2);
-    EXPECT_EQ(model.RowRect(2).nTop, 20);
+    EXPECT_EQ(model.RowRect(2).top, 20);
     EXPECT_EQ(model.HitTest(10, 25), 2);
     EXPECT_TRUE(model.Scroll(-5, 201));
     EXPECT_EQ(model.GetTopRow(), 0);
@@ -177,11 +178,11 @@ TEST(SkinListModel, ScrollingKeepsTheLastRowWhole) {
 TEST(SkinListModel, HeaderPiecesOfTheResultsList) {
     const SkinListModel model = ResultsList(0);
     const std::vector<HeaderPiece> expected = {
-        {IDB_HEADER_STRIP, 0, 1, 2, 308}, // the strip under everything, from x = 2
-        {IDB_HEADER_LEFT, 0, 2, 0, 2},    // first column: light left edge
-        {IDB_HEADER_STRIP, 0, 1, 2, 150},   {IDB_HEADER_RIGHT, 0, 2, 152, 2},
-        {IDB_HEADER_STRIP, 0, 1, 155, 1}, // next column: one plain strip column
-        {IDB_HEADER_STRIP, 0, 1, 156, 150}, {IDB_HEADER_RIGHT, 0, 2, 306, 2},
+        {ResourceId::kHeaderStrip, 0, 1, 2, 308}, // the strip under everything, from x = 2
+        {ResourceId::kHeaderLeft, 0, 2, 0, 2},    // first column: light left edge
+        {ResourceId::kHeaderStrip, 0, 1, 2, 150},   {ResourceId::kHeaderRight, 0, 2, 152, 2},
+        {ResourceId::kHeaderStrip, 0, 1, 155, 1}, // next column: one plain strip column
+        {ResourceId::kHeaderStrip, 0, 1, 156, 150}, {ResourceId::kHeaderRight, 0, 2, 306, 2},
     };
     EXPECT_EQ(model.HeaderPieces(308), expected);
 }
@@ -192,24 +193,24 @@ TEST(SkinListModel, HeaderOfNarrowAndNoColumns) {
     // A column of 3 pixels has no middle; its edges still go where they belong.
     model.InsertColumn(0, u"A", 3);
     const std::vector<HeaderPiece> expected = {
-        {IDB_HEADER_STRIP, 0, 1, 2, 100},
-        {IDB_HEADER_LEFT, 0, 2, 0, 2},
-        {IDB_HEADER_RIGHT, 0, 2, 1, 2},
+        {ResourceId::kHeaderStrip, 0, 1, 2, 100},
+        {ResourceId::kHeaderLeft, 0, 2, 0, 2},
+        {ResourceId::kHeaderRight, 0, 2, 1, 2},
     };
     EXPECT_EQ(model.HeaderPieces(100), expected);
 }
 
 TEST(SkinListModel, HeaderItemsAndTexts) {
     SkinListModel model = ResultsList(0);
-    EXPECT_EQ(model.HeaderItemRect(1, 20), (SkinRect{154, 0, 308, 20}));
-    EXPECT_EQ(model.HeaderTextRect(0, 20), (SkinRect{2, 2, 152, 18}));
-    EXPECT_EQ(model.HeaderTextRect(1, 26), (SkinRect{156, 2, 306, 24}));
+    EXPECT_EQ(model.HeaderItemRect(1, 20), (Rect{154, 0, 308, 20}));
+    EXPECT_EQ(model.HeaderTextRect(0, 20), (Rect{2, 2, 152, 18}));
+    EXPECT_EQ(model.HeaderTextRect(1, 26), (Rect{156, 2, 306, 24}));
     EXPECT_EQ(model.HeaderItemText(1), u"Inner Diameter");
     // Inserting before column 0 moves the others right.
     EXPECT_EQ(model.InsertColumn(0, std::u16string(300, u'x'), 40), 0);
     EXPECT_EQ(model.HeaderItemText(0).size(), SkinListModel::kMaxHeaderText);
     EXPECT_EQ(model.GetColumnText(0).size(), 300u);
-    EXPECT_EQ(model.HeaderItemRect(1, 20).nLeft, 40);
+    EXPECT_EQ(model.HeaderItemRect(1, 20).left, 40);
     EXPECT_EQ(model.GetColumnsWidth(), 348);
     EXPECT_EQ(model.InsertColumn(-1, u"no", 10), -1);
     EXPECT_EQ(model.InsertColumn(50, u"last", -5), 3);

@@ -1,5 +1,6 @@
 #include "persistentsettings.h"
-#include "qsettingsstore.h"
+#include "qtsettingsstore.h"
+#include "settingsfixtures.h"
 #include "testsettingsdir.h"
 
 #include <QCoreApplication>
@@ -27,10 +28,10 @@ QString ReadText(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-TEST(QSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
+TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     const QString path = UseApplicationName("velnor-write");
     {
-        QSettingsStore store;
+        QtSettingsStore store;
         EXPECT_EQ(store.Location(), path);
         UnitSettings units;
         units.UnitsEnergy = 1;
@@ -56,15 +57,11 @@ TEST(QSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     }
 
     // A second store, as in the next run, reads everything back under the padded names.
-    QSettingsStore store;
+    QtSettingsStore store;
     PersistentSettings settings(store);
     UnitSettings units;
     settings.ReadUnits(units);
-    EXPECT_EQ(units.UnitsEnergy, 1);
-    EXPECT_EQ(units.UnitsTemperature, 0);
-    EXPECT_EQ(units.UnitsPressure, 1);
-    EXPECT_EQ(units.UnitsFlow, 0);
-    EXPECT_EQ(units.DiamType, 1);
+    EXPECT_EQ(UnitValues(units), (std::vector<int>{1, 0, 1, 1, 1, 0, 1}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 2);
     const SavedInputs inputs = settings.ReadInputs();
     EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 123.45);
@@ -82,7 +79,7 @@ TEST(QSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     EXPECT_EQ(store.ReadInt("Location", "Refrig", 42), 42);
 }
 
-TEST(QSettingsStore, HandEditedValuesThatAreNotIntegersGiveTheDefault) {
+TEST(QtSettingsStore, HandEditedValuesThatAreNotIntegersGiveTheDefault) {
     const QString path = UseApplicationName("velnor-edited");
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
     {
@@ -98,7 +95,7 @@ TEST(QSettingsStore, HandEditedValuesThatAreNotIntegersGiveTheDefault) {
                    "[Location]\n"
                    "XSiz=5000\n");
     }
-    QSettingsStore store;
+    QtSettingsStore store;
     PersistentSettings settings(store);
     EXPECT_EQ(store.ReadInt("Settings", "Refrig", 3), 3);
     EXPECT_EQ(store.ReadInt("Settings", "dHeatLoad", 11000), 11000);
@@ -112,29 +109,28 @@ TEST(QSettingsStore, HandEditedValuesThatAreNotIntegersGiveTheDefault) {
     EXPECT_EQ(placement.width, 1260);
 }
 
-TEST(QSettingsStore, IntegersRoundTripAtTheirLimits) {
+TEST(QtSettingsStore, IntegersRoundTripAtTheirLimits) {
     UseApplicationName("velnor-limits");
     {
-        QSettingsStore store;
+        QtSettingsStore store;
         store.WriteInt("Settings", "dHeatLoad", 2147483647);
         store.WriteInt("Settings", "dEvapTemp", -2147483647 - 1);
         store.WriteInt("Settings", "dCondTemp", 0);
     }
-    QSettingsStore store;
+    QtSettingsStore store;
     EXPECT_EQ(store.ReadInt("Settings", "dHeatLoad", 1), 2147483647);
     EXPECT_EQ(store.ReadInt("Settings", "dEvapTemp", 1), -2147483647 - 1);
     EXPECT_EQ(store.ReadInt("Settings", "dCondTemp", 1), 0); // a stored 0 is not "missing"
 }
 
-TEST(QSettingsStore, AnEmptyStoreGivesTheDefaultsAndWritesNoFile) {
+TEST(QtSettingsStore, AnEmptyStoreGivesTheDefaultsAndWritesNoFile) {
     const QString path = UseApplicationName("velnor-empty");
     {
-        QSettingsStore store;
+        QtSettingsStore store;
         PersistentSettings settings(store);
         UnitSettings units;
         settings.ReadUnits(units);
-        EXPECT_EQ(units.UnitsEnergy, 0);
-        EXPECT_EQ(units.UnitsTemperature, 1);
+        EXPECT_EQ(UnitValues(units), UnitValues(UnitSettings{}));
         EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
         EXPECT_DOUBLE_EQ(settings.ReadInputs().dEvapTemp, -25.0);
     }

@@ -1,4 +1,4 @@
-#include "qsettingsstore.h"
+#include "qtsettingsstore.h"
 
 #include "cp1252.h"
 
@@ -16,16 +16,16 @@ QString SettingsKey(std::string_view section, std::string_view entry) {
 
 } // namespace
 
-QSettingsStore::QSettingsStore()
-    : QSettingsStore(QString::fromLatin1(kCompanyKey), QCoreApplication::applicationName()) {}
+QtSettingsStore::QtSettingsStore()
+    : QtSettingsStore(QString::fromLatin1(kCompanyKey), QCoreApplication::applicationName()) {}
 
-QSettingsStore::QSettingsStore(const QString& organization, const QString& application)
+QtSettingsStore::QtSettingsStore(const QString& organization, const QString& application)
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              organization, application)) {}
 
-QSettingsStore::~QSettingsStore() = default;
+QtSettingsStore::~QtSettingsStore() = default;
 
-int QSettingsStore::ReadInt(std::string_view section, std::string_view entry, int defaultValue) {
+int QtSettingsStore::ReadInt(std::string_view section, std::string_view entry, int defaultValue) {
     const QVariant value = m_settings->value(SettingsKey(section, entry));
     if (!value.isValid()) {
         return defaultValue;
@@ -39,14 +39,10 @@ int QSettingsStore::ReadInt(std::string_view section, std::string_view entry, in
     return static_cast<int>(n);
 }
 
-void QSettingsStore::WriteInt(std::string_view section, std::string_view entry, int value) {
+void QtSettingsStore::WriteInt(std::string_view section, std::string_view entry, int value) {
     m_settings->setValue(SettingsKey(section, entry), value);
 }
 
-QString QSettingsStore::Location() const {
+QString QtSettingsStore::Location() const {
     return m_settings->fileName();
-}
-
-void QSettingsStore::Sync() {
-    m_settings->sync();
 }

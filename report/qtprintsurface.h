@@ -13,13 +13,13 @@ class QPrinter;
 // A print surface on a QPrinter, drawn with a QPainter that lives from the document's start to
 // its end. The default font is the one a QPainter on the printer starts with. Bitmaps are
 // stored losslessly in PDF output and drawn without smoothing.
-class QPrintSurface : public PrintSurface {
+class QtPrintSurface : public PrintSurface {
 public:
-    explicit QPrintSurface(QPrinter& printer);
+    explicit QtPrintSurface(QPrinter& m_printer);
     // Ends the document when it is still open.
-    ~QPrintSurface() override;
-    QPrintSurface(const QPrintSurface&) = delete;
-    QPrintSurface& operator=(const QPrintSurface&) = delete;
+    ~QtPrintSurface() override;
+    QtPrintSurface(const QtPrintSurface&) = delete;
+    QtPrintSurface& operator=(const QtPrintSurface&) = delete;
 
     void StartDocument(const std::string& documentName) override;
     void EndDocument() override;
@@ -36,9 +36,9 @@ public:
 
     void TextOut(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) const override;
-    void SetTextColor(std::uint32_t color) override;
+    void SetTextColor(COLORREF color) override;
 
-    void SelectSolidPen(int width, std::uint32_t color) override;
+    void SelectSolidPen(int width, COLORREF color) override;
     void Line(int x0, int y0, int x1, int y1) override;
 
     PrintBitmapSize BitmapSize(int id) const override;
@@ -51,16 +51,16 @@ private:
     struct State {
         QColor textColor;
         QPen pen;
-        bool bPainterSaved; // the painter's own state was saved with it
+        bool painterSaved; // the painter's own state was saved with it
     };
 
     QFont CurrentFont() const;
 
-    QPrinter& printer;
-    QPainter painter;
-    QFont defaultFont;         // as the painter started on the printer
-    bool bPageStarted = false; // QPainter::begin opens the first page; later pages are new
-    QColor textColor = Qt::black;
-    QPen pen;
-    std::vector<State> saved;
+    QPrinter& m_printer;
+    QPainter m_painter;
+    QFont m_defaultFont;        // as the painter started on the printer
+    bool m_pageStarted = false; // QPainter::begin opens the first page; later pages are new
+    QColor m_textColor = Qt::black;
+    QPen m_pen;
+    std::vector<State> m_saved;
 };

@@ -18,18 +18,18 @@ class QSettings;
 // as group separators.
 // Writes reach the file at the next turn of the event loop, and at the latest when the store is
 // destroyed.
-class QSettingsStore : public SettingsStore {
+class QtSettingsStore : public SettingsStore {
 public:
     static constexpr const char* kCompanyKey = "Kestrin Velnor 1";
 
     // The store of the running program: kCompanyKey and QCoreApplication::applicationName(),
     // which is the executable's base name unless the application set another one.
-    QSettingsStore();
-    QSettingsStore(const QString& organization, const QString& application);
-    ~QSettingsStore() override;
+    QtSettingsStore();
+    QtSettingsStore(const QString& organization, const QString& application);
+    ~QtSettingsStore() override;
 
-    QSettingsStore(const QSettingsStore&) = delete;
-    QSettingsStore& operator=(const QSettingsStore&) = delete;
+    QtSettingsStore(const QtSettingsStore&) = delete;
+    QtSettingsStore& operator=(const QtSettingsStore&) = delete;
 
     // A missing entry, or one whose stored text is not a 32-bit integer, gives the default.
     int ReadInt(std::string_view section, std::string_view entry, int defaultValue) override;
@@ -37,8 +37,6 @@ public:
 
     // Where the values live (a file path, or a registry path on Windows).
     QString Location() const;
-    // Writes pending changes now.
-    void Sync();
 
 private:
     std::unique_ptr<QSettings> m_settings;
