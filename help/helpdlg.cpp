@@ -6,7 +6,7 @@
 #include "hyperlink.h"
 #include "qdialogunits.h"
 #include "qtmessages.h"
-#include "validtextedit.h"
+#include "qttextfield.h"
 
 #include <QPushButton>
 
@@ -44,12 +44,13 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
 
     // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
     // scrolls sideways with the caret.
-    m_helpTextView = new ValidTextEdit(this);
+    m_helpTextView = new QtMultiLineField(this);
     m_helpTextView->setObjectName(IdName(M::kHelpTextId));
     m_helpTextView->SetReadOnly(true);
     m_helpTextView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_helpTextView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_helpTextView->setGeometry(ToPixels(du, M::kHelpTextRect));
+    m_helpTextView->SetMessages(*m_messages);
     m_helpTextView->Bind(&m_helpText);
 
     // The link adopts its text and fits itself to it at its template place; its failures to

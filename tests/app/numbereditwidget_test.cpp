@@ -1,5 +1,6 @@
-// The main window's numeric field on a real QLineEdit: keys through QTest, the clipboard, the
-// context menu, the input method, focus loss and the colours.
+// The main window's numeric field on the single-line field adapter: keys through QTest, the
+// clipboard, the context menu, the input method, focus loss and the colours.
+#include "../edit/fieldstate.h"
 #include "numbereditwidget.h"
 
 #include <QAction>
@@ -21,42 +22,6 @@
 #include <vector>
 
 namespace {
-
-// A field's text and selection as one string: "12|5" is a caret after 12, "1[23]4" the
-// selection of 23 (with the cursor at its end).
-void PutState(QLineEdit& field, const std::string& state) {
-    QString text;
-    int start = -1;
-    int end = -1;
-    for (const char c : state) {
-        const int at = static_cast<int>(text.size());
-        if (c == '|')
-            start = end = at;
-        else if (c == '[')
-            start = at;
-        else if (c == ']')
-            end = at;
-        else
-            text.append(QLatin1Char(c));
-    }
-    field.setText(text);
-    if (start < 0)
-        start = end = static_cast<int>(text.size());
-    if (start == end)
-        field.setCursorPosition(start);
-    else
-        field.setSelection(start, end - start);
-}
-
-std::string StateOf(const QLineEdit& field) {
-    std::string text = field.text().toStdString();
-    if (!field.hasSelectedText())
-        return text.insert(static_cast<std::size_t>(field.cursorPosition()), 1, '|');
-    const auto start = static_cast<std::size_t>(field.selectionStart());
-    const auto end = static_cast<std::size_t>(field.selectionEnd());
-    text.insert(end, 1, ']');
-    return text.insert(start, 1, '[');
-}
 
 // Types `keys` into the field: '\b' is the Backspace key, '\x7f' the Delete key.
 void Type(QWidget& field, const std::string& keys) {
@@ -95,15 +60,8 @@ protected:
     NumberEditWidget field;
 };
 
-struct TypingRow {
-    const char* name;
-    const char* before;
-    const char* keys;
-    const char* after;
-};
-
 TEST_F(NumberEditWidgetTest, TypingGoesThroughTheRule) {
-    const TypingRow rows[] = {
+    const TypingCase rows[] = {
         {"the tenth whole digit is refused", "|", "1234567890", "123456789|"},
         {"a full whole part is typed over", "|123456789", "5", "5|23456789"},
         {"a digit replaces the selection", "1[23]4", "9", "19|4"},
@@ -122,7 +80,7 @@ TEST_F(NumberEditWidgetTest, TypingGoesThroughTheRule) {
         {"Delete of the point regroups", "123456789|.5", "\x7f", "123456789|"},
         {"Delete of a selection at the end collapses it", "1[2.5]", "\x7f", "1|"},
     };
-    for (const TypingRow& row : rows) {
+    for (const TypingCase& row : rows) {
         SCOPED_TRACE(row.name);
         PutState(field, row.before);
         Type(field, row.keys);
@@ -302,7 +260,7 @@ TEST_F(NumberEditWidgetTest, FocusLossRunsTheRule) {
 
 TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
     const QColor platformText = field.palette().color(QPalette::Text);
-    field.SetBackColor(0x00FBF6F2); // RGB(242, 246, 251)
+    field.SetBackColor(RGB(242, 246, 251));
     const QColor pale(242, 246, 251);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         EXPECT_EQ(field.palette().color(group, QPalette::Base), pale);
@@ -312,7 +270,7 @@ TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
     const QImage shot = field.grab().toImage();
     EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), pale);
 
-    field.NumberEdit().SetForeColor(0x000000FF); // red
+    field.NumberEdit().SetForeColor(RGB(255, 0, 0));
     EXPECT_EQ(field.palette().color(QPalette::Text), QColor(255, 0, 0));
     field.NumberEdit().SetForeColor(0); // black is never applied: the platform's colour again
     EXPECT_EQ(field.palette().color(QPalette::Text), platformText);

@@ -1,5 +1,4 @@
-#include "charfilteredit.h"
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
 
@@ -11,29 +10,6 @@ namespace {
 
 // The help dialog's ten characters.
 constexpr std::string_view kTen = "%'*\"+?><:\\";
-
-// A character-filter field on an in-memory platform field, editable unless made read-only,
-// with the texts its owner was told about.
-struct FilterField {
-    FilterField(int maxLength, std::string excluded) : edit(maxLength, std::move(excluded)) {
-        edit.Attach(field);
-        edit.SetChangeCallback([this] { notified.push_back(edit.GetText()); });
-    }
-    void Put(std::string_view state) {
-        PutState(field, state);
-        notified.clear();
-    }
-    std::string State() const { return StateOf(field); }
-    void Type(std::string_view chars) {
-        for (const char c : chars)
-            edit.OnChar(c);
-    }
-    int Beeps() const { return field.GetCalls().beeps; }
-
-    MemoryTextField field;
-    CCharFilterEdit edit;
-    std::vector<std::string> notified;
-};
 
 } // namespace
 
@@ -81,13 +57,13 @@ TEST(CharFilterRule, TypingAnExcludedCharacterBeepsAndChangesNothing) {
     f.Put("a|b");
     f.Type(":");
     EXPECT_EQ(f.State(), "a|b");
-    EXPECT_EQ(f.Beeps(), 1);
+    EXPECT_EQ(f.field.GetCalls().beeps, 1);
     EXPECT_TRUE(f.notified.empty());
     f.Type("x");
     EXPECT_EQ(f.State(), "ax|b");
     f.Type("\b\b");
     EXPECT_EQ(f.State(), "|b");
-    EXPECT_EQ(f.Beeps(), 1) << "other characters make no sound";
+    EXPECT_EQ(f.field.GetCalls().beeps, 1) << "other characters make no sound";
 }
 
 TEST(CharFilterRule, ReadOnlyFieldIgnoresEveryCharacterSilently) {
@@ -96,7 +72,7 @@ TEST(CharFilterRule, ReadOnlyFieldIgnoresEveryCharacterSilently) {
     f.field.SetReadOnly(true);
     f.Type("x:\b");
     EXPECT_EQ(f.State(), "Help|");
-    EXPECT_EQ(f.Beeps(), 0) << "read-only is decided before the excluded characters";
+    EXPECT_EQ(f.field.GetCalls().beeps, 0) << "read-only is decided before the excluded characters";
 }
 
 TEST(CharFilterRule, FullFieldIsTypedOverOneCharacterAtATime) {
@@ -121,7 +97,7 @@ TEST(CharFilterRule, FullFieldIsTypedOverOneCharacterAtATime) {
     EXPECT_EQ(f.State(), "12|45") << "Backspace is the platform's";
     f.Type("y");
     EXPECT_EQ(f.State(), "12y|45") << "below the length the platform inserts";
-    EXPECT_EQ(f.Beeps(), 0);
+    EXPECT_EQ(f.field.GetCalls().beeps, 0);
 }
 
 TEST(CharFilterRule, PasteIsFiltered) {
@@ -130,7 +106,7 @@ TEST(CharFilterRule, PasteIsFiltered) {
     f.field.SetClipboardText("a:b");
     f.edit.OnPaste();
     EXPECT_EQ(f.edit.GetText(), "ab");
-    EXPECT_EQ(f.Beeps(), 0) << "a paste is filtered silently";
+    EXPECT_EQ(f.field.GetCalls().beeps, 0) << "a paste is filtered silently";
 
     FilterField g(5, "");
     g.Put("12|3");

@@ -1,29 +1,6 @@
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
-
-TEST(NumberSettings, PatternsAreReadFromTheEnd) {
-    const struct {
-        const char* pattern;
-        int whole;
-        int decimals;
-        int groupSize;
-        const char* prefix;
-    } cases[] = {
-        {"#,###.##", 4, 2, 3, ""},  {"$###,###.###", 6, 3, 3, "$"},   {"####", 4, 0, 0, ""},
-        {"#,###,###", 7, 0, 3, ""}, {"US$ ##.#", 2, 1, 0, "US$ "},    {"##,##.#", 4, 1, 2, ""},
-        {"#.#.##", 1, 2, 0, "#."},  {"No.5: ###", 3, 0, 0, "No.5: "},
-    };
-    for (const auto& c : cases) {
-        NumberField f(-2, 5);
-        ASSERT_TRUE(f.rule().SetPattern(c.pattern)) << c.pattern;
-        EXPECT_EQ(f.rule().GetWholeDigits(), c.whole) << c.pattern;
-        EXPECT_EQ(f.rule().GetDecimalPlaces(), c.decimals) << c.pattern;
-        EXPECT_EQ(f.rule().GetGroupSize(), c.groupSize) << c.pattern;
-        EXPECT_EQ(f.rule().GetPrefix(), c.prefix) << c.pattern;
-        EXPECT_TRUE(f.rule().IsNegativeAllowed()) << c.pattern;
-    }
-}
 
 TEST(NumberSettings, PatternWithoutWholeDigitChangesNothing) {
     NumberField f;
@@ -31,21 +8,6 @@ TEST(NumberSettings, PatternWithoutWholeDigitChangesNothing) {
         EXPECT_FALSE(f.rule().SetPattern(pattern)) << pattern;
         EXPECT_EQ(f.rule().GetPattern(), "#########.###") << pattern;
     }
-}
-
-TEST(NumberSettings, PatternRoundTrips) {
-    for (const char* pattern : {"#,###.##", "$###,###.###", "####", "#,###,###", "US$ ##.#",
-                                "No0 ###.#", "#########.###"}) {
-        NumberField f;
-        ASSERT_TRUE(f.rule().SetPattern(pattern));
-        EXPECT_EQ(f.rule().GetPattern(), pattern);
-    }
-    // A decimal-comma field reads and writes its own separators.
-    NumberField comma(9, 3, NumberLocale{"-", ",", "."});
-    ASSERT_TRUE(comma.rule().SetPattern("#.###,##"));
-    EXPECT_EQ(comma.rule().GetDecimalPlaces(), 2);
-    EXPECT_EQ(comma.rule().GetGroupSize(), 3);
-    EXPECT_EQ(comma.rule().GetPattern(), "#.###,##");
 }
 
 TEST(NumberSettings, PatternReappliesTheText) {

@@ -1,24 +1,12 @@
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TypingCase {
-    const char* name;
-    const char* before;
-    const char* keys; // '\x7F' stands for the Delete key
-    const char* after;
-};
-
 void RunTyping(NumberField& f, const TypingCase& c) {
     f.Put(c.before);
-    for (const char* k = c.keys; *k; ++k) {
-        if (*k == '\x7F')
-            f.edit.OnKeyDown(kKeyDelete);
-        else
-            f.edit.OnChar(*k);
-    }
+    f.Type(c.keys);
     EXPECT_EQ(f.State(), c.after) << c.name;
 }
 
