@@ -169,27 +169,25 @@ void Store(QPlainTextEdit& edit, const QString& text) {
     edit.horizontalScrollBar()->setValue(0);
 }
 
-// Backspace and Delete without a key press: the selection, or the character before (after) the
-// caret.
-void DeleteBefore(QLineEdit& edit) {
-    edit.backspace();
+// Backspace (`before`) or Delete without a key press: the selection, or the character before
+// (after) the caret.
+void DeleteAtCaret(QLineEdit& edit, bool before) {
+    if (before)
+        edit.backspace();
+    else
+        edit.del();
 }
 
-void DeleteBefore(QPlainTextEdit& edit) {
+void DeleteAtCaret(QPlainTextEdit& edit, bool before) {
     QTextCursor cursor = edit.textCursor();
-    cursor.deletePreviousChar();
+    if (before)
+        cursor.deletePreviousChar();
+    else
+        cursor.deleteChar();
     edit.setTextCursor(cursor);
-    edit.ensureCursorVisible();
-}
-
-void DeleteAfter(QLineEdit& edit) {
-    edit.del();
-}
-
-void DeleteAfter(QPlainTextEdit& edit) {
-    QTextCursor cursor = edit.textCursor();
-    cursor.deleteChar();
-    edit.setTextCursor(cursor);
+    // After a Backspace the caret stays in view, as after typing.
+    if (before)
+        edit.ensureCursorVisible();
 }
 
 // What a paste of the clipboard's `text` inserts: the line edit takes it as Qt's own paste
@@ -397,7 +395,7 @@ template <class Widget> void QtTextField<Widget>::DefaultChar(char ch) {
     // A character without a key of its own (Enter in a multi-line field, an input-method
     // commit, or one of several a key brought).
     if (ch == '\b')
-        DeleteBefore(*this);
+        DeleteAtCaret(*this, true);
     else if (ch == '\r' && m_mapping.HasLineBreaks())
         Insert(*this, FromCp1252(m_mapping.ShownText("\r\n")));
     else if (IsPrintableChar(ch))
@@ -411,7 +409,7 @@ template <class Widget> void QtTextField<Widget>::DefaultKeyDown(int key) {
     }
     // A clear from the context menu runs as a Delete without a key press.
     if (key == kKeyDelete && Editable())
-        DeleteAfter(*this);
+        DeleteAtCaret(*this, false);
 }
 
 template <class Widget> void QtTextField<Widget>::DefaultPaste() {

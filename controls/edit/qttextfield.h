@@ -77,7 +77,7 @@ public:
     // field, and there is no item that would insert characters past it. The caller owns it.
     QMenu* CreateContextMenu(const QPoint& position = QPoint());
 
-    // TextField.
+    // TextField: the text and its selection, in the field's characters.
     std::string GetText() const override;
     TextSelection GetSel() const override;
     bool IsReadOnly() const override;
@@ -85,26 +85,30 @@ public:
     void SetSel(int start, int end, bool scroll = true) override;
     void ReplaceSel(std::string_view text, bool undoable) override;
     bool SetWindowText(std::string_view text) override;
+    void SetChangeHandler(std::function<void()> handler) override;
+    // TextField: Qt's own handling of the event at hand.
     void DefaultChar(char ch) override;
     void DefaultKeyDown(int key) override;
     void DefaultPaste() override;
     void DefaultFocusLost() override;
     void CopySelection() override;
+    // TextField: feedback and colours.
     Messages& GetMessages() override { return *m_messages; }
     void SetFocus() override;
     void Repaint() override;
     COLORREF DrawingTextColor() const override;
     COLORREF DrawingBackColor() const override;
-    void SetChangeHandler(std::function<void()> handler) override;
 
 protected:
+    // Typing.
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // The pastes Qt makes itself.
+    bool TakeQtPaste(const QMimeData* source) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    bool TakeQtPaste(const QMimeData* source) override;
 
 private:
     // The context menu items the validating field handles.

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -14,13 +15,8 @@ constexpr std::string_view kTen = "%'*\"+?><:\\";
 } // namespace
 
 TEST(CharFilterRule, FilteringCutsFirstThenRemoves) {
-    struct Row {
-        const char* name;
-        int maxLength;
-        std::string_view excluded;
-        std::string_view text;
-        std::string_view shown;
-    };
+    // name, maximum length, excluded characters, text, text shown
+    using Row = std::tuple<const char*, int, std::string_view, std::string_view, std::string_view>;
     const Row rows[] = {
         {"heading loses its colon", 0, kTen, "Introduction:", "Introduction"},
         {"every one of the ten", 0, kTen, "a%b'c*d\"e+f?g>h<i:j\\k", "abcdefghijk"},
@@ -33,12 +29,11 @@ TEST(CharFilterRule, FilteringCutsFirstThenRemoves) {
         {"removed after the cut", 5, ":", "abcde:f", "abcde"},
         {"shorter than the length", 5, ":", "a:b", "ab"},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(CCharFilterRule::Filter(row.text, row.maxLength, row.excluded), row.shown)
-            << row.name;
-        FilterField f(row.maxLength, std::string(row.excluded));
-        f.edit.SetText(row.text);
-        EXPECT_EQ(f.edit.GetText(), row.shown) << row.name;
+    for (const auto& [name, maxLength, excluded, text, shown] : rows) {
+        EXPECT_EQ(CCharFilterRule::Filter(text, maxLength, excluded), shown) << name;
+        FilterField f(maxLength, std::string(excluded));
+        f.edit.SetText(text);
+        EXPECT_EQ(f.edit.GetText(), shown) << name;
     }
 }
 

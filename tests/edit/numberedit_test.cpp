@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(NumberEdit, PasteIsRepaired) {
     const struct {
         const char* clipboard;
@@ -40,19 +42,16 @@ TEST(NumberEdit, SetValueShowsTheFilteredValue) {
 }
 
 TEST(NumberEdit, GetValueOfTexts) {
-    const struct {
-        const char* text;
-        double value;
-        int intValue;
-    } cases[] = {
+    // text, value, integer value
+    const std::tuple<const char*, double, int> cases[] = {
         {"", 0.0, 0},          {"-", 0.0, 0},    {".", 0.0, 0},
         {"-12.5", -12.5, -12}, {"-.5", -0.5, 0}, {"123456789.999", 123456789.999, 123456789},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, value, intValue] : cases) {
         NumberField f;
-        f.Put(c.text);
-        EXPECT_EQ(f.edit.GetValue(), c.value) << c.text;
-        EXPECT_EQ(f.edit.GetIntValue(), c.intValue) << c.text;
+        f.Put(text);
+        EXPECT_EQ(f.edit.GetValue(), value) << text;
+        EXPECT_EQ(f.edit.GetIntValue(), intValue) << text;
     }
 }
 

@@ -2,28 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(NumberPattern, ReadFromTheEnd) {
-    const struct {
-        const char* pattern;
-        int whole;
-        int decimals;
-        int groupSize;
-        const char* prefix;
-    } cases[] = {
+    // pattern, whole digits, decimal places, group size, prefix
+    const std::tuple<const char*, int, int, int, const char*> cases[] = {
         {"#,###.##", 4, 2, 3, ""},  {"$###,###.###", 6, 3, 3, "$"},   {"####", 4, 0, 0, ""},
         {"#,###,###", 7, 0, 3, ""}, {"US$ ##.#", 2, 1, 0, "US$ "},    {"##,##.#", 4, 1, 2, ""},
         {"#.#.##", 1, 2, 0, "#."},  {"No.5: ###", 3, 0, 0, "No.5: "},
     };
     NumberSyntax noNegatives;
     noNegatives.Flags = NoNegatives;
-    for (const auto& c : cases) {
-        const std::optional<NumberSyntax> read = ReadPattern(noNegatives, c.pattern);
-        ASSERT_TRUE(read) << c.pattern;
-        EXPECT_EQ(read->WholeDigits, c.whole) << c.pattern;
-        EXPECT_EQ(read->DecimalPlaces, c.decimals) << c.pattern;
-        EXPECT_EQ(read->GroupSize, c.groupSize) << c.pattern;
-        EXPECT_EQ(read->Prefix, c.prefix) << c.pattern;
-        EXPECT_EQ(read->Flags & NoNegatives, 0u) << c.pattern << ": negatives become allowed";
+    for (const auto& [pattern, whole, decimals, groupSize, prefix] : cases) {
+        const std::optional<NumberSyntax> read = ReadPattern(noNegatives, pattern);
+        ASSERT_TRUE(read) << pattern;
+        EXPECT_EQ(read->WholeDigits, whole) << pattern;
+        EXPECT_EQ(read->DecimalPlaces, decimals) << pattern;
+        EXPECT_EQ(read->GroupSize, groupSize) << pattern;
+        EXPECT_EQ(read->Prefix, prefix) << pattern;
+        EXPECT_EQ(read->Flags & NoNegatives, 0u) << pattern << ": negatives become allowed";
     }
 }
 
