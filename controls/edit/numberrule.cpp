@@ -57,10 +57,10 @@ CNumberRule::CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces,
         m_flags |= NoNegatives;
     m_syntax.WholeDigits = std::max(1, AbsDigits(wholeDigits));
     m_syntax.DecimalPlaces = std::max(0, decimalPlaces);
-    m_syntax.NegativeSign = LocaleCharacter(locale.NegativeSign, '-');
-    m_syntax.DecimalPoint = LocaleCharacter(locale.DecimalSeparator, '.');
+    m_syntax.NegativeSign = LocaleCharacter(locale.negativeSign, '-');
+    m_syntax.DecimalPoint = LocaleCharacter(locale.decimalSeparator, '.');
     m_syntax.GroupSeparator = DistinctGroupSeparator(
-        m_syntax.DecimalPoint, LocaleCharacter(locale.ThousandsSeparator, ','));
+        m_syntax.DecimalPoint, LocaleCharacter(locale.thousandsSeparator, ','));
 }
 
 NumberSyntax CNumberRule::Syntax() const {

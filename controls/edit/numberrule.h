@@ -45,8 +45,6 @@ public:
     const std::string& GetPrefix() const { return m_syntax.Prefix; }
     void SetRange(double minimum, double maximum); // minimum <= maximum
     void GetRange(double& minimum, double& maximum) const;
-    double GetMinimum() const { return m_minimum; }
-    double GetMaximum() const { return m_maximum; }
     // Takes the settings of a pattern such as "$#,###.##" (ReadPattern) and allows negatives. A
     // pattern that gives no whole digit changes nothing and returns false.
     bool SetPattern(std::string_view pattern);

@@ -31,7 +31,7 @@ template <class Edit> struct MemoryField {
                 edit.OnChar(c);
         }
     }
-    auto& rule() { return edit.Rule(); }
+    auto& Rule() { return edit.Rule(); }
 
     MemoryTextField field;
     Edit edit;

@@ -63,9 +63,9 @@ TEST(NumberTyping, OtherSettings) {
     };
     for (const auto& [settings, typing] : cases) {
         NumberField f(settings.whole, settings.decimals);
-        f.rule().ChangeFlags(settings.flags, 0);
-        f.rule().SetGroupSize(settings.groupSize);
-        f.rule().SetPrefix(settings.prefix);
+        f.Rule().ChangeFlags(settings.flags, 0);
+        f.Rule().SetGroupSize(settings.groupSize);
+        f.Rule().SetPrefix(settings.prefix);
         RunTyping(f, typing);
     }
 }
@@ -73,7 +73,7 @@ TEST(NumberTyping, OtherSettings) {
 // Characters of the prefix are never read as part of the number.
 TEST(NumberTyping, PrefixWithNumberCharacters) {
     NumberField f;
-    f.rule().SetPrefix("No.1 -");
+    f.Rule().SetPrefix("No.1 -");
     f.edit.SetValue(12.5);
     EXPECT_EQ(f.edit.GetText(), "No.1 -12.5");
     EXPECT_EQ(f.edit.GetValue(), 12.5);

@@ -46,7 +46,7 @@ TEST(ValidEdit, CutAndClear) {
 
     // Clear is the Delete key: with grouping the separators are laid again.
     NumberField g;
-    g.rule().SetGroupSize(3);
+    g.Rule().SetGroupSize(3);
     g.Put("1,2[34],567");
     g.edit.OnClear();
     EXPECT_EQ(g.State(), "12|,567");
