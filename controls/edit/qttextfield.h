@@ -64,7 +64,7 @@ public:
     // Binds `edit` and keeps it until another is bound or the widget goes.
     void Adopt(std::unique_ptr<CValidEdit> edit);
     // Where the field's beeps and message boxes go; by default message boxes over this widget.
-    // `messages` must outlive the widget.
+    // `messages` must stay valid while a field is bound.
     void SetMessages(Messages& messages) { m_messages = &messages; }
 
     // Read-only as the platform's edit is read-only: the caret still shows and moves with the
