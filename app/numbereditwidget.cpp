@@ -2,38 +2,41 @@
 
 #include "qnumberlocale.h"
 
+#include <memory>
+
 namespace {
 
 // The main window's fields: 9 whole digits, 3 decimals, negatives allowed.
 constexpr int kWholeDigits = 9;
 constexpr int kDecimalPlaces = 3;
 
-} // namespace
-
-NumberEditWidget::NumberEditWidget(QWidget* parent) : ValidLineEdit(parent) {
-    // The rule reads the locale's characters when it is made.
+// The rule reads the locale's characters when it is made.
+std::unique_ptr<CNumberEdit> MakeNumberEdit() {
     InstallQtNumberLocale();
-    m_edit = std::make_unique<CNumberEdit>(kWholeDigits, kDecimalPlaces);
-    Bind(m_edit.get());
+    return std::make_unique<CNumberEdit>(kWholeDigits, kDecimalPlaces);
 }
 
-NumberEditWidget::~NumberEditWidget() {
-    Bind(nullptr);
+} // namespace
+
+NumberEditWidget::NumberEditWidget(QWidget* parent) : QtLineField(parent) {
+    std::unique_ptr<CNumberEdit> edit = MakeNumberEdit();
+    m_numberEdit = edit.get();
+    Adopt(std::move(edit));
 }
 
 double NumberEditWidget::GetValue() const {
-    return m_edit->GetValue();
+    return m_numberEdit->GetValue();
 }
 
 void NumberEditWidget::SetValue(double value, bool trimZeros) {
-    m_edit->SetValue(value, trimZeros);
+    m_numberEdit->SetValue(value, trimZeros);
 }
 
 std::string NumberEditWidget::GetText() const {
-    // Not m_edit->GetText(): that asks this very function.
-    return ValidLineEdit::GetText();
+    // Not m_numberEdit->GetText(): that asks this very function.
+    return QtLineField::GetText();
 }
 
-void NumberEditWidget::SetBackColor(unsigned colour) {
-    m_edit->SetBackColor(colour);
+void NumberEditWidget::SetBackColor(COLORREF colour) {
+    m_numberEdit->SetBackColor(colour);
 }

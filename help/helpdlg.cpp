@@ -7,7 +7,7 @@
 #include "qcp1252.h"
 #include "qdialogunits.h"
 #include "qtmessages.h"
-#include "validtextedit.h"
+#include "qttextfield.h"
 
 #include <QPushButton>
 
@@ -33,11 +33,12 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
 
     // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
     // scrolls sideways with the caret.
-    m_helpTextView = new ValidTextEdit(this);
+    m_helpTextView = new QtMultiLineField(this);
     m_helpTextView->SetReadOnly(true);
     m_helpTextView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_helpTextView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     PlaceControl(*m_helpTextView, du, M::kHelpTextItem);
+    m_helpTextView->SetMessages(*m_messages);
     m_helpTextView->Bind(&m_helpText);
 
     // The link adopts its text and fits itself to it at its template place; its failures to

@@ -9,9 +9,10 @@
 class CLinkStatic;
 class LinkOpener;
 class Messages;
+class QPlainTextEdit;
 class QPushButton;
-class ValidTextEdit;
 struct HelpText;
+template <class Widget> class QtTextField;
 
 // The help dialog: the help text (the database's lines, or the built-in text) in a read-only,
 // scrolling character-filter field, a link to the maker's home page, "Disclaimer", which shows
@@ -41,6 +42,6 @@ private:
     std::unique_ptr<Messages> m_ownMessages;
     Messages* m_messages;
     CCharFilterEdit m_helpText;
-    ValidTextEdit* m_helpTextView = nullptr;
+    QtTextField<QPlainTextEdit>* m_helpTextView = nullptr;
     CLinkStatic* m_link = nullptr;
 };

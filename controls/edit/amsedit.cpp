@@ -1,5 +1,7 @@
 #include "amsedit.h"
 
+#include "scopedvalue.h"
+
 // --- CEditRule ---
 
 TextField* CEditRule::Field() const {
@@ -12,10 +14,6 @@ void CEditRule::HandleKeyDown(int /*key*/) {
 
 void CEditRule::HandleFocusLost() {
     PassToDefault();
-}
-
-void CEditRule::HandlePaste() {
-    m_edit.OnPaste();
 }
 
 void CEditRule::PassToDefault() {
@@ -32,29 +30,13 @@ bool CEditRule::MayEnter(char ch) {
 
 // --- CValidEdit ---
 
-// Marks the event being handled, so that PassToDefault knows what the platform is to handle;
-// the previous mark comes back when the handling ends (a clear runs as a Delete key inside it).
-class CValidEdit::EventScope {
-public:
-    EventScope(CValidEdit& edit, EventKind kind, int code) : m_edit(edit), m_saved(edit.m_event) {
-        m_edit.m_event = {kind, code};
-    }
-    ~EventScope() { m_edit.m_event = m_saved; }
-    EventScope(const EventScope&) = delete;
-    EventScope& operator=(const EventScope&) = delete;
-
-private:
-    CValidEdit& m_edit;
-    Event m_saved;
-};
-
 CValidEdit::~CValidEdit() {
     Detach();
 }
 
 void CValidEdit::Attach(TextField& field) {
     Detach();
-    m_pField = &field;
+    m_field = &field;
     field.SetChangeHandler([this] {
         if (m_onChange)
             m_onChange();
@@ -62,91 +44,90 @@ void CValidEdit::Attach(TextField& field) {
 }
 
 void CValidEdit::Detach() {
-    if (m_pField)
-        m_pField->SetChangeHandler({});
-    m_pField = nullptr;
+    if (m_field)
+        m_field->SetChangeHandler({});
+    m_field = nullptr;
+}
+
+template <typename Handle> void CValidEdit::HandleEvent(EventKind kind, int code, Handle handle) {
+    if (!m_field)
+        return;
+    // An event handled inside another (a clear runs as a Delete key) gives the outer one back.
+    const ScopedValue scope(m_event, Event{kind, code});
+    handle();
 }
 
 void CValidEdit::OnChar(char ch) {
-    if (!m_pField)
-        return;
-    const EventScope scope(*this, EventKind::Char, static_cast<unsigned char>(ch));
-    HandleChar(ch);
+    HandleEvent(EventKind::Char, static_cast<unsigned char>(ch), [this, ch] { HandleChar(ch); });
 }
 
 void CValidEdit::OnKeyDown(int key) {
-    if (!m_pField)
-        return;
-    const EventScope scope(*this, EventKind::KeyDown, key);
-    HandleKeyDown(key);
+    HandleEvent(EventKind::KeyDown, key, [this, key] { HandleKeyDown(key); });
 }
 
 void CValidEdit::OnKillFocus() {
-    if (!m_pField)
-        return;
-    const EventScope scope(*this, EventKind::FocusLost, 0);
-    HandleFocusLost();
+    HandleEvent(EventKind::FocusLost, 0, [this] { HandleFocusLost(); });
 }
 
 void CValidEdit::OnPaste() {
-    if (!m_pField)
+    if (!m_field)
         return;
-    const TextSelection before = m_pField->GetSel();
-    m_pField->DefaultPaste();
+    const TextSelection before = m_field->GetSel();
+    m_field->DefaultPaste();
     const std::string filtered = FilteredText();
-    if (filtered != m_pField->GetText()) {
+    if (filtered != m_field->GetText()) {
         SetText(filtered);
-        m_pField->SetSel(before.start, before.end);
+        m_field->SetSel(before.start, before.end);
     }
 }
 
 void CValidEdit::OnCut() {
-    if (!m_pField)
+    if (!m_field)
         return;
-    const TextSelection sel = m_pField->GetSel();
+    const TextSelection sel = m_field->GetSel();
     if (sel.start >= sel.end)
         return;
-    m_pField->CopySelection();
+    m_field->CopySelection();
     // A read-only field gives a copy of its text but keeps it.
-    if (!m_pField->IsReadOnly())
-        m_pField->ReplaceSel({}, false);
+    if (!m_field->IsReadOnly())
+        m_field->ReplaceSel({}, false);
 }
 
 void CValidEdit::OnClear() {
-    if (!m_pField)
+    if (!m_field)
         return;
-    const TextSelection sel = m_pField->GetSel();
+    const TextSelection sel = m_field->GetSel();
     if (sel.start < sel.end)
         OnKeyDown(kKeyDelete);
 }
 
 bool CValidEdit::SetText(std::string_view text) {
-    if (!m_pField)
+    if (!m_field)
         return false;
-    const bool result = m_pField->SetWindowText(text);
+    const bool result = m_field->SetWindowText(text);
     // The second store is of a text that is already valid, so it ends here.
     const std::string filtered = FilteredText();
-    if (filtered != m_pField->GetText())
-        m_pField->SetWindowText(filtered);
+    if (filtered != m_field->GetText())
+        m_field->SetWindowText(filtered);
     return result;
 }
 
 std::string CValidEdit::GetText() const {
-    return m_pField ? m_pField->GetText() : std::string();
+    return m_field ? m_field->GetText() : std::string();
 }
 
 void CValidEdit::PassToDefault() {
-    if (!m_pField)
+    if (!m_field)
         return;
     switch (m_event.kind) {
     case EventKind::Char:
-        m_pField->DefaultChar(static_cast<char>(m_event.code));
+        m_field->DefaultChar(static_cast<char>(m_event.code));
         break;
     case EventKind::KeyDown:
-        m_pField->DefaultKeyDown(m_event.code);
+        m_field->DefaultKeyDown(m_event.code);
         break;
     case EventKind::FocusLost:
-        m_pField->DefaultFocusLost();
+        m_field->DefaultFocusLost();
         break;
     case EventKind::None:
         break;
@@ -154,10 +135,10 @@ void CValidEdit::PassToDefault() {
 }
 
 void CValidEdit::Reapply() {
-    if (!m_pField)
+    if (!m_field)
         return;
     const std::string filtered = FilteredText();
-    if (filtered != m_pField->GetText())
+    if (filtered != m_field->GetText())
         SetText(filtered);
 }
 
@@ -181,42 +162,42 @@ void CValidEdit::HandleFocusLost() {
     PassToDefault();
 }
 
-void CValidEdit::SetBackColor(Color color) {
+void CValidEdit::SetBackColor(COLORREF color) {
     m_backBrush = color;
-    if (m_pField)
-        m_pField->Repaint();
+    if (m_field)
+        m_field->Repaint();
 }
 
-Color CValidEdit::GetBackColor() {
+COLORREF CValidEdit::GetBackColor() {
     if (m_backBrush)
         return *m_backBrush;
     // Without a platform field there is no drawing context: the window colour, not kept.
-    if (!m_pField)
-        return 0x00FFFFFF;
-    m_backBrush = m_pField->DrawingBackColor();
+    if (!m_field)
+        return RGB(255, 255, 255);
+    m_backBrush = m_field->DrawingBackColor();
     return *m_backBrush;
 }
 
-void CValidEdit::SetForeColor(Color color) {
+void CValidEdit::SetForeColor(COLORREF color) {
     m_foreColor = color;
-    m_bForeColorSet = true;
-    if (m_pField)
-        m_pField->Repaint();
+    m_foreColorSet = true;
+    if (m_field)
+        m_field->Repaint();
 }
 
-Color CValidEdit::GetForeColor() {
-    if (m_bForeColorSet)
+COLORREF CValidEdit::GetForeColor() {
+    if (m_foreColorSet)
         return m_foreColor;
-    if (!m_pField)
+    if (!m_field)
         return 0;
-    m_foreColor = m_pField->DrawingTextColor();
-    m_bForeColorSet = true;
+    m_foreColor = m_field->DrawingTextColor();
+    m_foreColorSet = true;
     return m_foreColor;
 }
 
 EditPaintColors CValidEdit::GetPaintColors() {
     EditPaintColors colors;
-    if (!m_backBrush && !m_bForeColorSet)
+    if (!m_backBrush && !m_foreColorSet)
         return colors;
     colors.useDefault = false;
     colors.applyTextColor = m_foreColor != 0;

@@ -13,10 +13,10 @@ class CValidEdit;
 struct EditPaintColors {
     bool useDefault = true;      // the platform's own colours; the rest is unused
     bool applyTextColor = false; // false keeps the platform's text colour (black is never applied)
-    Color textColor = 0;
-    Color textBackColor = 0; // background behind the characters
-    bool hasBrush = false;   // fill the field's background with brushColor
-    Color brushColor = 0;
+    COLORREF textColor = 0;
+    COLORREF textBackColor = 0; // background behind the characters
+    bool hasBrush = false;      // fill the field's background with brushColor
+    COLORREF brushColor = 0;
 };
 
 // The rule of a validating field: decides what each typed character, key and focus loss does to
@@ -36,19 +36,18 @@ public:
     virtual void HandleKeyDown(int key);
     virtual void HandleFocusLost();
     // These forward to the field.
-    virtual void HandlePaste();
     virtual void PassToDefault();
     virtual void Reapply();
     virtual bool MayEnter(char ch);
 
-    unsigned GetFlags() const { return m_nFlags; }
+    unsigned GetFlags() const { return m_flags; }
 
 protected:
     CValidEdit& Edit() const { return m_edit; }
     // The platform field, or null before the field is attached.
     TextField* Field() const;
 
-    unsigned m_nFlags = 0; // option bits; their meaning is the rule's
+    unsigned m_flags = 0; // option bits; their meaning is the rule's
 
 private:
     CValidEdit& m_edit;
@@ -69,7 +68,7 @@ public:
     // field must outlive the attachment (Detach, or the destruction of this object).
     void Attach(TextField& field);
     void Detach();
-    TextField* GetField() const { return m_pField; }
+    TextField* GetField() const { return m_field; }
 
     // Runs after every change of the text: typing, paste, cut, corrections made by the field
     // itself and every SetText.
@@ -100,13 +99,13 @@ public:
     // Lets a derived field veto a character before a rule enters it.
     virtual bool MayEnter(char ch);
 
-    void SetBackColor(Color color);
+    void SetBackColor(COLORREF color);
     // The background brush's colour; without one, the drawing context's background colour,
     // which from then on is the field's background brush.
-    Color GetBackColor();
-    void SetForeColor(Color color);
+    COLORREF GetBackColor();
+    void SetForeColor(COLORREF color);
     // The text colour; when none was set, the drawing context's, which is then kept as set.
-    Color GetForeColor();
+    COLORREF GetForeColor();
     // Asked by the adapter whenever it paints the field (editable, read-only or disabled).
     EditPaintColors GetPaintColors();
 
@@ -117,16 +116,17 @@ protected:
 
 private:
     enum class EventKind { None, Char, KeyDown, FocusLost };
+    // The event being handled, so that PassToDefault knows what the platform is to handle.
     struct Event {
         EventKind kind = EventKind::None;
         int code = 0;
     };
-    class EventScope;
+    template <typename Handle> void HandleEvent(EventKind kind, int code, Handle handle);
 
-    TextField* m_pField = nullptr;
+    TextField* m_field = nullptr;
     std::function<void()> m_onChange;
     Event m_event;
-    std::optional<Color> m_backBrush; // none: the platform's colours
-    Color m_foreColor = 0;
-    bool m_bForeColorSet = false;
+    std::optional<COLORREF> m_backBrush; // none: the platform's colours
+    COLORREF m_foreColor = 0;
+    bool m_foreColorSet = false;
 };

@@ -1,11 +1,13 @@
 #include "charfilterrule.h"
 
+#include "messages.h"
+
 #include <algorithm>
 #include <utility>
 
 CCharFilterRule::CCharFilterRule(CValidEdit& edit, int maxLength, std::string excludedChars)
-    : CEditRule(edit), m_nMaxLength(std::max(maxLength, 0)),
-      m_szExcludedChars(std::move(excludedChars)) {}
+    : CEditRule(edit), m_maxLength(std::max(maxLength, 0)),
+      m_excludedChars(std::move(excludedChars)) {}
 
 std::string CCharFilterRule::Filter(std::string_view text, int maxLength,
                                     std::string_view excluded) {
@@ -23,11 +25,11 @@ std::string CCharFilterRule::Filter(std::string_view text, int maxLength,
 }
 
 std::string CCharFilterRule::FilteredText() const {
-    return Filter(Edit().GetText(), m_nMaxLength, m_szExcludedChars);
+    return Filter(Edit().GetText(), m_maxLength, m_excludedChars);
 }
 
 bool CCharFilterRule::IsExcluded(char ch) const {
-    return m_szExcludedChars.find(ch) != std::string::npos;
+    return m_excludedChars.find(ch) != std::string::npos;
 }
 
 void CCharFilterRule::HandleChar(char ch) {
@@ -35,14 +37,14 @@ void CCharFilterRule::HandleChar(char ch) {
     if (!field || field->IsReadOnly())
         return;
     if (IsExcluded(ch)) {
-        field->Beep();
+        field->GetMessages().Beep();
         return;
     }
     const int length = static_cast<int>(field->GetText().size());
-    if (m_nMaxLength > 0 && length == m_nMaxLength && IsPrintableChar(ch)) {
+    if (m_maxLength > 0 && length == m_maxLength && IsPrintableChar(ch)) {
         // A full field is typed over, one character at a time, whatever the selection's end.
         const int start = field->GetSel().start;
-        if (start < m_nMaxLength && MayEnter(ch)) {
+        if (start < m_maxLength && MayEnter(ch)) {
             field->SetSel(start, start + 1);
             field->ReplaceSel(std::string_view(&ch, 1), true);
         }
@@ -53,15 +55,15 @@ void CCharFilterRule::HandleChar(char ch) {
 }
 
 void CCharFilterRule::SetMaxLength(int maxLength) {
-    if (maxLength < 0 || maxLength == m_nMaxLength)
+    if (maxLength < 0 || maxLength == m_maxLength)
         return;
-    m_nMaxLength = maxLength;
+    m_maxLength = maxLength;
     Reapply();
 }
 
 void CCharFilterRule::SetExcludedChars(std::string_view excludedChars) {
-    if (excludedChars == m_szExcludedChars)
+    if (excludedChars == m_excludedChars)
         return;
-    m_szExcludedChars = excludedChars;
+    m_excludedChars = excludedChars;
     Reapply();
 }

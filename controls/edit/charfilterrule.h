@@ -18,10 +18,10 @@ public:
     std::string FilteredText() const override;
     void HandleChar(char ch) override;
 
-    int GetMaxLength() const { return m_nMaxLength; }
+    int GetMaxLength() const { return m_maxLength; }
     // A change re-filters the text; a negative length is refused and changes nothing.
     void SetMaxLength(int maxLength);
-    const std::string& GetExcludedChars() const { return m_szExcludedChars; }
+    const std::string& GetExcludedChars() const { return m_excludedChars; }
     // A change re-filters the text.
     void SetExcludedChars(std::string_view excludedChars);
 
@@ -31,6 +31,6 @@ public:
 private:
     bool IsExcluded(char ch) const;
 
-    int m_nMaxLength;
-    std::string m_szExcludedChars;
+    int m_maxLength;
+    std::string m_excludedChars;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messages.h"
 #include "textfield.h"
 
 #include <optional>
@@ -9,7 +10,7 @@
 // printable character replaces the selection or is inserted at the caret, Backspace deletes the
 // selection or the character before the caret, Delete the selection or the character after it,
 // paste replaces the selection with the clipboard. One level of undo, as the platform's edit
-// has. The feedback calls (beep, focus, message, repaint) are counted for inspection.
+// has. The feedback (beeps, message boxes, focus requests, repaints) is recorded for inspection.
 class MemoryTextField : public TextField {
 public:
     struct Calls {
@@ -19,6 +20,7 @@ public:
         int focusLosses = 0;
         int changes = 0; // change notifications sent
         std::vector<std::string> messages;
+        std::vector<Messages::Icon> messageIcons;
     };
 
     std::string GetText() const override { return m_text; }
@@ -36,13 +38,12 @@ public:
     void DefaultFocusLost() override { ++m_calls.focusLosses; }
     void CopySelection() override;
 
-    void Beep() override { ++m_calls.beeps; }
+    Messages& GetMessages() override { return m_messages; }
     void SetFocus() override { ++m_calls.focusRequests; }
-    void MessageBox(const std::string& text) override { m_calls.messages.push_back(text); }
     void Repaint() override { ++m_calls.repaints; }
 
-    Color DrawingTextColor() const override { return m_drawText; }
-    Color DrawingBackColor() const override { return m_drawBack; }
+    COLORREF DrawingTextColor() const override { return m_drawText; }
+    COLORREF DrawingBackColor() const override { return m_drawBack; }
 
     void SetChangeHandler(std::function<void()> handler) override {
         m_onChange = std::move(handler);
@@ -50,7 +51,7 @@ public:
 
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     void SetEnabled(bool enabled) { m_enabled = enabled; }
-    void SetDrawingColors(Color text, Color back) {
+    void SetDrawingColors(COLORREF text, COLORREF back) {
         m_drawText = text;
         m_drawBack = back;
     }
@@ -62,6 +63,20 @@ public:
     const Calls& GetCalls() const { return m_calls; }
 
 private:
+    // Records the beeps and message boxes in the calls.
+    class Recorder : public Messages {
+    public:
+        explicit Recorder(Calls& calls) : m_calls(calls) {}
+        void Show(const std::string& text, Icon icon) override {
+            m_calls.messages.push_back(text);
+            m_calls.messageIcons.push_back(icon);
+        }
+        void Beep() override { ++m_calls.beeps; }
+
+    private:
+        Calls& m_calls;
+    };
+
     struct Snapshot {
         std::string text;
         TextSelection sel;
@@ -76,10 +91,11 @@ private:
     TextSelection m_sel;
     bool m_readOnly = false;
     bool m_enabled = true;
-    Color m_drawText = 0x00000000;
-    Color m_drawBack = 0x00FFFFFF;
+    COLORREF m_drawText = RGB(0, 0, 0);
+    COLORREF m_drawBack = RGB(255, 255, 255);
     std::string m_clipboard;
     std::optional<Snapshot> m_undo;
     std::function<void()> m_onChange;
     Calls m_calls;
+    Recorder m_messages{m_calls};
 };

@@ -6,9 +6,9 @@
 // The user locale's number characters, as Windows-1252 texts. The numeric fields take the first
 // character of each; an empty text leaves the field's default ('-', '.', ',').
 struct NumberLocale {
-    std::string NegativeSign = "-";
-    std::string DecimalSeparator = ".";
-    std::string ThousandsSeparator = ",";
+    std::string negativeSign = "-";
+    std::string decimalSeparator = ".";
+    std::string thousandsSeparator = ",";
 };
 
 // Where the numeric fields read the user locale when they are constructed. The Qt side installs

@@ -1,5 +1,11 @@
 #include "numberrule.h"
 
+#include "focuslosstext.h"
+#include "messages.h"
+#include "numbercharacters.h"
+#include "numberpattern.h"
+#include "scopedvalue.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -32,60 +38,12 @@ int AbsDigits(int n) {
     return n == INT_MIN ? INT_MAX : std::abs(n);
 }
 
-// The first character of a locale text; `fallback` when there is none. A digit cannot serve as
-// a sign or separator, so it counts as none.
-char FirstChar(const std::string& text, char fallback) {
-    if (text.empty() || text[0] == '\0' || IsDigit(text[0]))
-        return fallback;
-    return text[0];
-}
-
-// A group separator equal to the decimal point would make every number ambiguous.
-char DistinctGroupSeparator(char decimalPoint, char groupSeparator) {
-    if (groupSeparator != decimalPoint)
-        return groupSeparator;
-    return decimalPoint == ',' ? '.' : ',';
-}
-
 bool SameSyntax(const NumberSyntax& a, const NumberSyntax& b) {
     return a.WholeDigits == b.WholeDigits && a.DecimalPlaces == b.DecimalPlaces &&
            a.NegativeSign == b.NegativeSign && a.DecimalPoint == b.DecimalPoint &&
            a.GroupSeparator == b.GroupSeparator && a.GroupSize == b.GroupSize &&
            a.Prefix == b.Prefix && a.Flags == b.Flags;
 }
-
-bool ReadsAlike(const NumberSyntax& a, const NumberSyntax& b) {
-    return a.NegativeSign == b.NegativeSign && a.DecimalPoint == b.DecimalPoint &&
-           a.GroupSeparator == b.GroupSeparator && a.Prefix == b.Prefix;
-}
-
-// The number part of a text written with `from`, its sign and separators those of `to`.
-std::string Translate(const NumberSyntax& from, const NumberSyntax& to, std::string_view text) {
-    std::string out;
-    for (const char c : text.substr(NumberStart(from, text))) {
-        if (c == from.DecimalPoint)
-            out.push_back(to.DecimalPoint);
-        else if (c == from.GroupSeparator)
-            out.push_back(to.GroupSeparator);
-        else if (c == from.NegativeSign)
-            out.push_back(to.NegativeSign);
-        else
-            out.push_back(c);
-    }
-    return out;
-}
-
-// Sets a flag for the duration of a scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 } // namespace
 
@@ -94,21 +52,21 @@ CNumberRule::CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces)
 
 CNumberRule::CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces,
                          const NumberLocale& locale)
-    : CEditRule(edit), m_dMinimum(kNoMinimum), m_dMaximum(kNoMaximum) {
+    : CEditRule(edit), m_minimum(kNoMinimum), m_maximum(kNoMaximum) {
     if (wholeDigits < 0)
-        m_nFlags |= NoNegatives;
+        m_flags |= NoNegatives;
     m_syntax.WholeDigits = std::max(1, AbsDigits(wholeDigits));
     m_syntax.DecimalPlaces = std::max(0, decimalPlaces);
-    m_syntax.NegativeSign = FirstChar(locale.NegativeSign, '-');
-    m_syntax.DecimalPoint = FirstChar(locale.DecimalSeparator, '.');
-    m_syntax.GroupSeparator =
-        DistinctGroupSeparator(m_syntax.DecimalPoint, FirstChar(locale.ThousandsSeparator, ','));
+    m_syntax.NegativeSign = LocaleCharacter(locale.negativeSign, '-');
+    m_syntax.DecimalPoint = LocaleCharacter(locale.decimalSeparator, '.');
+    m_syntax.GroupSeparator = DistinctGroupSeparator(
+        m_syntax.DecimalPoint, LocaleCharacter(locale.thousandsSeparator, ','));
 }
 
 NumberSyntax CNumberRule::Syntax() const {
     NumberSyntax syntax = m_syntax;
-    syntax.Flags = m_nFlags;
-    syntax.Adjusting = m_bAdjusting;
+    syntax.Flags = m_flags;
+    syntax.Adjusting = m_adjusting;
     return syntax;
 }
 
@@ -196,7 +154,7 @@ void CNumberRule::HandleNumberChar(TextField& field, char ch) {
     const int neg = !n.empty() && n[0] == syntax.NegativeSign ? 1 : 0;
     const std::string_view one(&ch, 1);
 
-    if (ch == syntax.NegativeSign && (m_nFlags & NoNegatives) == 0) {
+    if (ch == syntax.NegativeSign && (m_flags & NoNegatives) == 0) {
         if (!MayEnter(ch))
             return;
         if (s == p) {
@@ -248,7 +206,7 @@ void CNumberRule::HandleNumberChar(TextField& field, char ch) {
         const long long wholeEnd = static_cast<long long>(p) + neg + syntax.WholeDigits + g;
         if (s == wholeEnd) {
             // Right after a full whole part only the automatic decimal point lets a digit in.
-            if ((m_nFlags & AutoDecimalPoint) != 0 && syntax.DecimalPlaces > 0) {
+            if ((m_flags & AutoDecimalPoint) != 0 && syntax.DecimalPlaces > 0) {
                 field.SetSel(s, e == l ? e : s + 2);
                 field.ReplaceSel(std::string{syntax.DecimalPoint, ch}, true);
             }
@@ -310,7 +268,7 @@ void CNumberRule::RegroupAfterEdit(int groupSeparatorsBefore) {
         return;
     TextSelection sel = field->GetSel();
     {
-        const FlagScope adjusting(m_bAdjusting);
+        const ScopedValue adjusting(m_adjusting, true);
         const std::string filtered = FilteredText();
         if (filtered != field->GetText())
             Edit().SetText(filtered);
@@ -331,43 +289,11 @@ void CNumberRule::HandleFocusLost() {
         return;
     const NumberSyntax syntax = Syntax();
     const std::string numeric = NumericText(syntax, field->GetText());
-    const unsigned flags = m_nFlags;
+    const unsigned flags = m_flags;
     if ((flags & kFocusLossFlags) == 0 || (numeric.empty() && (flags & NoPadIfEmpty) != 0))
         return;
 
-    const char sign = syntax.NegativeSign;
-    const char point = syntax.DecimalPoint;
-    std::string x = numeric;
-    if ((flags & StripLeadingZeros) != 0 && !x.empty()) {
-        const bool negative = x[0] == sign;
-        if (negative)
-            x.erase(0, 1);
-        x.erase(0, x.find_first_not_of('0'));
-        if (x.empty() || x[0] == point)
-            x.insert(0, 1, '0');
-        if (negative)
-            x.insert(0, 1, sign);
-    }
-    if ((flags & PadDecimalPlaces) != 0 && syntax.DecimalPlaces > 0) {
-        std::size_t d = x.find(point);
-        if (d == std::string::npos) {
-            if (x.empty() || x == std::string(1, sign))
-                x = "0";
-            d = x.size();
-            x.push_back(point);
-        }
-        const std::size_t places = static_cast<std::size_t>(syntax.DecimalPlaces);
-        if (x.size() - d - 1 < places)
-            x.append(places - (x.size() - d - 1), '0');
-    }
-    if ((flags & PadWholeDigits) != 0 && syntax.WholeDigits > 0) {
-        const std::size_t start = !x.empty() && x[0] == sign ? 1 : 0;
-        const std::size_t d = x.find(point);
-        const std::size_t whole = (d == std::string::npos ? x.size() : d) - start;
-        const std::size_t digits = static_cast<std::size_t>(syntax.WholeDigits);
-        if (whole < digits)
-            x.insert(start, digits - whole, '0');
-    }
+    const std::string x = FocusLossText(syntax, numeric);
     if (x != numeric) {
         const TextSelection sel = field->GetSel();
         Edit().SetText(x);
@@ -382,7 +308,7 @@ void CNumberRule::HandleFocusLost() {
     const unsigned message = empty ? MessageIfEmpty : MessageIfOutOfRange;
     const unsigned refocus = empty ? RefocusIfEmpty : RefocusIfOutOfRange;
     if ((flags & beep) != 0)
-        field->Beep();
+        field->GetMessages().Beep();
     if ((flags & clamp) != 0)
         ClampToRange();
     if ((flags & message) != 0 && (flags & refocus) != 0)
@@ -393,28 +319,28 @@ void CNumberRule::HandleFocusLost() {
 
 bool CNumberRule::IsInRange() const {
     const double v = GetValue();
-    return m_dMinimum <= v && v <= m_dMaximum;
+    return m_minimum <= v && v <= m_maximum;
 }
 
 void CNumberRule::ShowRangeMessage() {
     TextField* field = Field();
     if (!field)
         return;
-    const bool lower = m_dMinimum > kNoMinimum;
-    const bool upper = m_dMaximum < kNoMaximum;
+    const bool lower = m_minimum > kNoMinimum;
+    const bool upper = m_maximum < kNoMaximum;
     std::string text;
     if (lower && upper)
-        text = "Please specify a numeric value between " + FormatValue(m_dMinimum, true) + " and " +
-               FormatValue(m_dMaximum, true) + ".";
+        text = "Please specify a numeric value between " + FormatValue(m_minimum, true) + " and " +
+               FormatValue(m_maximum, true) + ".";
     else if (lower)
         text = "Please specify a numeric value greater than or equal to " +
-               FormatValue(m_dMinimum, true) + ".";
+               FormatValue(m_minimum, true) + ".";
     else if (upper)
         text = "Please specify a numeric value less than or equal to " +
-               FormatValue(m_dMaximum, true) + ".";
+               FormatValue(m_maximum, true) + ".";
     else
         text = "Please specify a valid numeric value.";
-    field->MessageBox(text);
+    field->GetMessages().Show(text, Messages::Icon::Exclamation);
 }
 
 void CNumberRule::ClampToRange() {
@@ -422,10 +348,10 @@ void CNumberRule::ClampToRange() {
         return;
     Reapply();
     const double v = GetValue();
-    if (v < m_dMinimum)
-        SetValue(m_dMinimum, true);
-    else if (v > m_dMaximum)
-        SetValue(m_dMaximum, true);
+    if (v < m_minimum)
+        SetValue(m_minimum, true);
+    else if (v > m_maximum)
+        SetValue(m_maximum, true);
 }
 
 bool CNumberRule::CheckRange(bool showMessage) {
@@ -469,33 +395,33 @@ void CNumberRule::SettingsChanged(const NumberSyntax& before) {
     const NumberSyntax after = Syntax();
     if (SameSyntax(before, after))
         return;
-    if (TextField* field = Field(); field && !ReadsAlike(before, after)) {
+    if (TextField* field = Field()) {
         const std::string text = field->GetText();
-        const std::string filtered = ::FilteredText(after, Translate(before, after, text));
-        if (filtered != text)
-            Edit().SetText(filtered);
+        const std::string carried = CarriedOverText(before, after, text);
+        if (carried != text)
+            Edit().SetText(carried);
     }
     Reapply();
+}
+
+template <typename Change> void CNumberRule::ChangeSyntax(Change change) {
+    const NumberSyntax before = Syntax();
+    change();
+    SettingsChanged(before);
 }
 
 void CNumberRule::SetWholeDigits(int n) {
     if (n == 0)
         return;
-    const NumberSyntax before = Syntax();
-    m_syntax.WholeDigits = AbsDigits(n);
-    if (n < 0)
-        m_nFlags |= NoNegatives;
-    else
-        m_nFlags &= ~static_cast<unsigned>(NoNegatives);
-    SettingsChanged(before);
+    ChangeSyntax([this, n] {
+        m_syntax.WholeDigits = AbsDigits(n);
+        m_flags = n < 0 ? m_flags | NoNegatives : m_flags & ~static_cast<unsigned>(NoNegatives);
+    });
 }
 
 void CNumberRule::SetDecimalPlaces(int n) {
-    if (n < 0)
-        return;
-    const NumberSyntax before = Syntax();
-    m_syntax.DecimalPlaces = n;
-    SettingsChanged(before);
+    if (n >= 0)
+        ChangeSyntax([this, n] { m_syntax.DecimalPlaces = n; });
 }
 
 void CNumberRule::SetNegativeAllowed(bool allow) {
@@ -503,117 +429,57 @@ void CNumberRule::SetNegativeAllowed(bool allow) {
 }
 
 void CNumberRule::SetGroupSize(int n) {
-    if (n < 0)
-        return;
-    const NumberSyntax before = Syntax();
-    m_syntax.GroupSize = n;
-    SettingsChanged(before);
+    if (n >= 0)
+        ChangeSyntax([this, n] { m_syntax.GroupSize = n; });
 }
 
 void CNumberRule::SetSeparators(char decimalPoint, char groupSeparator) {
     if (decimalPoint == '\0' || groupSeparator == '\0')
         return;
-    const NumberSyntax before = Syntax();
-    m_syntax.DecimalPoint = decimalPoint;
-    m_syntax.GroupSeparator = DistinctGroupSeparator(decimalPoint, groupSeparator);
-    SettingsChanged(before);
+    ChangeSyntax([this, decimalPoint, groupSeparator] {
+        m_syntax.DecimalPoint = decimalPoint;
+        m_syntax.GroupSeparator = DistinctGroupSeparator(decimalPoint, groupSeparator);
+    });
 }
 
 void CNumberRule::SetPrefix(std::string_view prefix) {
-    const NumberSyntax before = Syntax();
-    m_syntax.Prefix = prefix;
-    SettingsChanged(before);
+    ChangeSyntax([this, prefix] { m_syntax.Prefix = prefix; });
 }
 
 void CNumberRule::SetRange(double minimum, double maximum) {
     if (!(minimum <= maximum))
         return;
-    if (minimum == m_dMinimum && maximum == m_dMaximum)
+    if (minimum == m_minimum && maximum == m_maximum)
         return;
-    m_dMinimum = minimum;
-    m_dMaximum = maximum;
+    m_minimum = minimum;
+    m_maximum = maximum;
     Reapply();
 }
 
 void CNumberRule::GetRange(double& minimum, double& maximum) const {
-    minimum = m_dMinimum;
-    maximum = m_dMaximum;
+    minimum = m_minimum;
+    maximum = m_maximum;
 }
 
 bool CNumberRule::ChangeFlags(unsigned add, unsigned remove) {
-    const unsigned flags = (m_nFlags & ~remove) | add;
-    if (flags == m_nFlags)
+    const unsigned flags = (m_flags & ~remove) | add;
+    if (flags == m_flags)
         return false;
-    const NumberSyntax before = Syntax();
-    m_nFlags = flags;
-    SettingsChanged(before);
+    ChangeSyntax([this, flags] { m_flags = flags; });
     return true;
 }
 
 bool CNumberRule::SetPattern(std::string_view pattern) {
-    int whole = 0;
-    int decimals = 0; // '#'s met before the decimal point, read from the end
-    bool point = false;
-    bool group = false;
-    char decimalPoint = m_syntax.DecimalPoint;
-    char groupSeparator = m_syntax.GroupSeparator;
-    std::size_t pointAt = pattern.size();
-    std::size_t groupAt = 0;
-    std::string prefix;
-    for (std::size_t k = pattern.size(); k-- > 0;) {
-        const char c = pattern[k];
-        if (c == '#') {
-            ++(point ? whole : decimals);
-        } else if (!point && (c == '.' || c == m_syntax.DecimalPoint)) {
-            point = true;
-            decimalPoint = c;
-            pointAt = k;
-        } else if (c == ',' || c == m_syntax.GroupSeparator) {
-            // Later group separators only repeat the first.
-            if (!group) {
-                group = true;
-                groupSeparator = c;
-                groupAt = k;
-            }
-        } else {
-            prefix = pattern.substr(0, k + 1);
-            break;
-        }
-    }
-    if (!point) {
-        whole += decimals;
-        decimals = 0;
-    }
-    if (whole < 1)
+    const std::optional<NumberSyntax> read = ReadPattern(Syntax(), pattern);
+    if (!read)
         return false;
-    int groupSize = 0;
-    if (group) {
-        // The characters between the group separator and the decimal point (or the end).
-        const std::size_t gap = pointAt > groupAt ? pointAt - groupAt : groupAt - pointAt;
-        groupSize = static_cast<int>(gap - 1);
-    }
-
-    const NumberSyntax before = Syntax();
-    m_syntax.WholeDigits = whole;
-    m_syntax.DecimalPlaces = decimals;
-    m_syntax.DecimalPoint = decimalPoint;
-    m_syntax.GroupSeparator = DistinctGroupSeparator(decimalPoint, groupSeparator);
-    m_syntax.GroupSize = groupSize;
-    m_syntax.Prefix = prefix;
-    m_nFlags &= ~static_cast<unsigned>(NoNegatives);
-    SettingsChanged(before);
+    ChangeSyntax([this, &read] {
+        m_syntax = *read;
+        m_flags = read->Flags;
+    });
     return true;
 }
 
 std::string CNumberRule::GetPattern() const {
-    NumberSyntax syntax = Syntax();
-    syntax.Prefix.clear(); // laid in front below, so that a '0' of the prefix stays a '0'
-    std::string digits(static_cast<std::size_t>(syntax.WholeDigits), '0');
-    if (syntax.DecimalPlaces > 0) {
-        digits.push_back(syntax.DecimalPoint);
-        digits.append(static_cast<std::size_t>(syntax.DecimalPlaces), '0');
-    }
-    std::string number = GroupedText(syntax, digits);
-    std::replace(number.begin(), number.end(), '0', '#');
-    return m_syntax.Prefix + number;
+    return PatternText(Syntax());
 }

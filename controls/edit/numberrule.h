@@ -32,7 +32,7 @@ public:
     void SetDecimalPlaces(int n); // n >= 0
     int GetDecimalPlaces() const { return m_syntax.DecimalPlaces; }
     void SetNegativeAllowed(bool allow);
-    bool IsNegativeAllowed() const { return (m_nFlags & NoNegatives) == 0; }
+    bool IsNegativeAllowed() const { return (m_flags & NoNegatives) == 0; }
     void SetGroupSize(int n); // n >= 0; 0 = no grouping
     int GetGroupSize() const { return m_syntax.GroupSize; }
     // Neither may be NUL; equal characters make the group separator '.' when the decimal point
@@ -45,17 +45,13 @@ public:
     const std::string& GetPrefix() const { return m_syntax.Prefix; }
     void SetRange(double minimum, double maximum); // minimum <= maximum
     void GetRange(double& minimum, double& maximum) const;
-    double GetMinimum() const { return m_dMinimum; }
-    double GetMaximum() const { return m_dMaximum; }
-    // Reads a pattern such as "$#,###.##" from its end: decimal places, decimal point, group
-    // separator and size, whole digits and the prefix in front; allows negatives. A pattern
-    // that gives no whole digit changes nothing and returns false.
+    // Takes the settings of a pattern such as "$#,###.##" (ReadPattern) and allows negatives. A
+    // pattern that gives no whole digit changes nothing and returns false.
     bool SetPattern(std::string_view pattern);
-    // The settings as a pattern: the prefix, then '#'s with the separators laid in.
+    // The settings as a pattern (PatternText).
     std::string GetPattern() const;
     // Removes then adds option bits; true (and the text re-applied) when they changed.
     bool ChangeFlags(unsigned add, unsigned remove);
-    bool IsAdjusting() const { return m_bAdjusting; }
 
     // Re-filters the text after an edit made by the platform, keeping the caret on the same
     // digit; `groupSeparatorsBefore` is CountGroupSeparators of the text before the edit.
@@ -82,17 +78,18 @@ public:
 private:
     // The current text, or "" before the field is attached.
     std::string Text() const;
-    // Re-applies after a change of settings. The text was written with the settings in
-    // `before`: its prefix is taken off and its separators and sign are translated to the new
-    // ones first, so that 12.5 stays 12.5 when the decimal point becomes ','.
+    // Re-applies after a change of settings; the text was written with the settings in
+    // `before` and is carried over to the new ones (CarriedOverText).
     void SettingsChanged(const NumberSyntax& before);
+    // Runs `change` on the settings, then SettingsChanged.
+    template <typename Change> void ChangeSyntax(Change change);
     // The sign, digit and decimal-point steps of typing, after the prefix step.
     void HandleNumberChar(TextField& field, char ch);
     void Default(int groupSeparatorsBefore, bool regroup);
     void ReplaceOne(TextField& field, std::string_view text);
 
-    NumberSyntax m_syntax; // every setting but the option bits, which are m_nFlags
-    double m_dMinimum;
-    double m_dMaximum;
-    bool m_bAdjusting = false;
+    NumberSyntax m_syntax; // every setting; the option bits are m_flags, Syntax() joins them
+    double m_minimum;
+    double m_maximum;
+    bool m_adjusting = false; // true only while RegroupAfterEdit runs
 };

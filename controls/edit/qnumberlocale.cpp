@@ -20,9 +20,9 @@ std::string FirstChar(const QString& text) {
 
 NumberLocale NumberLocaleOf(const QLocale& locale) {
     NumberLocale out;
-    out.NegativeSign = FirstChar(locale.negativeSign());
-    out.DecimalSeparator = FirstChar(locale.decimalPoint());
-    out.ThousandsSeparator = FirstChar(locale.groupSeparator());
+    out.negativeSign = FirstChar(locale.negativeSign());
+    out.decimalSeparator = FirstChar(locale.decimalPoint());
+    out.thousandsSeparator = FirstChar(locale.groupSeparator());
     return out;
 }
 

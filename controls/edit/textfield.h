@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
+#include "colour.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
 
-// A colour as 0x00BBGGRR.
-using Color = std::uint32_t;
+class Messages;
 
 // Key codes as the edit rules see them (the platform's virtual-key numbers); the Qt side maps its
 // keys onto them.
@@ -27,9 +27,9 @@ struct TextSelection {
 };
 
 // The platform text field under a validating field: what the edit rules read, what they ask the
-// platform to do in its own way, and the little feedback they give. Texts are single-byte
-// Windows-1252. One implementation wraps the platform's line edit; MemoryTextField stands in
-// for it where there is no window.
+// platform to do in its own way, and where their feedback goes. Texts are single-byte
+// Windows-1252. QtTextField is the platform's; MemoryTextField stands in for it where there is
+// no window.
 class TextField {
 public:
     virtual ~TextField() = default;
@@ -57,18 +57,16 @@ public:
     // Copies the selected text to the clipboard (no change to the text).
     virtual void CopySelection() = 0;
 
-    // The platform's exclamation sound.
-    virtual void Beep() = 0;
+    // Where the field's beeps and message boxes go: those of the window it sits in.
+    virtual Messages& GetMessages() = 0;
     // Gives the input focus back to the field.
     virtual void SetFocus() = 0;
-    // A modal message box with the exclamation icon and an OK button.
-    virtual void MessageBox(const std::string& text) = 0;
     virtual void Repaint() = 0;
 
     // The colours the field's drawing context holds before the validating field changes them,
     // for the field's current state (editable, read-only or disabled).
-    virtual Color DrawingTextColor() const = 0;
-    virtual Color DrawingBackColor() const = 0;
+    virtual COLORREF DrawingTextColor() const = 0;
+    virtual COLORREF DrawingBackColor() const = 0;
 
     // `handler` runs after every change of the text, whatever made it (typing, paste, a
     // replacement, a new text). An empty function removes it.

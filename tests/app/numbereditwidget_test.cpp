@@ -1,6 +1,8 @@
-// The main window's numeric field on a real QLineEdit: keys through QTest, the clipboard, the
-// context menu, the input method, focus loss and the colours.
+// The main window's numeric field on the single-line field adapter: keys through QTest, the
+// clipboard, the context menu, the input method, focus loss and the colours.
+#include "../edit/mainwindowtyping.h"
 #include "numbereditwidget.h"
+#include "qcp1252.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,53 +20,21 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-// A field's text and selection as one string: "12|5" is a caret after 12, "1[23]4" the
-// selection of 23 (with the cursor at its end).
-void PutState(QLineEdit& field, const std::string& state) {
-    QString text;
-    int start = -1;
-    int end = -1;
-    for (const char c : state) {
-        const int at = static_cast<int>(text.size());
-        if (c == '|')
-            start = end = at;
-        else if (c == '[')
-            start = at;
-        else if (c == ']')
-            end = at;
-        else
-            text.append(QLatin1Char(c));
-    }
-    field.setText(text);
-    if (start < 0)
-        start = end = static_cast<int>(text.size());
-    if (start == end)
-        field.setCursorPosition(start);
-    else
-        field.setSelection(start, end - start);
-}
-
-std::string StateOf(const QLineEdit& field) {
-    std::string text = field.text().toStdString();
-    if (!field.hasSelectedText())
-        return text.insert(static_cast<std::size_t>(field.cursorPosition()), 1, '|');
-    const auto start = static_cast<std::size_t>(field.selectionStart());
-    const auto end = static_cast<std::size_t>(field.selectionEnd());
-    text.insert(end, 1, ']');
-    return text.insert(start, 1, '[');
-}
-
-// Types `keys` into the field: '\b' is the Backspace key, '\x7f' the Delete key.
+// Types `keys` into the field as TypingCase writes them.
 void Type(QWidget& field, const std::string& keys) {
     for (const char c : keys) {
         if (c == '\b')
             QTest::keyClick(&field, Qt::Key_Backspace);
         else if (c == '\x7f')
             QTest::keyClick(&field, Qt::Key_Delete);
+        else if (static_cast<unsigned char>(c) > 0x7F) // QTest types ASCII only
+            QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown,
+                                FromCp1252(std::string_view(&c, 1)), Qt::NoModifier);
         else
             QTest::keyClick(&field, c);
     }
@@ -95,34 +65,8 @@ protected:
     NumberEditWidget field;
 };
 
-struct TypingRow {
-    const char* name;
-    const char* before;
-    const char* keys;
-    const char* after;
-};
-
 TEST_F(NumberEditWidgetTest, TypingGoesThroughTheRule) {
-    const TypingRow rows[] = {
-        {"the tenth whole digit is refused", "|", "1234567890", "123456789|"},
-        {"a full whole part is typed over", "|123456789", "5", "5|23456789"},
-        {"a digit replaces the selection", "1[23]4", "9", "19|4"},
-        {"the sign after the digits toggles at the start", "12|", "-", "-12|"},
-        {"the sign toggles off again", "-12|", "-", "12|"},
-        {"the sign toggles from inside the number", "1|2.5", "-", "-1|2.5"},
-        {"the sign at the start is typed over", "|-12", "-", "-|12"},
-        {"a second point moves the caret behind the first", "1.2|", ".3", "1.3|2"},
-        {"a point in the whole part cuts the decimals", "1|2345", ".", "1.|234"},
-        {"the fourth decimal is refused at the end", "1.234|", "5", "1.234|"},
-        {"a full decimal part is typed over", "1.|234", "9", "1.9|34"},
-        {"letters, blanks and commas are refused", "12|", "a ,Z", "12|"},
-        {"Backspace", "123|", "\b", "12|"},
-        {"Backspace of the point regroups", "123456789.|5", "\b", "123456789|"},
-        {"Delete", "|12.5", "\x7f", "|2.5"},
-        {"Delete of the point regroups", "123456789|.5", "\x7f", "123456789|"},
-        {"Delete of a selection at the end collapses it", "1[2.5]", "\x7f", "1|"},
-    };
-    for (const TypingRow& row : rows) {
+    for (const TypingCase& row : kMainWindowTyping) {
         SCOPED_TRACE(row.name);
         PutState(field, row.before);
         Type(field, row.keys);
@@ -302,7 +246,7 @@ TEST_F(NumberEditWidgetTest, FocusLossRunsTheRule) {
 
 TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
     const QColor platformText = field.palette().color(QPalette::Text);
-    field.SetBackColor(0x00FBF6F2); // RGB(242, 246, 251)
+    field.SetBackColor(RGB(242, 246, 251));
     const QColor pale(242, 246, 251);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         EXPECT_EQ(field.palette().color(group, QPalette::Base), pale);
@@ -312,7 +256,7 @@ TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
     const QImage shot = field.grab().toImage();
     EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), pale);
 
-    field.NumberEdit().SetForeColor(0x000000FF); // red
+    field.NumberEdit().SetForeColor(RGB(255, 0, 0));
     EXPECT_EQ(field.palette().color(QPalette::Text), QColor(255, 0, 0));
     field.NumberEdit().SetForeColor(0); // black is never applied: the platform's colour again
     EXPECT_EQ(field.palette().color(QPalette::Text), platformText);

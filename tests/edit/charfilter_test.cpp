@@ -1,10 +1,10 @@
-#include "charfilteredit.h"
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -12,39 +12,11 @@ namespace {
 // The help dialog's ten characters.
 constexpr std::string_view kTen = "%'*\"+?><:\\";
 
-// A character-filter field on an in-memory platform field, editable unless made read-only,
-// with the texts its owner was told about.
-struct FilterField {
-    FilterField(int maxLength, std::string excluded) : edit(maxLength, std::move(excluded)) {
-        edit.Attach(field);
-        edit.SetChangeCallback([this] { notified.push_back(edit.GetText()); });
-    }
-    void Put(std::string_view state) {
-        PutState(field, state);
-        notified.clear();
-    }
-    std::string State() const { return StateOf(field); }
-    void Type(std::string_view chars) {
-        for (const char c : chars)
-            edit.OnChar(c);
-    }
-    int Beeps() const { return field.GetCalls().beeps; }
-
-    MemoryTextField field;
-    CCharFilterEdit edit;
-    std::vector<std::string> notified;
-};
-
 } // namespace
 
 TEST(CharFilterRule, FilteringCutsFirstThenRemoves) {
-    struct Row {
-        const char* name;
-        int maxLength;
-        std::string_view excluded;
-        std::string_view text;
-        std::string_view shown;
-    };
+    // name, maximum length, excluded characters, text, text shown
+    using Row = std::tuple<const char*, int, std::string_view, std::string_view, std::string_view>;
     const Row rows[] = {
         {"heading loses its colon", 0, kTen, "Introduction:", "Introduction"},
         {"every one of the ten", 0, kTen, "a%b'c*d\"e+f?g>h<i:j\\k", "abcdefghijk"},
@@ -57,12 +29,11 @@ TEST(CharFilterRule, FilteringCutsFirstThenRemoves) {
         {"removed after the cut", 5, ":", "abcde:f", "abcde"},
         {"shorter than the length", 5, ":", "a:b", "ab"},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(CCharFilterRule::Filter(row.text, row.maxLength, row.excluded), row.shown)
-            << row.name;
-        FilterField f(row.maxLength, std::string(row.excluded));
-        f.edit.SetText(row.text);
-        EXPECT_EQ(f.edit.GetText(), row.shown) << row.name;
+    for (const auto& [name, maxLength, excluded, text, shown] : rows) {
+        EXPECT_EQ(CCharFilterRule::Filter(text, maxLength, excluded), shown) << name;
+        FilterField f(maxLength, std::string(excluded));
+        f.edit.SetText(text);
+        EXPECT_EQ(f.edit.GetText(), shown) << name;
     }
 }
 
@@ -81,13 +52,13 @@ TEST(CharFilterRule, TypingAnExcludedCharacterBeepsAndChangesNothing) {
     f.Put("a|b");
     f.Type(":");
     EXPECT_EQ(f.State(), "a|b");
-    EXPECT_EQ(f.Beeps(), 1);
+    EXPECT_EQ(f.field.GetCalls().beeps, 1);
     EXPECT_TRUE(f.notified.empty());
     f.Type("x");
     EXPECT_EQ(f.State(), "ax|b");
     f.Type("\b\b");
     EXPECT_EQ(f.State(), "|b");
-    EXPECT_EQ(f.Beeps(), 1) << "other characters make no sound";
+    EXPECT_EQ(f.field.GetCalls().beeps, 1) << "other characters make no sound";
 }
 
 TEST(CharFilterRule, ReadOnlyFieldIgnoresEveryCharacterSilently) {
@@ -96,7 +67,7 @@ TEST(CharFilterRule, ReadOnlyFieldIgnoresEveryCharacterSilently) {
     f.field.SetReadOnly(true);
     f.Type("x:\b");
     EXPECT_EQ(f.State(), "Help|");
-    EXPECT_EQ(f.Beeps(), 0) << "read-only is decided before the excluded characters";
+    EXPECT_EQ(f.field.GetCalls().beeps, 0) << "read-only is decided before the excluded characters";
 }
 
 TEST(CharFilterRule, FullFieldIsTypedOverOneCharacterAtATime) {
@@ -121,7 +92,7 @@ TEST(CharFilterRule, FullFieldIsTypedOverOneCharacterAtATime) {
     EXPECT_EQ(f.State(), "12|45") << "Backspace is the platform's";
     f.Type("y");
     EXPECT_EQ(f.State(), "12y|45") << "below the length the platform inserts";
-    EXPECT_EQ(f.Beeps(), 0);
+    EXPECT_EQ(f.field.GetCalls().beeps, 0);
 }
 
 TEST(CharFilterRule, PasteIsFiltered) {
@@ -130,7 +101,7 @@ TEST(CharFilterRule, PasteIsFiltered) {
     f.field.SetClipboardText("a:b");
     f.edit.OnPaste();
     EXPECT_EQ(f.edit.GetText(), "ab");
-    EXPECT_EQ(f.Beeps(), 0) << "a paste is filtered silently";
+    EXPECT_EQ(f.field.GetCalls().beeps, 0) << "a paste is filtered silently";
 
     FilterField g(5, "");
     g.Put("12|3");

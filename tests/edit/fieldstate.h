@@ -1,15 +1,13 @@
 #pragma once
 
-#include "memorytextfield.h"
-#include "numberedit.h"
+#include "textfield.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 // A field's text and selection written as one string: "12|5" is a caret after 12, "1[23]4" the
-// selection of 23.
-inline void PutState(MemoryTextField& field, std::string_view state) {
+// selection of 23 (with the caret at its end).
+inline void PutState(TextField& field, std::string_view state) {
     std::string text;
     int start = -1;
     int end = -1;
@@ -41,27 +39,11 @@ inline std::string StateOf(const TextField& field) {
     return text.insert(start, 1, '[');
 }
 
-// A numeric field in the main window's shape, on an in-memory platform field, with the texts
-// its owner was told about.
-struct NumberField {
-    explicit NumberField(int wholeDigits = 9, int decimalPlaces = 3,
-                         const NumberLocale& locale = NumberLocale{})
-        : edit(wholeDigits, decimalPlaces, locale) {
-        edit.Attach(field);
-        edit.SetChangeCallback([this] { notified.push_back(edit.GetText()); });
-    }
-    void Put(std::string_view state) {
-        PutState(field, state);
-        notified.clear();
-    }
-    std::string State() const { return StateOf(field); }
-    void Type(std::string_view chars) {
-        for (const char c : chars)
-            edit.OnChar(c);
-    }
-    CNumberRule& rule() { return edit.Rule(); }
-
-    MemoryTextField field;
-    CNumberEdit edit;
-    std::vector<std::string> notified;
+// One row of a typing table: a field's state before, the keys typed ('\b' is Backspace, '\x7F'
+// the Delete key) and the state after.
+struct TypingCase {
+    const char* name;
+    const char* before;
+    const char* keys;
+    const char* after;
 };

@@ -1,4 +1,4 @@
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
 

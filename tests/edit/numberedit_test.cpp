@@ -1,6 +1,8 @@
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 TEST(NumberEdit, PasteIsRepaired) {
     const struct {
@@ -40,19 +42,16 @@ TEST(NumberEdit, SetValueShowsTheFilteredValue) {
 }
 
 TEST(NumberEdit, GetValueOfTexts) {
-    const struct {
-        const char* text;
-        double value;
-        int intValue;
-    } cases[] = {
+    // text, value, integer value
+    const std::tuple<const char*, double, int> cases[] = {
         {"", 0.0, 0},          {"-", 0.0, 0},    {".", 0.0, 0},
         {"-12.5", -12.5, -12}, {"-.5", -0.5, 0}, {"123456789.999", 123456789.999, 123456789},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, value, intValue] : cases) {
         NumberField f;
-        f.Put(c.text);
-        EXPECT_EQ(f.edit.GetValue(), c.value) << c.text;
-        EXPECT_EQ(f.edit.GetIntValue(), c.intValue) << c.text;
+        f.Put(text);
+        EXPECT_EQ(f.edit.GetValue(), value) << text;
+        EXPECT_EQ(f.edit.GetIntValue(), intValue) << text;
     }
 }
 
@@ -60,7 +59,7 @@ TEST(NumberEdit, SetIntValue) {
     NumberField f;
     f.edit.SetIntValue(-42);
     EXPECT_EQ(f.edit.GetText(), "-42");
-    f.rule().SetGroupSize(3);
+    f.Rule().SetGroupSize(3);
     f.edit.SetIntValue(1234567);
     EXPECT_EQ(f.edit.GetText(), "1,234,567");
     EXPECT_EQ(f.edit.GetIntValue(), 1234567);
@@ -103,15 +102,15 @@ TEST(NumberEdit, LocaleCharacters) {
     comma.edit.SetValue(-12.5);
     EXPECT_EQ(comma.edit.GetText(), "-12,5");
     EXPECT_EQ(comma.edit.GetValue(), -12.5);
-    EXPECT_EQ(comma.rule().GetGroupSeparator(), '.');
+    EXPECT_EQ(comma.Rule().GetGroupSeparator(), '.');
 
     NumberField same(9, 3, NumberLocale{"-", ",", ","});
-    EXPECT_EQ(same.rule().GetGroupSeparator(), '.');
+    EXPECT_EQ(same.Rule().GetGroupSeparator(), '.');
 
     NumberField empty(9, 3, NumberLocale{"", "", ""});
-    EXPECT_EQ(empty.rule().GetNegativeSign(), '-');
-    EXPECT_EQ(empty.rule().GetDecimalPoint(), '.');
-    EXPECT_EQ(empty.rule().GetGroupSeparator(), ',');
+    EXPECT_EQ(empty.Rule().GetNegativeSign(), '-');
+    EXPECT_EQ(empty.Rule().GetDecimalPoint(), '.');
+    EXPECT_EQ(empty.Rule().GetGroupSeparator(), ',');
 
     // A sign other than '-' is written and read back as that sign.
     NumberField dash(9, 3, NumberLocale{"\x96", ".", ","});

@@ -1,126 +1,79 @@
-#include "fieldstate.h"
+#include "mainwindowtyping.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <utility>
 
-struct TypingCase {
-    const char* name;
-    const char* before;
-    const char* keys; // '\x7F' stands for the Delete key
-    const char* after;
-};
+namespace {
 
 void RunTyping(NumberField& f, const TypingCase& c) {
     f.Put(c.before);
-    for (const char* k = c.keys; *k; ++k) {
-        if (*k == '\x7F')
-            f.edit.OnKeyDown(kKeyDelete);
-        else
-            f.edit.OnChar(*k);
-    }
+    f.Type(c.keys);
     EXPECT_EQ(f.State(), c.after) << c.name;
 }
 
+// A field's settings where they are not the main window's.
+struct Settings {
+    int whole = 9;
+    int decimals = 3;
+    unsigned flags = 0;
+    int groupSize = 0;
+    const char* prefix = "";
+};
+
 } // namespace
 
-// 9 whole digits, 3 decimals, negatives allowed, no prefix, no grouping, '.' and '-'.
 TEST(NumberTyping, MainWindowFields) {
-    const TypingCase cases[] = {
-        {"tenth whole digit refused", "", "1234567890", "123456789|"},
-        {"full whole part typed over", "|123456789", "5", "5|23456789"},
-        {"full whole part typed over inside", "1234|56789", "0", "12340|6789"},
-        {"digit after full whole part refused", "123456789|.5", "1", "123456789|.5"},
-        {"sign toggles on at the front", "12|", "-", "-12|"},
-        {"sign toggles off", "-12|", "-", "12|"},
-        {"toggle keeps the selection", "1[2]", "-", "-1[2]"},
-        {"sign typed at the front", "|12", "-", "-|12"},
-        {"sign at the front typed over", "|-12", "-", "-|12"},
-        {"second point moves the caret", "12.5|", ".", "12.|5"},
-        {"point drops the fourth decimal", "1|2345", ".", "1.|234"},
-        {"point replaces a selection holding one", "1[2.3]4", ".", "1.|4"},
-        {"decimals fill up", "1.2|", "3", "1.23|"},
-        {"fourth decimal refused at the end", "1.234|", "5", "1.234|"},
-        {"full decimals typed over", "1.|234", "5", "1.5|34"},
-        {"letters, blanks and commas dropped", "12|", "a ,x\xE9", "12|"},
-        {"backspace works", "123|", "\b", "12|"},
-        {"backspace on a selection", "1[23]", "\b", "1|"},
-        {"delete works", "1|23", "\x7F", "1|3"},
-    };
-    for (const TypingCase& c : cases) {
+    for (const TypingCase& c : kMainWindowTyping) {
         NumberField f;
         RunTyping(f, c);
     }
 }
 
 TEST(NumberTyping, OtherSettings) {
-    struct Settings {
-        int whole;
-        int decimals;
-        unsigned flags;
-        TypingCase typing;
-    };
-    const Settings cases[] = {
-        {9, 0, 0, {"no decimal point without decimals", "12|", ".", "12|"}},
-        {-9, 3, 0, {"no sign with NoNegatives", "12|", "-", "12|"}},
-        {3, 2, AutoDecimalPoint, {"automatic decimal point", "123|", "4", "123.4|"}},
-        {3, 2, AutoDecimalPoint, {"automatic point types over", "123|.56", "4", "123.4|6"}},
-        {3, 2, 0, {"no automatic point by default", "123|", "4", "123|"}},
-    };
-    for (const Settings& c : cases) {
-        NumberField f(c.whole, c.decimals);
-        f.rule().ChangeFlags(c.flags, 0);
-        RunTyping(f, c.typing);
-    }
-}
-
-TEST(NumberTyping, Grouping) {
-    const TypingCase cases[] = {
-        {"separators laid while typing", "", "1234567", "1,234,567|"},
-        {"delete before a separator", "1|,234,567", "\x7F", "1|34,567"},
-        {"delete a digit regroups", "1,2|34,567", "\x7F", "12|4,567"},
-        {"delete to the end collapses", "1[,234,567]", "\x7F", "1|"},
-        {"backspace regroups", "1,234|", "\b", "123|"},
-        {"sign in front of groups", "1,234|", "-", "-1,234|"},
-    };
-    for (const TypingCase& c : cases) {
-        NumberField f;
-        f.rule().SetGroupSize(3);
-        RunTyping(f, c);
-    }
-    NumberField money;
-    money.rule().SetPrefix("$");
-    money.rule().SetGroupSize(3);
-    RunTyping(money, {"prefix and separators", "", "1234", "$1,234|"});
-    RunTyping(money, {"delete before a separator behind a prefix", "$1|,234", "\x7F", "$1|34"});
-    NumberField full(6, 0);
-    full.rule().SetGroupSize(3);
-    RunTyping(full, {"full part typed over behind a separator", "123|,456", "9", "123,9|56"});
-}
-
-TEST(NumberTyping, Prefix) {
-    const TypingCase cases[] = {
-        {"first digit brings the prefix", "", "5", "$5|"},
-        {"digit before the prefix goes behind it", "|$5", "7", "$7|5"},
-        {"prefix character typed over", "|$5", "$", "$|5"},
-        {"other characters in the prefix dropped", "|$5", "x", "|$5"},
-        {"sign in the prefix goes behind it", "|$5", "-", "$-|5"},
-        {"delete inside the prefix refused", "|$5", "\x7F", "|$5"},
-        {"prefix goes with the whole number", "[$5]", "\x7F", "|"},
+    const std::pair<Settings, TypingCase> cases[] = {
+        {{.decimals = 0}, {"no decimal point without decimals", "12|", ".", "12|"}},
+        {{.whole = -9}, {"no sign with NoNegatives", "12|", "-", "12|"}},
+        {{.whole = 3, .decimals = 2, .flags = AutoDecimalPoint},
+         {"automatic decimal point", "123|", "4", "123.4|"}},
+        {{.whole = 3, .decimals = 2, .flags = AutoDecimalPoint},
+         {"automatic point types over", "123|.56", "4", "123.4|6"}},
+        {{.whole = 3, .decimals = 2}, {"no automatic point by default", "123|", "4", "123|"}},
+        {{.groupSize = 3}, {"separators laid while typing", "", "1234567", "1,234,567|"}},
+        {{.groupSize = 3}, {"delete before a separator", "1|,234,567", "\x7F", "1|34,567"}},
+        {{.groupSize = 3}, {"delete a digit regroups", "1,2|34,567", "\x7F", "12|4,567"}},
+        {{.groupSize = 3}, {"delete to the end collapses", "1[,234,567]", "\x7F", "1|"}},
+        {{.groupSize = 3}, {"backspace regroups", "1,234|", "\b", "123|"}},
+        {{.groupSize = 3}, {"sign in front of groups", "1,234|", "-", "-1,234|"}},
+        {{.whole = 6, .decimals = 0, .groupSize = 3},
+         {"full part typed over behind a separator", "123|,456", "9", "123,9|56"}},
+        {{.groupSize = 3, .prefix = "$"}, {"prefix and separators", "", "1234", "$1,234|"}},
+        {{.groupSize = 3, .prefix = "$"},
+         {"delete before a separator behind a prefix", "$1|,234", "\x7F", "$1|34"}},
+        {{.prefix = "$"}, {"first digit brings the prefix", "", "5", "$5|"}},
+        {{.prefix = "$"}, {"digit before the prefix goes behind it", "|$5", "7", "$7|5"}},
+        {{.prefix = "$"}, {"prefix character typed over", "|$5", "$", "$|5"}},
+        {{.prefix = "$"}, {"other characters in the prefix dropped", "|$5", "x", "|$5"}},
+        {{.prefix = "$"}, {"sign in the prefix goes behind it", "|$5", "-", "$-|5"}},
+        {{.prefix = "$"}, {"delete inside the prefix refused", "|$5", "\x7F", "|$5"}},
+        {{.prefix = "$"}, {"prefix goes with the whole number", "[$5]", "\x7F", "|"}},
         // A cut can take the prefix away; the digits left are kept when it comes back.
-        {"digits a cut left are kept", "|2", "5", "$5|2"},
+        {{.prefix = "$"}, {"digits a cut left are kept", "|2", "5", "$5|2"}},
     };
-    for (const TypingCase& c : cases) {
-        NumberField f;
-        f.rule().SetPrefix("$");
-        RunTyping(f, c);
+    for (const auto& [settings, typing] : cases) {
+        NumberField f(settings.whole, settings.decimals);
+        f.Rule().ChangeFlags(settings.flags, 0);
+        f.Rule().SetGroupSize(settings.groupSize);
+        f.Rule().SetPrefix(settings.prefix);
+        RunTyping(f, typing);
     }
 }
 
 // Characters of the prefix are never read as part of the number.
 TEST(NumberTyping, PrefixWithNumberCharacters) {
     NumberField f;
-    f.rule().SetPrefix("No.1 -");
+    f.Rule().SetPrefix("No.1 -");
     f.edit.SetValue(12.5);
     EXPECT_EQ(f.edit.GetText(), "No.1 -12.5");
     EXPECT_EQ(f.edit.GetValue(), 12.5);

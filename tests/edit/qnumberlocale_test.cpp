@@ -23,8 +23,8 @@ TEST(QNumberLocale, FirstCharacterOfEachInWindows1252) {
     for (const LocaleRow& row : rows) {
         SCOPED_TRACE(row.name);
         const NumberLocale got = NumberLocaleOf(row.locale);
-        EXPECT_EQ(got.NegativeSign, row.expected.NegativeSign);
-        EXPECT_EQ(got.DecimalSeparator, row.expected.DecimalSeparator);
-        EXPECT_EQ(got.ThousandsSeparator, row.expected.ThousandsSeparator);
+        EXPECT_EQ(got.negativeSign, row.expected.negativeSign);
+        EXPECT_EQ(got.decimalSeparator, row.expected.decimalSeparator);
+        EXPECT_EQ(got.thousandsSeparator, row.expected.thousandsSeparator);
     }
 }

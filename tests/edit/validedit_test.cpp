@@ -1,4 +1,4 @@
-#include "fieldstate.h"
+#include "memoryfield.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST(ValidEdit, CutAndClear) {
 
     // Clear is the Delete key: with grouping the separators are laid again.
     NumberField g;
-    g.rule().SetGroupSize(3);
+    g.Rule().SetGroupSize(3);
     g.Put("1,2[34],567");
     g.edit.OnClear();
     EXPECT_EQ(g.State(), "12|,567");
@@ -74,7 +74,7 @@ TEST(ValidEdit, WithoutAPlatformField) {
     edit.OnPaste();
     EXPECT_EQ(edit.GetValue(), 0.0);
     EXPECT_TRUE(edit.CheckRange(true));
-    EXPECT_EQ(edit.GetBackColor(), 0x00FFFFFFu);
+    EXPECT_EQ(edit.GetBackColor(), RGB(255, 255, 255));
     EXPECT_TRUE(edit.GetPaintColors().useDefault);
 }
 
@@ -94,43 +94,43 @@ TEST(ValidEdit, AFieldThatOutlivesItsEditIsLeftAlone) {
 
 TEST(ValidEdit, Colours) {
     NumberField f;
-    f.field.SetDrawingColors(0x00112233, 0x00ABCDEF);
+    f.field.SetDrawingColors(RGB(51, 34, 17), RGB(239, 205, 171));
     EXPECT_TRUE(f.edit.GetPaintColors().useDefault);
 
-    f.edit.SetBackColor(0x00FBF6F2);
+    f.edit.SetBackColor(RGB(242, 246, 251));
     EXPECT_EQ(f.field.GetCalls().repaints, 1);
     EditPaintColors colors = f.edit.GetPaintColors();
     EXPECT_FALSE(colors.useDefault);
     EXPECT_FALSE(colors.applyTextColor) << "no text colour was set";
-    EXPECT_EQ(colors.textBackColor, 0x00FBF6F2u);
+    EXPECT_EQ(colors.textBackColor, RGB(242, 246, 251));
     EXPECT_TRUE(colors.hasBrush);
-    EXPECT_EQ(colors.brushColor, 0x00FBF6F2u);
+    EXPECT_EQ(colors.brushColor, RGB(242, 246, 251));
 
-    f.edit.SetForeColor(0x000000FF);
+    f.edit.SetForeColor(RGB(255, 0, 0));
     EXPECT_EQ(f.field.GetCalls().repaints, 2);
     colors = f.edit.GetPaintColors();
     EXPECT_TRUE(colors.applyTextColor);
-    EXPECT_EQ(colors.textColor, 0x000000FFu);
+    EXPECT_EQ(colors.textColor, RGB(255, 0, 0));
     f.edit.SetForeColor(0);
     EXPECT_FALSE(f.edit.GetPaintColors().applyTextColor) << "black stays the platform's";
 }
 
 TEST(ValidEdit, ColoursReadFromTheDrawingContextAreKept) {
     NumberField f;
-    f.field.SetDrawingColors(0x00112233, 0x00ABCDEF);
-    EXPECT_EQ(f.edit.GetForeColor(), 0x00112233u);
-    EXPECT_EQ(f.edit.GetBackColor(), 0x00ABCDEFu);
+    f.field.SetDrawingColors(RGB(51, 34, 17), RGB(239, 205, 171));
+    EXPECT_EQ(f.edit.GetForeColor(), RGB(51, 34, 17));
+    EXPECT_EQ(f.edit.GetBackColor(), RGB(239, 205, 171));
     f.field.SetDrawingColors(0, 0);
-    EXPECT_EQ(f.edit.GetForeColor(), 0x00112233u);
+    EXPECT_EQ(f.edit.GetForeColor(), RGB(51, 34, 17));
     const EditPaintColors colors = f.edit.GetPaintColors();
     EXPECT_TRUE(colors.applyTextColor);
-    EXPECT_EQ(colors.brushColor, 0x00ABCDEFu);
+    EXPECT_EQ(colors.brushColor, RGB(239, 205, 171));
 
     // A text colour alone makes the drawing context's background the field's brush.
     NumberField g;
-    g.field.SetDrawingColors(0, 0x00C0C0C0);
-    g.edit.SetForeColor(0x00FF0000);
-    EXPECT_EQ(g.edit.GetPaintColors().brushColor, 0x00C0C0C0u);
-    g.field.SetDrawingColors(0, 0x00FFFFFF);
-    EXPECT_EQ(g.edit.GetPaintColors().brushColor, 0x00C0C0C0u);
+    g.field.SetDrawingColors(0, RGB(192, 192, 192));
+    g.edit.SetForeColor(RGB(0, 0, 255));
+    EXPECT_EQ(g.edit.GetPaintColors().brushColor, RGB(192, 192, 192));
+    g.field.SetDrawingColors(0, RGB(255, 255, 255));
+    EXPECT_EQ(g.edit.GetPaintColors().brushColor, RGB(192, 192, 192));
 }
