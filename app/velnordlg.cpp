@@ -13,6 +13,7 @@
 #include "printreport.h"
 #include "qsettingsstore.h"
 #include "qtmessages.h"
+#include "resourceids.h"
 #include "settingsdlg.h"
 #include "skinlistctrl.h"
 #include "summarypainter.h"
@@ -63,6 +64,9 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store_, Messages* messages_, QWidget* pare
     setAttribute(Qt::WA_NoSystemBackground);
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &CVelnorDlg::OnTimer);
+    diagramTimer.setSingleShot(true);
+    diagramTimer.setInterval(DiagramRenderPlan::kSettleMs);
+    connect(&diagramTimer, &QTimer::timeout, this, &CVelnorDlg::OnDiagramSettled);
     CreateControls();
 }
 
@@ -153,8 +157,6 @@ bool CVelnorDlg::Start() {
     link->SetLinkAddress(kHomePageAddress);
     link->SetLinkColours(LinkRgb(255, 255, 255), link->NormalColour(), link->VisitedColour(),
                          link->HoverColour());
-    setWindowIcon(AppIcon());
-
     settings->ReadUnits(TheUnitSettings());
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->geometry()
@@ -228,6 +230,11 @@ void CVelnorDlg::OnTimer() {
     if (model.OnTimer())
         ShowResults();
     timer.start(kTimerPeriodMs);
+}
+
+void CVelnorDlg::OnDiagramSettled() {
+    if (diagram.Settle())
+        update();
 }
 
 void CVelnorDlg::OnSettings() {
@@ -304,6 +311,11 @@ void CVelnorDlg::showEvent(QShowEvent* event) {
 void CVelnorDlg::paintEvent(QPaintEvent*) {
     OnPaintMain();
     emit Painted();
+    if (!bIconSet) {
+        bIconSet = true;
+        // The icon's renders are no part of the first frame, so they follow it.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
+    }
 }
 
 void CVelnorDlg::OnPaintMain() {
@@ -317,8 +329,8 @@ void CVelnorDlg::OnPaintMain() {
             p.fillRect(edge.rect.x, edge.rect.y, edge.rect.width, edge.rect.height,
                        QColor(edge.colour.r, edge.colour.g, edge.colour.b));
     }
-    DrawBitmapAt(p, 132, w - MainLayout::kLogoRightOffset, MainLayout::kLogoY, false);
-    DrawBitmapAt(p, 131, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
+    DrawBitmapAt(p, ResourceId::kLogo, w - MainLayout::kLogoRightOffset, MainLayout::kLogoY, false);
+    DrawBitmapAt(p, ResourceId::kCircuit, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
     SetSummaryTextColours(p);
     SummaryState state;
     state.SetIdentity(theProductIdentity);
@@ -335,16 +347,24 @@ void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
         p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
         return;
     }
-    if (!diagram.HasSource())
-        diagram.SetSource(LoadBitmapResource(id, 1.0));
-    const QSize source = diagram.SourceSize();
-    const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.width(), source.height(),
-                                                            width(), height(), nRightMargin, x, y);
+    // Fitted at the drawing's own size; rendered at the size it is shown.
+    const ResourceSize source = BitmapResourceSize(id);
+    const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.nWidth, source.nHeight, width(),
+                                                            height(), nRightMargin, x, y);
     dDiagramScale = f.dScale;
-    if (f.rect.width <= 0 || f.rect.height <= 0)
+    const DiagramCache::Picture picture =
+        diagram.ForPaint(QSize(f.rect.width, f.rect.height), ratio);
+    if (!picture.image)
         return;
-    p.drawImage(f.rect.x, f.rect.y,
-                diagram.Scaled(QSize(f.rect.width, f.rect.height) * ratio, ratio));
+    if (!picture.stretch) {
+        p.drawImage(f.rect.x, f.rect.y, *picture.image);
+        return;
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(f.rect.x, f.rect.y, f.rect.width, f.rect.height), *picture.image);
+    p.restore();
+    diagramTimer.start();
 }
 
 void CVelnorDlg::SavePlacement(bool moved) {

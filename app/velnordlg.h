@@ -66,6 +66,9 @@ public:
 
     // The timer tick (public so tests can tick without waiting).
     void OnTimer();
+    // The window's size has held still since the diagram was last stretched (public likewise):
+    // repaints when the diagram is due to be rendered at its new size.
+    void OnDiagramSettled();
     // The "Settings" button: the units dialog, then the conversion of the typed values.
     void OnSettings();
     // A command of the window menu; 16 is "&About...".
@@ -114,13 +117,15 @@ private:
     QPushButton* helpButton = nullptr;
     CLinkStatic* link = nullptr;
     QTimer timer;
+    QTimer diagramTimer; // runs from each stretched paint of the diagram until the size settles
 
     QSize outerSize;           // the stored outer size, frame included
     bool bFrameFitted = false; // the client size has been corrected for the frame
     bool bReady = false;
     bool bClosed = false;
+    bool bIconSet = false; // the icon is set after the first frame
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
     QImage offscreen;     // the paint buffer, kept between paints
-    DiagramCache diagram; // the circuit diagram at the size last drawn
+    DiagramCache diagram; // the circuit diagram at the size last rendered
 };
