@@ -8,7 +8,6 @@
 #include "identity.h"
 #include "mainlayout.h"
 #include "numbereditwidget.h"
-#include "offscreendc.h"
 #include "persistentsettings.h"
 #include "printreport.h"
 #include "qsettingsstore.h"
@@ -26,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -321,8 +321,9 @@ void CVelnorDlg::paintEvent(QPaintEvent*) {
 void CVelnorDlg::OnPaintMain() {
     const int w = width();
     const int h = height();
-    COffscreenDC dc(*this, rect(), offscreen);
-    QPainter& p = dc.Painter();
+    // Straight onto the window: its backing store already shows only finished frames, and a
+    // second window-sized buffer would cost an allocation, a fill and a copy on every paint.
+    QPainter p(this);
     p.fillRect(rect(), Qt::white);
     for (const MainLayout::Frame& frame : MainLayout::Frames(w, h, nRightMargin)) {
         for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame))

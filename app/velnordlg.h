@@ -126,6 +126,5 @@ private:
     bool bIconSet = false; // the icon is set after the first frame
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
-    QImage offscreen;     // the paint buffer, kept between paints
     DiagramCache diagram; // the circuit diagram at the size last rendered
 };
