@@ -297,6 +297,10 @@ void CVelnorDlg::moveEvent(QMoveEvent* event) {
 
 void CVelnorDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // The icon normally follows the first frame (see paintEvent); a window that is not painted
+    // soon, being on another desktop say, gets it all the same.
+    if (!bIconSet)
+        QTimer::singleShot(kIconLateMs, this, &CVelnorDlg::SetIcon);
     if (bFrameFitted || outerSize.isEmpty())
         return;
     bFrameFitted = true;
@@ -311,11 +315,16 @@ void CVelnorDlg::showEvent(QShowEvent* event) {
 void CVelnorDlg::paintEvent(QPaintEvent*) {
     OnPaintMain();
     emit Painted();
-    if (!bIconSet) {
-        bIconSet = true;
-        // The icon's renders are no part of the first frame, so they follow it.
-        QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
-    }
+    // The icon's renders are no part of the first frame, so they follow it.
+    if (!bIconSet)
+        QTimer::singleShot(0, this, &CVelnorDlg::SetIcon);
+}
+
+void CVelnorDlg::SetIcon() {
+    if (bIconSet)
+        return;
+    bIconSet = true;
+    setWindowIcon(AppIcon());
 }
 
 void CVelnorDlg::OnPaintMain() {
@@ -348,7 +357,8 @@ void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
         p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
         return;
     }
-    // Fitted at the drawing's own size; rendered at the size it is shown.
+    // The fitted picture is the circuit diagram: fitted at the drawing's own size, rendered at
+    // the size it is shown.
     const ResourceSize source = BitmapResourceSize(id);
     const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.nWidth, source.nHeight, width(),
                                                             height(), nRightMargin, x, y);

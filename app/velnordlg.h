@@ -46,6 +46,8 @@ public:
     static constexpr int kTimerId = 100;
     static constexpr int kTimerPeriodMs = 1000;
     static constexpr int kAboutCommand = 16;
+    // The window icon is set after the first frame, or this long after the window is shown.
+    static constexpr int kIconLateMs = 1000;
 
     // `store` and `messages` default to the user's settings and real message boxes.
     explicit CVelnorDlg(SettingsStore* store = nullptr, Messages* messages = nullptr,
@@ -98,6 +100,7 @@ private:
     void LayoutControls();
     void OnPaintMain();
     void DrawBitmapAt(QPainter& painter, int id, int x, int y, bool fit);
+    void SetIcon();
     void ShowResults();
     void SavePlacement(bool moved);
     void Closing();
@@ -123,7 +126,7 @@ private:
     bool bFrameFitted = false; // the client size has been corrected for the frame
     bool bReady = false;
     bool bClosed = false;
-    bool bIconSet = false; // the icon is set after the first frame
+    bool bIconSet = false;
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
     DiagramCache diagram; // the circuit diagram at the size last rendered
