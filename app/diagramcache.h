@@ -1,22 +1,26 @@
 #pragma once
 
+#include "diagramrenderplan.h"
+
 #include <QImage>
 #include <QSize>
 
-#include <vector>
-
-// The circuit diagram, ready to be drawn at any size without stretching the full 1401 x 1926
-// picture on every paint: halved copies are made once, a drawn size is scaled smoothly from
-// the smallest copy still at least as large, and the last drawn size is kept.
+// The circuit diagram as the main window draws it, rendered at the size it is shown; which
+// paint renders and which stretches the last render is DiagramRenderPlan's decision.
 class DiagramCache {
 public:
-    void SetSource(const QImage& image);
-    bool HasSource() const { return !levels.empty(); }
-    QSize SourceSize() const { return levels.empty() ? QSize() : levels.front().size(); }
-    // The picture at `pixels` device pixels, marked with the device pixel ratio it is for.
-    const QImage& Scaled(const QSize& pixels, qreal ratio = 1.0);
+    struct Picture {
+        const QImage* image = nullptr; // null when there is no room for the diagram
+        bool stretch = false; // draw `image` stretched into the shown rectangle, and settle later
+    };
+
+    // The picture for a paint that shows the diagram at `shown` logical pixels on a screen of
+    // `ratio` device pixels each; an exact-size picture carries `ratio`.
+    Picture ForPaint(QSize shown, qreal ratio);
+    // The shown size has held still: true when the window must repaint to render afresh.
+    bool Settle() { return m_plan.OnSettled(); }
 
 private:
-    std::vector<QImage> levels; // the source, then each half the size of the one before
-    QImage last;
+    DiagramRenderPlan m_plan;
+    QImage m_rendered;
 };

@@ -9,7 +9,6 @@
 #include "lineprinter.h"
 #include "mainlayout.h"
 #include "numbereditwidget.h"
-#include "offscreendc.h"
 #include "persistentsettings.h"
 #include "printreport.h"
 #include "productidentity.h"
@@ -31,6 +30,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -94,6 +94,9 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent
     setAttribute(Qt::WA_NoSystemBackground);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CVelnorDlg::OnTimer);
+    m_diagramTimer.setSingleShot(true);
+    m_diagramTimer.setInterval(DiagramRenderPlan::kSettleMs);
+    connect(&m_diagramTimer, &QTimer::timeout, this, &CVelnorDlg::OnDiagramSettled);
     CreateControls();
 }
 
@@ -168,8 +171,6 @@ bool CVelnorDlg::Start() {
     m_link->SetLinkAddress(kHomePageAddress);
     m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
                            m_link->HoverColour());
-    setWindowIcon(AppIcon());
-
     m_settings->ReadUnits(TheUnitSettings());
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->geometry()
@@ -243,6 +244,11 @@ void CVelnorDlg::OnTimer() {
     m_timer.start(kTimerPeriodMs);
 }
 
+void CVelnorDlg::OnDiagramSettled() {
+    if (m_diagram.Settle())
+        update();
+}
+
 void CVelnorDlg::OnSettings() {
     const UnitSettings before = TheUnitSettings();
     CSettingsDlg dlg(*m_store, this);
@@ -302,6 +308,10 @@ void CVelnorDlg::moveEvent(QMoveEvent* event) {
 
 void CVelnorDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // The icon normally follows the first frame (see paintEvent); a window that is not painted
+    // soon, being on another desktop say, gets it all the same.
+    if (!m_iconSet)
+        QTimer::singleShot(kIconLateMs, this, &CVelnorDlg::SetIcon);
     if (m_frameFitted || m_outerSize.isEmpty())
         return;
     m_frameFitted = true;
@@ -316,13 +326,24 @@ void CVelnorDlg::showEvent(QShowEvent* event) {
 void CVelnorDlg::paintEvent(QPaintEvent*) {
     OnPaintMain();
     emit Painted();
+    // The icon's renders are no part of the first frame, so they follow it.
+    if (!m_iconSet)
+        QTimer::singleShot(0, this, &CVelnorDlg::SetIcon);
+}
+
+void CVelnorDlg::SetIcon() {
+    if (m_iconSet)
+        return;
+    m_iconSet = true;
+    setWindowIcon(AppIcon());
 }
 
 void CVelnorDlg::OnPaintMain() {
     const int w = width();
     const int h = height();
-    COffscreenDC dc(*this, rect(), m_offscreen);
-    QPainter& p = dc.Painter();
+    // Straight onto the window: its backing store already shows only finished frames, and a
+    // second window-sized buffer would cost an allocation, a fill and a copy on every paint.
+    QPainter p(this);
     p.fillRect(rect(), Qt::white);
     for (const MainLayout::Frame& frame : MainLayout::Frames(w, h, nRightMargin)) {
         for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame))
@@ -348,16 +369,25 @@ void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
         p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
         return;
     }
-    if (!m_diagram.HasSource())
-        m_diagram.SetSource(LoadBitmapResource(id, 1.0));
-    const QSize source = m_diagram.SourceSize();
-    const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.width(), source.height(),
-                                                            width(), height(), nRightMargin, x, y);
+    // The fitted picture is the circuit diagram: fitted at the drawing's own size, rendered at
+    // the size it is shown.
+    const ResourceSize source = BitmapResourceSize(id);
+    const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.nWidth, source.nHeight, width(),
+                                                            height(), nRightMargin, x, y);
     dDiagramScale = f.dScale;
-    if (f.rect.IsEmpty())
+    const DiagramCache::Picture picture =
+        m_diagram.ForPaint(QSize(f.rect.Width(), f.rect.Height()), ratio);
+    if (!picture.image)
         return;
-    p.drawImage(f.rect.left, f.rect.top,
-                m_diagram.Scaled(QSize(f.rect.Width(), f.rect.Height()) * ratio, ratio));
+    if (!picture.stretch) {
+        p.drawImage(f.rect.left, f.rect.top, *picture.image);
+        return;
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(ToQRect(f.rect), *picture.image);
+    p.restore();
+    m_diagramTimer.start();
 }
 
 void CVelnorDlg::SavePlacement(bool moved) {

@@ -30,6 +30,8 @@ public:
     static constexpr int kTimerId = 100;
     static constexpr int kTimerPeriodMs = 1000;
     static constexpr int kAboutCommand = 16;
+    // The window icon is set after the first frame, or this long after the window is shown.
+    static constexpr int kIconLateMs = 1000;
 
     // `store` and `messages` default to the user's settings and real message boxes.
     explicit CVelnorDlg(SettingsStore* store = nullptr, Messages* messages = nullptr,
@@ -51,6 +53,9 @@ public:
 
     // The timer tick (public so tests can tick without waiting).
     void OnTimer();
+    // The window's size has held still since the diagram was last stretched (public likewise):
+    // repaints when the diagram is due to be rendered at its new size.
+    void OnDiagramSettled();
     // The "Settings" button: the units dialog, then the conversion of the typed values.
     void OnSettings();
     // A command of the window menu; 16 is "&About...".
@@ -78,6 +83,7 @@ private:
     void LayoutControls();
     void OnPaintMain();
     void DrawBitmapAt(QPainter& painter, int id, int x, int y, bool fit);
+    void SetIcon();
     void ShowResults();
     void SavePlacement(bool moved);
     void Closing();
@@ -97,13 +103,14 @@ private:
     QPushButton* m_helpButton = nullptr;
     CLinkStatic* m_link = nullptr;
     QTimer m_timer;
+    QTimer m_diagramTimer; // runs from each stretched paint of the diagram until the size settles
 
     QSize m_outerSize;          // the stored outer size, frame included
     bool m_frameFitted = false; // the client size has been corrected for the frame
     bool bReady = false;
     bool m_closed = false;
+    bool m_iconSet = false;
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
-    QImage m_offscreen;     // the paint buffer, kept between paints
-    DiagramCache m_diagram; // the circuit diagram at the size last drawn
+    DiagramCache m_diagram; // the circuit diagram at the size last rendered
 };

@@ -77,9 +77,7 @@ QImage SkinImage(int id) {
 
 QImage CircuitImage(qreal ratio) {
     const ResourceSize size = BitmapResourceSize(ResourceId::kCircuit);
-    return RenderSvg(VectorResourcePath(ResourceId::kCircuit),
-                     DevicePixels(size.nWidth, size.nHeight, ratio), QImage::Format_RGB32,
-                     Qt::white);
+    return RenderCircuit(DevicePixels(size.nWidth, size.nHeight, ratio));
 }
 
 // The logo is drawn in full colour on white and then mapped onto its own palette.
@@ -145,6 +143,14 @@ QString VectorResourcePath(int id) {
     default:
         return {};
     }
+}
+
+QImage RenderCircuit(QSize pixels) {
+    if (pixels.isEmpty()) {
+        return {};
+    }
+    return RenderSvg(VectorResourcePath(ResourceId::kCircuit), pixels, QImage::Format_RGB32,
+                     Qt::white);
 }
 
 QImage LoadBitmapResource(int id, qreal devicePixelRatio) {

@@ -6,6 +6,11 @@
 #include <QIcon>
 #include <QImage>
 
+// The circuit diagram (131) rendered afresh at exactly `pixels`, stretched to that size, as
+// 24-bit RGB on white; not cached and with a device pixel ratio of 1. For a window that shows
+// the diagram at a size of its own. Null for an empty size.
+QImage RenderCircuit(QSize pixels);
+
 // The image of resource `id` (the numbers of resourceids.h), or a null image for a number
 // that is no image of the program.
 //

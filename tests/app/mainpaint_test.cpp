@@ -92,5 +92,20 @@ TEST_P(MainPaint, DiagramScaleFollowsTheWindow) {
         EXPECT_GE(dlg->Field(id)->x(), dlg->width()) << id;
 }
 
+TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
+    const QSize other = dlg->width() < 1000 ? QSize(1500, 900) : QSize(700, 600);
+    MemorySettingsStore before = store; // the resize below stores the new size
+    dlg->resize(other);
+    dlg->grab(); // a paint while the size is still changing
+    dlg->OnDiagramSettled();
+    const QImage settled = dlg->grab().toImage();
+
+    CVelnorDlg fresh(&before, &messages);
+    ASSERT_TRUE(fresh.Start());
+    fresh.show(); // fits the stored size to the frame
+    fresh.resize(other);
+    EXPECT_TRUE(settled == fresh.grab().toImage()) << "the settled diagram is not a fresh render";
+}
+
 INSTANTIATE_TEST_SUITE_P(WindowSizes, MainPaint,
                          ::testing::Values(QSize(800, 640), QSize(1500, 900)));

@@ -178,6 +178,13 @@ TEST_F(MainWindow, EnterDoesNothingAndEscapeEnds) {
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
 }
 
+TEST_F(MainWindow, ShownWindowGetsTheProgramIcon) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg->windowIcon().isNull(); }));
+}
+
 TEST_F(MainWindow, RestoresAStoredRefrigerantClampedAndAPlacementCorrected) {
     store.Set("Settings", "Refrig", 99);
     store.Set("Location", "XSiz", 50000);
