@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "regularfile.h"
 #include "textnumber.h"
 
 #include <cstdio>
@@ -347,8 +348,10 @@ int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name) {
     file.length = 0;
     help = HelpText{};
     // Relative to the current working directory, not to the program's directory.
+    // Only a regular file is read: a FIFO or a device of that name would block or never end.
     const std::string path = std::string("./") + name;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::string reason;
+    std::FILE* f = OpenRegularFile(path, reason);
     if (!f)
         return 0;
     static char raw[kDatabaseFileBytes];

@@ -49,14 +49,14 @@ capillary as its expansion device.
 How to use it
 1. Pick the refrigerant of the system in the refrigerant list.
 2. Enter the heat load, the cooling capacity of the system at its operating
-   point (1 to 10000 W).
+   point (1 to 10000 W, or 3.4 to 34000 Btu/hr).
 3. Enter the evaporating temperature.
 4. Enter the condensing temperature.
    Both are saturation temperatures; for blends with a glide use the mean of
    the dew and the bubble point.
 5. Enter the return gas temperature, the suction gas temperature at the
-   compressor inlet. Compressor ratings use 32 C; enter that when the actual
-   value is not known.
+   compressor inlet. Compressor ratings use 32 C (89.6 F); enter that when
+   the actual value is not known.
  
 Within about a second Velnor shows the equivalent nitrogen flow of a
 suitable tube (the flow it passes with nitrogen at a pressure difference of

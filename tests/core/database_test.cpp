@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -90,6 +92,11 @@ TEST(DatabaseFileReading, FromTheWorkingDirectory) {
         out << '\x9d';
     }
     EXPECT_EQ(ReadDatabaseFile(file, help, name), 0); // fewer than two bytes
+    std::remove(name);
+
+    // A FIFO with no writer would block an ordinary open forever: it is refused at once.
+    ASSERT_EQ(mkfifo(name, 0600), 0);
+    EXPECT_EQ(ReadDatabaseFile(file, help, name), 0);
     std::remove(name);
 }
 

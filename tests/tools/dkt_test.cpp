@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <regex>
+#include <sys/stat.h>
 
 namespace {
 
@@ -140,21 +142,44 @@ TEST_F(DktTest, DecodeReadsRawBytesAsTheProgramDoes) {
 
 // ---- check ------------------------------------------------------------------------------
 
-TEST_F(DktTest, CheckListsTheBundledDatabase) {
-    const ToolRun run = RunTool({"check", VELNOR_BUNDLED_DKT});
-    ASSERT_EQ(run.exitCode, 0) << run.out;
-    // Every refrigerant of the source text, whatever it currently holds.
+// The database source as the program reads it once scrambled.
+void ParseSource(RefrigerantDatabase& db, HelpText& help) {
     const ScrambleResult source = ScrambleDatabaseText(ReadBytes(VELNOR_DATABASE_SOURCE));
     ASSERT_TRUE(source.ok);
     const auto file = std::make_unique<DatabaseFile>();
     DecodeDatabaseBytes(*file, source.bytes.data(), source.bytes.size());
+    ASSERT_TRUE(ParseDatabase(*file, db, help));
+}
+
+TEST_F(DktTest, CheckListsTheBundledDatabase) {
+    const ToolRun run = RunTool({"check", VELNOR_BUNDLED_DKT});
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    // Every refrigerant of the source text, whatever it currently holds.
     RefrigerantDatabase db;
     HelpText help;
-    ASSERT_TRUE(ParseDatabase(*file, db, help));
+    ParseSource(db, help);
     ASSERT_GT(db.nRefrigerants, 0);
     for (int r = 0; r < db.nRefrigerants; ++r)
         EXPECT_TRUE(Contains(run.out, std::to_string(r) + " " + db.szName[r] + ":")) << r;
     EXPECT_TRUE(Contains(run.out, "Help lines: " + std::to_string(help.nHelpLines)));
+}
+
+// A user may work in ºF or ºC: every temperature the help text gives in C comes with its F.
+TEST(BundledHelp, GivesTemperaturesInBothUnits) {
+    RefrigerantDatabase db;
+    HelpText help;
+    ParseSource(db, help);
+    const std::regex celsius(R"((-?\d+(?:\.\d+)?) C\b( \((-?\d+(?:\.\d+)?) F\))?)");
+    int found = 0;
+    for (int i = 0; i < help.nHelpLines; ++i) {
+        const std::string line = help.szHelp[i];
+        for (std::sregex_iterator m(line.begin(), line.end(), celsius), end; m != end; ++m) {
+            ++found;
+            ASSERT_TRUE((*m)[2].matched) << line;
+            EXPECT_NEAR(std::stod((*m)[3]), std::stod((*m)[1]) * 1.8 + 32, 0.05) << line;
+        }
+    }
+    EXPECT_GT(found, 0);
 }
 
 TEST_F(DktTest, CheckDescribesASmallDatabase) {
@@ -211,6 +236,13 @@ TEST_F(DktTest, CheckSaysWhyTheProgramCannotRead) {
          "no [START]"},
         {"missing file", dir.Path("missing.dkt"), "cannot open"},
         {"one byte", dir.Write("one.dkt", "\x9D"), "fewer than two bytes"},
+        {"a FIFO",
+         [this] {
+             const std::string path = dir.Path("fifo.dkt");
+             EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+             return path;
+         }(),
+         "not a regular file"},
         {"51 records",
          WriteDkt("many.dkt",
                   [] {

@@ -1,5 +1,7 @@
 #include "bytefile.h"
 
+#include "regularfile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -32,11 +34,9 @@ std::string TemporaryName(const std::string& path) {
 bool ReadLeadingBytes(const std::string& path, std::size_t limit, std::string& bytes,
                       std::string& error) {
     bytes.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        error = Reason("cannot open");
+    std::FILE* f = OpenRegularFile(path, error);
+    if (!f)
         return false;
-    }
     char chunk[65536];
     while (bytes.size() < limit) {
         const std::size_t want = std::min(sizeof chunk, limit - bytes.size());

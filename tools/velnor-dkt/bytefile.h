@@ -8,7 +8,8 @@
 // Errors name what failed, not the path; the caller adds the path.
 
 // Reads at most `limit` bytes from the start of `path` into `bytes`. False, with `error` set,
-// when the file cannot be opened or read.
+// when the file cannot be opened or read, or is not a regular file (a FIFO is refused rather
+// than waited on).
 bool ReadLeadingBytes(const std::string& path, std::size_t limit, std::string& bytes,
                       std::string& error);
 
