@@ -4,6 +4,7 @@
 #include "cp1252.h"
 #include "lineprinter.h"
 #include "printreport.h"
+#include "qcp1252.h"
 #include "qtprintsurface.h"
 #include "report.h"
 #include "testdatabase.h"
@@ -26,8 +27,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -173,6 +176,116 @@ TEST_F(PrintedPdf, LogoIsStoredLosslessly) {
     ASSERT_FALSE(stored.isNull());
     EXPECT_EQ(stored.convertToFormat(QImage::Format_RGB32),
               LoadBitmapResource(ResourceId::kLogo).convertToFormat(QImage::Format_RGB32));
+}
+
+namespace {
+
+// A6 landscape, a page too short for the report, with a page range of 2 to 2 left on the printer
+// (the report has no pages to choose: it prints them all).
+class PrintedOnSmallPaper : public ::testing::Test {
+protected:
+    struct Word {
+        std::string text;
+        int page;
+        double left, top, right, bottom; // points from the page's top-left corner
+    };
+
+    static std::unique_ptr<QPrinter> SmallPrinter(const QString& file) {
+        auto printer = PdfPrinter(file);
+        printer->setPageSize(QPageSize(QPageSize::A6));
+        printer->setPageOrientation(QPageLayout::Landscape);
+        printer->setResolution(kReportResolution);
+        return printer;
+    }
+
+    void SetUp() override {
+        if (!HaveTools())
+            GTEST_SKIP() << "the PDF tools are not installed";
+        ASSERT_TRUE(dir.isValid());
+        pdf = dir.filePath(QStringLiteral("small.pdf"));
+        lines = ValidReportLines();
+        auto printer = SmallPrinter(pdf);
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 2);
+        PrintReportOn(*printer, lines, kSmallTitle);
+
+        // The writer's top margin on this paper, in points below the page's top edge.
+        auto probe = SmallPrinter(dir.filePath(QStringLiteral("probe.pdf")));
+        QtPrintSurface surface(*probe);
+        CLinePrinter writer(surface, kSmallTitle, "probe");
+        writer.BeginDocument();
+        const QRectF paint = probe->pageLayout().paintRect(QPageLayout::Point);
+        topMargin = paint.top() + writer.TopMargin() * 72.0 / kReportResolution;
+        pageSize = probe->pageLayout().fullRect(QPageLayout::Point).size();
+
+        // pdftotext -bbox: <page ...> opens a page, <word xMin= yMin= xMax= yMax=>text</word>.
+        const QString html = QString::fromUtf8(RunTool(
+            QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+        const QRegularExpression word(QStringLiteral(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        int page = 0;
+        for (const QString& line : html.split(QLatin1Char('\n'))) {
+            if (line.contains(QStringLiteral("<page ")))
+                ++page;
+            const QRegularExpressionMatch m = word.match(line);
+            if (m.hasMatch())
+                words.push_back({m.captured(5).toStdString(), page, m.captured(1).toDouble(),
+                                 m.captured(2).toDouble(), m.captured(3).toDouble(),
+                                 m.captured(4).toDouble()});
+        }
+        ASSERT_FALSE(words.empty()) << html.toStdString();
+    }
+
+    bool InTitle(const Word& w) const {
+        return QString::fromStdString(kSmallTitle)
+            .split(QLatin1Char(' '))
+            .contains(QString::fromStdString(w.text));
+    }
+
+    const std::string kSmallTitle = "Header v1.0";
+    QTemporaryDir dir;
+    QString pdf;
+    std::vector<ReportLine> lines;
+    std::vector<Word> words;
+    double topMargin = 0;
+    QSizeF pageSize;
+};
+
+} // namespace
+
+TEST_F(PrintedOnSmallPaper, EveryPageIsPrintedWhateverRangeThePrinterHolds) {
+    // The body's words line by line, each line from left to right.
+    std::vector<Word> sorted = words;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Word& a, const Word& b) {
+        return std::tie(a.page, a.top, a.left) < std::tie(b.page, b.top, b.left);
+    });
+    std::string printed;
+    for (const Word& w : sorted)
+        if (!InTitle(w))
+            printed += w.text + " ";
+    std::string expected;
+    for (const ReportLine& line : lines)
+        for (const QString& w : FromCp1252(line.text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            expected += w.toStdString() + " ";
+    EXPECT_EQ(printed, expected);
+    EXPECT_GE(words.back().page, 2);
+    EXPECT_EQ(words.front().page, 1);
+
+    // Pictures of the pages for people to look at, beside the test programs.
+    QFile::remove(QStringLiteral("report-a6-landscape.pdf"));
+    QFile::copy(pdf, QStringLiteral("report-a6-landscape.pdf"));
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), pdf,
+             QStringLiteral("report-a6-landscape")});
+}
+
+TEST_F(PrintedOnSmallPaper, NoTextAboveTheTopMarginOrOffThePage) {
+    for (const Word& w : words) {
+        SCOPED_TRACE(w.text + " on page " + std::to_string(w.page));
+        EXPECT_GE(w.top, InTitle(w) ? 0.0 : topMargin - 0.5);
+        EXPECT_LE(w.bottom, pageSize.height());
+        EXPECT_LE(w.right, pageSize.width());
+    }
 }
 
 TEST(QtPrintSurface, MeasuresThePrinterInDevicePixels) {
