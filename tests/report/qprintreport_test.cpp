@@ -15,12 +15,15 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -373,6 +376,33 @@ TEST(ReportPrintDialog, OffersFileAndSelectionButNoPageRange) {
     EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintToFile));
     EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
     EXPECT_EQ(dialog.printRange(), QAbstractPrintDialog::Selection);
+
+    // As the user sees it: every choice of pages (a radio button naming pages and the fields
+    // of its group) is disabled, also when the dialog enables it again, as it does on showing
+    // and when a print server's printer is chosen.
+    dialog.show();
+    QApplication::processEvents();
+    std::vector<QWidget*> pageChoices;
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+        if (radio->text() == QStringLiteral("Selection")) {
+            EXPECT_TRUE(radio->isEnabled() && radio->isChecked());
+        }
+        if (!radio->text().startsWith(QStringLiteral("Pages")))
+            continue;
+        pageChoices.push_back(radio);
+        for (QWidget* field :
+             radio->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (qobject_cast<QSpinBox*>(field) || qobject_cast<QLineEdit*>(field))
+                pageChoices.push_back(field);
+    }
+    ASSERT_GE(pageChoices.size(), 3u); // "Pages from", its two fields
+    for (QWidget* choice : pageChoices) {
+        SCOPED_TRACE(choice->objectName().toStdString());
+        EXPECT_FALSE(choice->isEnabled());
+        choice->setEnabled(true);
+        EXPECT_FALSE(choice->isEnabled());
+    }
+    dialog.hide();
 }
 
 namespace {
