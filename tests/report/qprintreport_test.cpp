@@ -72,19 +72,25 @@ std::vector<ReportLine> ValidReportLines() {
     return ComposeReportLines({"R-test", "1706", "-13", "113", "89.6"}, r, db, u);
 }
 
+// The valid report printed to a PDF file on the printer Printer() makes.
 class PrintedPdf : public ::testing::Test {
 protected:
+    virtual std::unique_ptr<QPrinter> Printer(const QString& file) const {
+        return PdfPrinter(file);
+    }
+
     void SetUp() override {
         if (!HaveTools())
             GTEST_SKIP() << "the PDF tools are not installed";
         ASSERT_TRUE(dir.isValid());
         pdf = dir.filePath(QStringLiteral("report.pdf"));
         lines = ValidReportLines();
-        auto printer = PdfPrinter(pdf);
-        PrintReportOn(*printer, lines, kTitle);
+        auto printer = Printer(pdf);
+        PrintReportOn(*printer, lines, title);
         ASSERT_TRUE(QFileInfo::exists(pdf));
     }
 
+    std::string title = kTitle;
     QTemporaryDir dir;
     QString pdf;
     std::vector<ReportLine> lines;
@@ -185,13 +191,15 @@ namespace {
 
 // A6 landscape, a page too short for the report, with a page range of 2 to 2 left on the printer
 // (the report has no pages to choose: it prints them all).
-class PrintedOnSmallPaper : public ::testing::Test {
+class PrintedOnSmallPaper : public PrintedPdf {
 protected:
     struct Word {
         std::string text;
         int page;
         double left, top, right, bottom; // points from the page's top-left corner
     };
+
+    PrintedOnSmallPaper() { title = "Header v1.0"; } // no word of it in the body
 
     static std::unique_ptr<QPrinter> SmallPrinter(const QString& file) {
         auto printer = PdfPrinter(file);
@@ -201,21 +209,22 @@ protected:
         return printer;
     }
 
-    void SetUp() override {
-        if (!HaveTools())
-            GTEST_SKIP() << "the PDF tools are not installed";
-        ASSERT_TRUE(dir.isValid());
-        pdf = dir.filePath(QStringLiteral("small.pdf"));
-        lines = ValidReportLines();
-        auto printer = SmallPrinter(pdf);
+    std::unique_ptr<QPrinter> Printer(const QString& file) const override {
+        auto printer = SmallPrinter(file);
         printer->setPrintRange(QPrinter::PageRange);
         printer->setFromTo(2, 2);
-        PrintReportOn(*printer, lines, kSmallTitle);
+        return printer;
+    }
+
+    void SetUp() override {
+        PrintedPdf::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
 
         // The writer's top margin on this paper, in points below the page's top edge.
         auto probe = SmallPrinter(dir.filePath(QStringLiteral("probe.pdf")));
         QtPrintSurface surface(*probe);
-        CLinePrinter writer(surface, kSmallTitle, "probe");
+        CLinePrinter writer(surface, title, "probe");
         writer.BeginDocument();
         const QRectF paint = probe->pageLayout().paintRect(QPageLayout::Point);
         topMargin = paint.top() + writer.TopMargin() * 72.0 / kReportResolution;
@@ -240,15 +249,11 @@ protected:
     }
 
     bool InTitle(const Word& w) const {
-        return QString::fromStdString(kSmallTitle)
+        return QString::fromStdString(title)
             .split(QLatin1Char(' '))
             .contains(QString::fromStdString(w.text));
     }
 
-    const std::string kSmallTitle = "Header v1.0";
-    QTemporaryDir dir;
-    QString pdf;
-    std::vector<ReportLine> lines;
     std::vector<Word> words;
     double topMargin = 0;
     QSizeF pageSize;
