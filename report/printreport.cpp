@@ -12,11 +12,11 @@
 
 namespace {
 
-// Qt's Unix print dialog, built with CUPS, enables its "Pages from ... to" entry whenever the
-// PrintPageRange option is off, whatever the order of the options, the dialog's minimum and
-// maximum pages or the printer's page range: it hands the range to the print server instead
-// (which a PDF file ignores), and it enables the "Pages" entry again whenever a CUPS printer is
-// chosen. These are the controls of both entries, by the names Qt gives them.
+// Qt's Unix print dialog, built with CUPS, enables its "Pages from ... to" entry as it is shown
+// whenever the PrintPageRange option is off, whatever the order of the options, the dialog's
+// minimum and maximum pages or the printer's page range, and passes a chosen range on to the
+// print server instead of the printer (a PDF file then gets every page). Its "Pages" entry is
+// meant for the print server too. These are the controls of both, by the names Qt gives them.
 constexpr const char* kPageRangeControls[] = {"printRange", "from", "to", "pagesRadioButton",
                                               "pagesLineEdit"};
 
