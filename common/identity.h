@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 struct RefrigerantDatabase;
 
@@ -17,6 +18,10 @@ struct ProductIdentity {
 
 // The process-wide texts the windows show.
 extern ProductIdentity theProductIdentity;
+
+// The title of the program's message boxes: `szTitle`, or where it has nothing to read (empty,
+// or the single blank of a missing version record) the product name, or else "Velnor".
+std::string MessageBoxTitle(const ProductIdentity& identity);
 
 // Takes over the database's version line (cut to 15 characters) when it is not empty.
 void ApplyDatabaseVersion(ProductIdentity& identity, const RefrigerantDatabase& db);

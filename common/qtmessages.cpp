@@ -1,5 +1,6 @@
 #include "qtmessages.h"
 
+#include "identity.h"
 #include "qcp1252.h"
 
 #include <QApplication>
@@ -9,8 +10,8 @@ void QtMessages::Show(const std::string& text, Icon icon) {
     const QMessageBox::Icon qtIcon = icon == Icon::Error         ? QMessageBox::Critical
                                      : icon == Icon::Exclamation ? QMessageBox::Warning
                                                                  : QMessageBox::Information;
-    QMessageBox box(qtIcon, QApplication::applicationName(), FromCp1252(text), QMessageBox::Ok,
-                    m_parent);
+    QMessageBox box(qtIcon, FromCp1252(MessageBoxTitle(theProductIdentity)), FromCp1252(text),
+                    QMessageBox::Ok, m_parent);
     box.exec();
 }
 

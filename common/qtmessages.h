@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Messages as QMessageBox and QApplication::beep. Texts are Windows-1252.
+// Messages as QMessageBox and QApplication::beep. Texts are Windows-1252. A box is titled with
+// MessageBoxTitle of the product identity, never with the executable's name.
 class QtMessages : public Messages {
 public:
     explicit QtMessages(QWidget* owner = nullptr) : m_parent(owner) {}

@@ -31,23 +31,35 @@ int CLinePrinter::BeginDocument() {
 void CLinePrinter::PrintLine(const std::string& text, int column) {
     if (!bDocumentOpen)
         return;
-    // The bottom margin equals the top margin.
-    if (!bPageOpen || nCurrentY > nPageHeight - nTopMargin) {
-        if (bPageOpen)
-            m_surface.EndPage();
-        m_surface.StartPage();
-        ++nPageCount;
-        nCurrentY = nTopMargin;
-        bPageOpen = true;
-        PrintPageHeader();
+    // A column-1 text goes on the line of the text printed before it, which already has its
+    // place on the open page: label and value stay together, and a value never opens a page.
+    const bool besideLast = column == 1 && bPageOpen && nCurrentY > nTopMargin;
+    int y = nCurrentY - nLineHeight;
+    if (!besideLast) {
+        // Where not even the first line fits on a page, below the header, nothing is drawn.
+        if (nTopMargin + nLineHeight > nPageHeight)
+            return;
+        if (!bPageOpen || !LineFits(nCurrentY))
+            StartNewPage();
+        y = nCurrentY;
+        nCurrentY += nLineHeight;
     }
-    int x = 0;
-    if (column == 1) {
-        x = ColumnOffset(nPageWidth);
-        nCurrentY -= nLineHeight;
-    }
-    m_surface.TextOut(nLeftMargin + x, nCurrentY, text);
-    nCurrentY += nLineHeight;
+    m_surface.TextOut(nLeftMargin + (column == 1 ? ColumnOffset(nPageWidth) : 0), y, text);
+}
+
+bool CLinePrinter::LineFits(int y) const {
+    // The bottom margin equals the top margin; a line starts at the latest on it.
+    return y <= nPageHeight - nTopMargin && y + nLineHeight <= nPageHeight;
+}
+
+void CLinePrinter::StartNewPage() {
+    if (bPageOpen)
+        m_surface.EndPage();
+    m_surface.StartPage();
+    ++nPageCount;
+    nCurrentY = nTopMargin;
+    bPageOpen = true;
+    PrintPageHeader();
 }
 
 void CLinePrinter::PrintPageHeader() {
@@ -57,7 +69,10 @@ void CLinePrinter::PrintPageHeader() {
     m_surface.SetTextColor(kPrintBlack);
     m_surface.SelectSolidPen(m_surface.PixelsPerInchX() / 100, kPrintBlack);
     const int x = nPageWidth - nLeftMargin - m_surface.TextWidth(m_title);
-    m_surface.TextOut(x, nTopMargin - 3 * nLineHeight / 2, m_title);
+    const int y = nTopMargin - 3 * nLineHeight / 2;
+    // A font too large for the header space would put the title above the page.
+    if (y >= 0)
+        m_surface.TextOut(x, y, m_title);
     const int yr = nTopMargin - nLineHeight / 2;
     m_surface.Line(nLeftMargin, yr, nPageWidth - nLeftMargin, yr);
     m_surface.RestoreState();

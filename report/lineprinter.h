@@ -21,16 +21,20 @@ public:
     CLinePrinter(const CLinePrinter&) = delete;
     CLinePrinter& operator=(const CLinePrinter&) = delete;
 
-    // Draws the logo, the title at the right margin and the rule, above the top margin.
+    // Draws the logo, the title at the right margin and the rule, above the top margin; the
+    // title only when it starts inside the page.
     virtual void PrintPageHeader();
     // Selects the device's default font, used for every text of the document.
     virtual void SelectPrintFont();
 
     // Selects the font, starts the document and measures the page. Always 1.
     int BeginDocument();
-    // Prints `text` in column 0, or with column 1 on the line of the text printed before it.
-    // Starts a page first when none is open or the last line passed the bottom margin; the
-    // column-1 step back is made after that test. Ignored when no document is open.
+    // Prints `text` in column 0 on the next line, or with column 1 on the line of the text
+    // printed before it, on that text's page. A new line starts a page first when none is open
+    // or the line would start below the bottom margin or end below the page; a fresh page
+    // always takes its first line, even when the margins leave no room. Every text lies inside
+    // the page and below the top margin: where not even one line fits under the header,
+    // nothing is drawn and no page is started. Ignored when no document is open.
     void PrintLine(const std::string& text, int column);
     // Ends the open page and the document.
     void EndDocument();
@@ -65,6 +69,13 @@ protected:
     bool bPageOpen = false;
     bool bDocumentOpen = false;
     std::string m_documentName;
+
+private:
+    // Whether a line starting at `y` on the open page stays above the bottom margin and inside
+    // the page.
+    bool LineFits(int y) const;
+    // Ends the open page, starts the next one at the top margin and draws its header.
+    void StartNewPage();
 };
 
 // "%s v%s": the header title from the product title and version.

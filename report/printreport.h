@@ -9,8 +9,9 @@ class QPrintDialog;
 class QPrinter;
 class QWidget;
 
-// The print dialog as the report wants it: no page range, printing to a file (PDF) offered,
-// the selection preselected (it changes nothing that is printed), copies left to the printer.
+// The print dialog as the report wants it: no page range (its entries stay disabled even where
+// Qt's dialog would enable them for the print server), printing to a file (PDF) offered, the
+// selection preselected (it changes nothing that is printed), copies left to the printer.
 void SetUpReportPrintDialog(QPrintDialog& dialog);
 
 // The printer resolution the report is laid out in. Its header space is 100 device pixels and

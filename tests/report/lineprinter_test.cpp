@@ -1,5 +1,7 @@
 #include "lineprinter.h"
+#include "metricunits.h"
 #include "recordingsurface.h"
+#include "testdatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -152,21 +154,98 @@ TEST(LinePrinterPages, AShortPageContinuesOnANewPageWithItsHeaderDrawnAgain) {
     EXPECT_EQ(ys, (std::vector<int>{400, 458, 516, 400, 458, 516, 400}));
 }
 
-TEST(LinePrinterPages, ColumnOneTextAfterABreakStepsBackAboveTheTopMargin) {
-    // The page test comes before the step back: a value whose label was the last line of a
-    // page opens the next page and lands one line above its top margin.
+TEST(LinePrinterPages, ColumnOneTextStaysBesideItsLabelAtTheFootOfAPage) {
+    // The label is the last line of page 1: its value goes beside it there, and the next line
+    // opens page 2 at the top margin.
     RecordingSurface surface;
     surface.nHeight = 950;
     CLinePrinter printer(surface, kTitle, "velnor");
     printer.BeginDocument();
-    printer.PrintLine("a", 0);
-    printer.PrintLine("b", 0);
-    printer.PrintLine("Flow Rate", 0);
+    for (const char* text : {"a", "b", "Flow Rate"})
+        printer.PrintLine(text, 0);
     printer.PrintLine("11.0 l/min", 1);
+    EXPECT_EQ(printer.PageCount(), 1);
+    EXPECT_TRUE(Is(surface.calls.back(), "TextOut", {kLeft + 1440, 516}, "11.0 l/min"));
+    printer.PrintLine("Length", 0);
     EXPECT_EQ(printer.PageCount(), 2);
-    const PrintCall last = surface.calls.back();
-    EXPECT_TRUE(Is(last, "TextOut", {kLeft + 1440, kTop - kPitch}, "11.0 l/min"));
-    EXPECT_EQ(printer.CurrentY(), kTop);
+    EXPECT_TRUE(Is(surface.calls.back(), "TextOut", {kLeft, kTop}, "Length"));
+}
+
+TEST(LinePrinterPages, EveryTextStaysInsideThePageAndBodyTextBelowTheHeader) {
+    const std::vector<ReportLine> mixed = {{"a", 0}, {"b", 0},  {"b1", 1},
+                                           {"c", 0}, {"c1", 1}, {"d", 0}};
+    std::vector<ReportLine> report; // a valid report, 30 lines
+    {
+        const RefrigerantDatabase db = SimpleDatabase();
+        SizingResult r;
+        ComputeSizing(db, 0, MetricUnits(), 500, -25, 45, 32, r);
+        report = ComposeReportLines({"R-test", "500", "-25", "45", "32"}, r, db, MetricUnits());
+    }
+    struct Row {
+        const char* name;
+        int width, height, ppi;
+        PrintFontMetrics font;
+        const std::vector<ReportLine>& lines;
+        int pages;
+    };
+    const Row rows[] = {
+        // As Qt's PDF printer measures A6 landscape at 300 dpi in its default font: 15 lines a
+        // page, the flow's label the last of page 1.
+        {"A6 landscape", 1666, 1154, 300, {44, 0}, report, 2},
+        // The margins overlap: each page still takes one line, the bottom margin gives way.
+        {"a page shorter than its two margins: a line a page", 4800, 700, 600, {50, 8}, mixed, 4},
+        // Lines taller than the bottom margin would end below the page at its foot; the title
+        // would start above the page.
+        {"a font taller than the margins: two lines a page, no title",
+         4800,
+         1720,
+         600,
+         {450, 0},
+         mixed,
+         2},
+        {"not one line fits under the header: nothing is drawn", 4800, 440, 600, {50, 8}, mixed, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RecordingSurface surface;
+        surface.nWidth = row.width;
+        surface.nHeight = row.height;
+        surface.nPpiX = surface.nPpiY = row.ppi;
+        surface.font = row.font;
+        CLinePrinter printer(surface, kTitle, "velnor");
+        printer.BeginDocument();
+        for (const ReportLine& line : row.lines)
+            printer.PrintLine(line.text, line.column);
+        EXPECT_EQ(printer.PageCount(), row.pages);
+        printer.EndDocument();
+
+        struct Placed {
+            std::string text;
+            int page, y;
+        };
+        std::vector<Placed> body;
+        int page = 0;
+        for (const PrintCall& call : surface.calls) {
+            page += call.op == "StartPage";
+            if (call.op != "TextOut")
+                continue;
+            SCOPED_TRACE(call.text);
+            EXPECT_GE(call.args[1], call.text == kTitle ? 0 : printer.TopMargin());
+            EXPECT_LE(call.args[1] + printer.LineHeight(), row.height);
+            if (call.text != kTitle)
+                body.push_back({call.text, page, call.args[1]});
+        }
+        ASSERT_EQ(body.size(), row.pages > 0 ? row.lines.size() : 0u);
+        for (std::size_t i = 1; i < body.size(); ++i) {
+            if (row.lines[i].column == 1) { // on its label's page and line
+                EXPECT_EQ(body[i].page, body[i - 1].page) << body[i].text;
+                EXPECT_EQ(body[i].y, body[i - 1].y) << body[i].text;
+            }
+        }
+        if (!body.empty()) {
+            EXPECT_EQ(body.back().page, row.pages);
+        }
+    }
 }
 
 TEST(LinePrinterLifecycle, DocumentEndsOnceWhetherEndedOrDestroyed) {

@@ -4,6 +4,7 @@
 #include "cp1252.h"
 #include "lineprinter.h"
 #include "printreport.h"
+#include "qcp1252.h"
 #include "qtprintsurface.h"
 #include "report.h"
 #include "testdatabase.h"
@@ -14,20 +15,25 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -66,19 +72,25 @@ std::vector<ReportLine> ValidReportLines() {
     return ComposeReportLines({"R-test", "1706", "-13", "113", "89.6"}, r, db, u);
 }
 
+// The valid report printed to a PDF file on the printer Printer() makes.
 class PrintedPdf : public ::testing::Test {
 protected:
+    virtual std::unique_ptr<QPrinter> Printer(const QString& file) const {
+        return PdfPrinter(file);
+    }
+
     void SetUp() override {
         if (!HaveTools())
             GTEST_SKIP() << "the PDF tools are not installed";
         ASSERT_TRUE(dir.isValid());
         pdf = dir.filePath(QStringLiteral("report.pdf"));
         lines = ValidReportLines();
-        auto printer = PdfPrinter(pdf);
-        PrintReportOn(*printer, lines, kTitle);
+        auto printer = Printer(pdf);
+        PrintReportOn(*printer, lines, title);
         ASSERT_TRUE(QFileInfo::exists(pdf));
     }
 
+    std::string title = kTitle;
     QTemporaryDir dir;
     QString pdf;
     std::vector<ReportLine> lines;
@@ -175,6 +187,115 @@ TEST_F(PrintedPdf, LogoIsStoredLosslessly) {
               LoadBitmapResource(ResourceId::kLogo).convertToFormat(QImage::Format_RGB32));
 }
 
+namespace {
+
+// A6 landscape, a page too short for the report, with a page range of 2 to 2 left on the printer
+// (the report has no pages to choose: it prints them all).
+class PrintedOnSmallPaper : public PrintedPdf {
+protected:
+    struct Word {
+        std::string text;
+        int page;
+        double left, top, right, bottom; // points from the page's top-left corner
+    };
+
+    PrintedOnSmallPaper() { title = "Header v1.0"; } // no word of it in the body
+
+    static std::unique_ptr<QPrinter> SmallPrinter(const QString& file) {
+        auto printer = PdfPrinter(file);
+        printer->setPageSize(QPageSize(QPageSize::A6));
+        printer->setPageOrientation(QPageLayout::Landscape);
+        printer->setResolution(kReportResolution);
+        return printer;
+    }
+
+    std::unique_ptr<QPrinter> Printer(const QString& file) const override {
+        auto printer = SmallPrinter(file);
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 2);
+        return printer;
+    }
+
+    void SetUp() override {
+        PrintedPdf::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+
+        // The writer's top margin on this paper, in points below the page's top edge.
+        auto probe = SmallPrinter(dir.filePath(QStringLiteral("probe.pdf")));
+        QtPrintSurface surface(*probe);
+        CLinePrinter writer(surface, title, "probe");
+        writer.BeginDocument();
+        const QRectF paint = probe->pageLayout().paintRect(QPageLayout::Point);
+        topMargin = paint.top() + writer.TopMargin() * 72.0 / kReportResolution;
+        pageSize = probe->pageLayout().fullRect(QPageLayout::Point).size();
+
+        // pdftotext -bbox: <page ...> opens a page, <word xMin= yMin= xMax= yMax=>text</word>.
+        const QString html = QString::fromUtf8(RunTool(
+            QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+        const QRegularExpression word(QStringLiteral(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        int page = 0;
+        for (const QString& line : html.split(QLatin1Char('\n'))) {
+            if (line.contains(QStringLiteral("<page ")))
+                ++page;
+            const QRegularExpressionMatch m = word.match(line);
+            if (m.hasMatch())
+                words.push_back({m.captured(5).toStdString(), page, m.captured(1).toDouble(),
+                                 m.captured(2).toDouble(), m.captured(3).toDouble(),
+                                 m.captured(4).toDouble()});
+        }
+        ASSERT_FALSE(words.empty()) << html.toStdString();
+    }
+
+    bool InTitle(const Word& w) const {
+        return QString::fromStdString(title)
+            .split(QLatin1Char(' '))
+            .contains(QString::fromStdString(w.text));
+    }
+
+    std::vector<Word> words;
+    double topMargin = 0;
+    QSizeF pageSize;
+};
+
+} // namespace
+
+TEST_F(PrintedOnSmallPaper, EveryPageIsPrintedWhateverRangeThePrinterHolds) {
+    // The body's words line by line, each line from left to right.
+    std::vector<Word> sorted = words;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Word& a, const Word& b) {
+        return std::tie(a.page, a.top, a.left) < std::tie(b.page, b.top, b.left);
+    });
+    std::string printed;
+    for (const Word& w : sorted)
+        if (!InTitle(w))
+            printed += w.text + " ";
+    std::string expected;
+    for (const ReportLine& line : lines)
+        for (const QString& w : FromCp1252(line.text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            expected += w.toStdString() + " ";
+    EXPECT_EQ(printed, expected);
+    EXPECT_GE(words.back().page, 2);
+    EXPECT_EQ(words.front().page, 1);
+
+    // Pictures of the pages for people to look at, beside the test programs.
+    QFile::remove(QStringLiteral("report-a6-landscape.pdf"));
+    QFile::copy(pdf, QStringLiteral("report-a6-landscape.pdf"));
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), pdf,
+             QStringLiteral("report-a6-landscape")});
+}
+
+TEST_F(PrintedOnSmallPaper, NoTextAboveTheTopMarginOrOffThePage) {
+    for (const Word& w : words) {
+        SCOPED_TRACE(w.text + " on page " + std::to_string(w.page));
+        EXPECT_GE(w.top, InTitle(w) ? 0.0 : topMargin - 0.5);
+        EXPECT_LE(w.bottom, pageSize.height());
+        EXPECT_LE(w.right, pageSize.width());
+    }
+}
+
 TEST(QtPrintSurface, MeasuresThePrinterInDevicePixels) {
     QTemporaryDir dir;
     auto printer = PdfPrinter(dir.filePath(QStringLiteral("m.pdf")));
@@ -260,6 +381,33 @@ TEST(ReportPrintDialog, OffersFileAndSelectionButNoPageRange) {
     EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintToFile));
     EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
     EXPECT_EQ(dialog.printRange(), QAbstractPrintDialog::Selection);
+
+    // As the user sees it: every choice of pages (a radio button naming pages and the fields
+    // of its group) is disabled, also when the dialog enables it again, as it does on showing
+    // and when a print server's printer is chosen.
+    dialog.show();
+    QApplication::processEvents();
+    std::vector<QWidget*> pageChoices;
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+        if (radio->text() == QStringLiteral("Selection")) {
+            EXPECT_TRUE(radio->isEnabled() && radio->isChecked());
+        }
+        if (!radio->text().startsWith(QStringLiteral("Pages")))
+            continue;
+        pageChoices.push_back(radio);
+        for (QWidget* field :
+             radio->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (qobject_cast<QSpinBox*>(field) || qobject_cast<QLineEdit*>(field))
+                pageChoices.push_back(field);
+    }
+    ASSERT_GE(pageChoices.size(), 3u); // "Pages from", its two fields
+    for (QWidget* choice : pageChoices) {
+        SCOPED_TRACE(choice->objectName().toStdString());
+        EXPECT_FALSE(choice->isEnabled());
+        choice->setEnabled(true);
+        EXPECT_FALSE(choice->isEnabled());
+    }
+    dialog.hide();
 }
 
 namespace {
