@@ -130,6 +130,7 @@ void CVelnorDlg::CreateControls() {
 
     m_results = new CSkinListCtrl(this);
     m_results->setObjectName(QStringLiteral("results"));
+    m_results->setAccessibleName(QStringLiteral("Results"));
     m_settingsButton = new QPushButton(QStringLiteral("Settings"), this);
     m_printButton = new QPushButton(QStringLiteral("Print"), this);
     m_helpButton = new QPushButton(QStringLiteral("Help"), this);
