@@ -19,11 +19,10 @@ MainWindowAccessible::MainWindowAccessible(QWidget* window)
     : QAccessibleWidget(window, QAccessible::Dialog) {}
 
 void MainWindowAccessible::Install() {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(MainWindowFactory);
         return true;
     }();
-    (void)installed;
 }
 
 int MainWindowAccessible::childCount() const {
