@@ -18,4 +18,8 @@ enum : int {
     kResults = 1020,
     kLink = 1022,
 };
+
+// The fields the layout places beyond the right edge: they hold, convert and save their values
+// but are never shown, take no keys and are no part of what a screen reader is offered.
+inline constexpr int kOutOfView[] = {kHidden1000, kHidden1007, kAmbient};
 } // namespace MainControlId

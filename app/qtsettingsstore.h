@@ -7,6 +7,7 @@
 #include <memory>
 
 class QSettings;
+class QTemporaryFile;
 
 // The user's settings store, kept by QSettings in the platform's native format under the company
 // key and the application name: on Linux the INI file
@@ -18,6 +19,13 @@ class QSettings;
 // as group separators.
 // Writes reach the file at the next turn of the event loop, and at the latest when the store is
 // destroyed.
+//
+// Where the store is an INI file (Linux and the other Unixes), the file is first read line by
+// line (IniRepair). When QSettings would not read it as a whole (a quote left open, a backslash
+// at a line's end, a section header glued to the line before, a line that is no entry, a
+// comment), a copy of the file is kept beside it ("velnor.conf.bak", else "velnor.conf.2.bak" up
+// to ".9.bak"), and then the file is written anew with every entry the lines hold. Without a copy
+// the user's file is never written: that run reads and writes a mended copy in a temporary file.
 class QtSettingsStore : public SettingsStore {
 public:
     static constexpr const char* kCompanyKey = "Kestrin Velnor 1";
@@ -39,5 +47,9 @@ public:
     QString Location() const;
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    // Makes the store hold what every line of a file QSettings cannot read as a whole holds.
+    void MendFile();
+
+    std::unique_ptr<QTemporaryFile> m_mendedCopy; // the run's copy when no backup could be made
+    std::unique_ptr<QSettings> m_settings;        // goes before the copy it may be writing
 };

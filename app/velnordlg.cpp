@@ -8,6 +8,7 @@
 #include "hyperlink.h"
 #include "lineprinter.h"
 #include "mainlayout.h"
+#include "mainwindowaccessible.h"
 #include "numbereditwidget.h"
 #include "persistentsettings.h"
 #include "printreport.h"
@@ -87,6 +88,7 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent
         m_messages = m_ownMessages.get();
     }
     m_settings = std::make_unique<PersistentSettings>(*m_store);
+    MainWindowAccessible::Install();
     // The product identity comes from the program's own version record.
     LoadProductIdentity(theProductIdentity);
     // Every pixel is painted by the paint handler; nothing is erased first.
@@ -117,9 +119,18 @@ void CVelnorDlg::CreateControls() {
         if (input.toolTip)
             field->setToolTip(QString::fromLatin1(input.toolTip));
     }
+    // The fields out of view are never shown: a hidden widget takes no clicks, is skipped by Tab
+    // and ignores setFocus, so no key reaches them; without a focus policy they stay out of the
+    // chain even if shown. They are not disabled, as a disabled field would skip its range check.
+    for (int id : MainControlId::kOutOfView) {
+        QWidget* field = m_fields[FieldSlot(id)];
+        field->setFocusPolicy(Qt::NoFocus);
+        field->hide();
+    }
 
     m_results = new CSkinListCtrl(this);
     m_results->setObjectName(QStringLiteral("results"));
+    m_results->setAccessibleName(QStringLiteral("Results"));
     m_settingsButton = new QPushButton(QStringLiteral("Settings"), this);
     m_printButton = new QPushButton(QStringLiteral("Print"), this);
     m_helpButton = new QPushButton(QStringLiteral("Help"), this);

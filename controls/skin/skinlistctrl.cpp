@@ -6,9 +6,11 @@
 #include "skinheaderctrl.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace {
@@ -102,11 +104,40 @@ void CSkinListCtrl::SetRedraw(bool bRedraw) {
     // Qt's own switch does what the list needs: while off no paint is delivered and the window
     // keeps its last picture; switching it on repaints the list and its header.
     setUpdatesEnabled(bRedraw);
+    if (bRedraw)
+        UpdateAccessibleText();
 }
 
 void CSkinListCtrl::Changed() {
     m_model.ClampTopRow(height());
     update();
+    UpdateAccessibleText();
+}
+
+void CSkinListCtrl::UpdateAccessibleText() {
+    // While redraw is off a refill is under way; the reader hears the list as it is shown.
+    if (updatesEnabled())
+        setAccessibleDescription(QString::fromStdU16String(m_model.AccessibleText()));
+}
+
+bool CSkinListCtrl::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    ShowCutText(*static_cast<QHelpEvent*>(event));
+    return true;
+}
+
+void CSkinListCtrl::ShowCutText(const QHelpEvent& event) {
+    const SkinCell cell = m_model.CellAt(event.pos().x(), event.pos().y());
+    const QString text = GetItemText(cell.nRow, cell.nColumn);
+    if (cell.nRow < 0 ||
+        m_model.TextFits(cell.nRow, cell.nColumn, QFontMetrics(font()).horizontalAdvance(text))) {
+        QToolTip::hideText();
+        return;
+    }
+    // The tip goes when the pointer leaves the cell.
+    QToolTip::showText(event.globalPos(), text, this,
+                       ToQRect(m_model.CellRect(cell.nRow, cell.nColumn)));
 }
 
 void CSkinListCtrl::paintEvent(QPaintEvent*) {
@@ -135,8 +166,9 @@ void CSkinListCtrl::PaintRows(QPainter& painter) const {
             const QRect textRect = ToQRect(m_model.CellTextRect(nRow, nColumn));
             if (textRect.width() <= 0)
                 continue;
-            const QString text =
-                metrics.elidedText(GetItemText(nRow, nColumn), Qt::ElideRight, textRect.width());
+            QString text = GetItemText(nRow, nColumn);
+            if (!m_model.TextFits(nRow, nColumn, metrics.horizontalAdvance(text)))
+                text = metrics.elidedText(text, Qt::ElideRight, textRect.width());
             painter.setPen(ToQColor(colors.text));
             painter.drawText(textRect,
                              CellAlignment(m_model.GetColumnAlign(nColumn)) | Qt::AlignVCenter |
@@ -161,8 +193,10 @@ void CSkinListCtrl::mousePressEvent(QMouseEvent* event) {
     }
     m_pressed = true;
     const QPoint at = event->position().toPoint();
-    if (m_model.Click(at.x(), at.y()))
+    if (m_model.Click(at.x(), at.y())) {
         update();
+        UpdateAccessibleText();
+    }
 }
 
 void CSkinListCtrl::mouseReleaseEvent(QMouseEvent* event) {

@@ -8,12 +8,14 @@
 
 class CSkinHeaderCtrl;
 class QFont;
+class QHelpEvent;
 
 // The results list: a two-column table under a skinned header that draws every ordinary row
 // black on RGB(242,246,251) and every selected row black on RGB(44,190,77). It paints off screen,
 // never erases its background, has no scroll bars and takes no keyboard focus. A left click selects
 // the row under the mouse (or clears the selection outside the rows) and emits clicked() when the
-// button is released.
+// button is released. A text cut to fit its cell shows whole as the cell's tool tip, and a screen
+// reader finds every text whole in the list's accessible description.
 //
 // The operations follow the list view's: rows and columns by index, texts per column, the
 // selected state per row, redraw switched off around a refill.
@@ -68,6 +70,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -77,6 +80,10 @@ protected:
 
 private:
     void Changed();
+    // The accessible description follows the texts and the selection while redraw is on.
+    void UpdateAccessibleText();
+    // The tool tip for a help event: the whole text of a cut cell under the pointer, else none.
+    void ShowCutText(const QHelpEvent& event);
     void PaintRows(QPainter& painter) const;
 
     SkinListModel m_model;

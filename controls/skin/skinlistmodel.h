@@ -23,6 +23,14 @@ struct HeaderPiece {
     bool operator==(const HeaderPiece&) const = default;
 };
 
+// A cell of the list by row and column; -1, -1 when there is none.
+struct SkinCell {
+    int nRow = -1;
+    int nColumn = -1;
+
+    bool operator==(const SkinCell&) const = default;
+};
+
 struct SkinCellColors {
     COLORREF text = 0;
     COLORREF back = 0;
@@ -100,6 +108,16 @@ public:
     // The row a point falls on, or -1 (header, empty area, right of the columns, and outside
     // the first column without full-row select).
     int HitTest(int x, int y) const;
+    // The cell under a point, in any column and whatever the selection style; none over the
+    // header, right of the columns and below the rows.
+    SkinCell CellAt(int x, int y) const;
+    // Whether a text measuring nTextWidth pixels in the list's font shows whole in the cell. A
+    // text that does not fit is drawn cut with an ellipsis, and the list offers it whole.
+    bool TextFits(int nRow, int nColumn, int nTextWidth) const;
+    // The list's texts in full as a screen reader is given them: the column titles, then one line
+    // per row with its cells separated by ", ", a selected row ending in ", selected".
+    std::u16string AccessibleText() const;
+
     // A press of the mouse button: the row under the point becomes the only selected row;
     // anywhere else below the header the selection is cleared. Returns whether the selection
     // changed.

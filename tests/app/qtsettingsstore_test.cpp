@@ -1,3 +1,4 @@
+#include "inirepair.h"
 #include "persistentsettings.h"
 #include "qtsettingsstore.h"
 #include "settingsfixtures.h"
@@ -20,13 +21,93 @@ QString UseApplicationName(const char* name) {
            QStringLiteral(".conf");
 }
 
-QString ReadText(const QString& path) {
+QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return QString::fromUtf8(file.readAll());
+    return file.readAll();
 }
+
+QString ReadText(const QString& path) {
+    return QString::fromUtf8(ReadBytes(path));
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Every value the program stores, none at its default and each exact in hundredths.
+struct StoredValues {
+    UnitSettings units{1, 0, 0, 0, 0, 1, 1};
+    int nRefrig = 2;
+    SavedInputs inputs{123.5, -1.5, 40.0, 20.25, 30.0};
+    WindowPlacement placement{50, 60, 700, 650};
+};
+
+void WriteAll(SettingsStore& store, const StoredValues& v) {
+    PersistentSettings settings(store);
+    settings.WriteUnits(v.units);
+    settings.WriteSelectionAndInputs(v.nRefrig, v.inputs);
+    settings.StorePosition({true, false, false}, v.placement.x, v.placement.y);
+    settings.StoreSize({true, false, false}, v.placement.width, v.placement.height);
+}
+
+// The values as one list, to compare them at once.
+std::vector<double> Values(const StoredValues& v) {
+    const std::vector<int> units = UnitValues(v.units);
+    std::vector<double> values(units.begin(), units.end());
+    const SavedInputs& i = v.inputs;
+    const WindowPlacement& p = v.placement;
+    for (double value : {double(v.nRefrig), i.dHeatLoad, i.dEvapTemp, i.dCondTemp, i.dRGasTemp,
+                         i.dAmbient, double(p.x), double(p.y), double(p.width), double(p.height)})
+        values.push_back(value);
+    return values;
+}
+
+// What a run reads at its start (the units, placement, refrigerant and inputs).
+std::vector<double> ReadAll(SettingsStore& store) {
+    PersistentSettings settings(store);
+    StoredValues v;
+    settings.ReadUnits(v.units);
+    v.placement = settings.ReadPlacement();
+    v.nRefrig = settings.ReadRefrigerant(5);
+    v.inputs = settings.ReadInputs();
+    return Values(v);
+}
+
+// A well-formed file of every value as the store writes it, then damaged by `damage`; returns
+// the damaged bytes.
+QByteArray WriteDamagedFile(const QString& path, QByteArray (*damage)(const QByteArray&)) {
+    {
+        QtSettingsStore store;
+        WriteAll(store, StoredValues{});
+    }
+    const QByteArray damaged = damage(ReadBytes(path));
+    WriteBytes(path, damaged);
+    return damaged;
+}
+
+// The three damages that made QSettings lose entries for good.
+struct Damage {
+    const char* name;
+    QByteArray (*apply)(const QByteArray&);
+};
+const Damage kDamages[] = {
+    {"a quote left open",
+     [](const QByteArray& f) {
+         return QByteArray(f).replace("[Location]\n", "[Location]\nx=\"abc\n");
+     }},
+    {"a backslash at a line's end",
+     [](const QByteArray& f) { return QByteArray(f).replace("Refrig=2\n", "Refrig=2\\\n"); }},
+    {"no line break before [Location]",
+     [](const QByteArray& f) {
+         const qsizetype settings = f.indexOf("[Settings]");
+         return f.mid(settings).trimmed() + f.left(settings).trimmed() + "\n";
+     }},
+};
 
 TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     const QString path = UseApplicationName("velnor-write");
@@ -72,11 +153,47 @@ TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     EXPECT_EQ(placement.y, 30);
     EXPECT_EQ(placement.width, 800); // never written: the default
 
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".bak"))) << "a whole file needs no copy";
+
     // The names without their blanks are other entries.
     EXPECT_EQ(store.ReadInt("Settings", "UnitsEnergy", 42), 42);
     EXPECT_EQ(store.ReadInt("Settings", "DiamType", 42), 42);
     EXPECT_EQ(store.ReadInt("Settings", " UnitsEnergy    ", 42), 42);
     EXPECT_EQ(store.ReadInt("Location", "Refrig", 42), 42);
+}
+
+TEST(QtSettingsStore, ADamagedFileKeepsEveryEntryAndACopyOfItself) {
+    for (const Damage& damage : kDamages) {
+        SCOPED_TRACE(damage.name);
+        const QString path =
+            UseApplicationName((std::string("velnor-damage-") + damage.name).c_str());
+        const QByteArray damaged = WriteDamagedFile(path, damage.apply);
+        {
+            // A run: read at the start, the selection and inputs written at the close.
+            QtSettingsStore store;
+            EXPECT_EQ(ReadAll(store), Values(StoredValues{}));
+            const StoredValues v;
+            PersistentSettings(store).WriteSelectionAndInputs(v.nRefrig, v.inputs);
+        }
+        QtSettingsStore next;
+        EXPECT_EQ(ReadAll(next), Values(StoredValues{}));
+        EXPECT_EQ(ReadBytes(path + QStringLiteral(".bak")), damaged);
+    }
+}
+
+TEST(QtSettingsStore, WithoutRoomForACopyADamagedFileIsNeverWritten) {
+    const QString path = UseApplicationName("velnor-no-copy");
+    const QByteArray damaged = WriteDamagedFile(path, kDamages[2].apply);
+    for (int n = 1; n <= IniRepair::kBackupNames; ++n)
+        ASSERT_TRUE(
+            QDir().mkpath(QString::fromStdString(IniRepair::BackupName(path.toStdString(), n))));
+    {
+        QtSettingsStore store;
+        EXPECT_EQ(ReadAll(store), Values(StoredValues{}));
+        PersistentSettings(store).WriteSelectionAndInputs(0, SavedInputs{});
+        EXPECT_EQ(store.ReadInt("Settings", "Refrig", -1), 0);
+    }
+    EXPECT_EQ(ReadBytes(path), damaged);
 }
 
 TEST(QtSettingsStore, HandEditedValuesThatAreNotIntegersGiveTheDefault) {

@@ -1,5 +1,6 @@
 // The main window as a user meets it: start-up, recalculation on the timer, units changes,
 // closing, and what it leaves in the settings store.
+#include "controlids.h"
 #include "convert.h"
 #include "identity.h"
 #include "memorysettingsstore.h"
@@ -10,6 +11,8 @@
 #include "validrecommendation.h"
 #include "velnordlg.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -204,6 +207,57 @@ TEST_F(MainWindow, HiddenFieldsLieOutsideTheWindow) {
         for (int id : {1000, 1007, 1008})
             EXPECT_GE(dlg->Field(id)->x(), dlg->width()) << id << " at " << width;
     }
+}
+
+TEST_F(MainWindow, FieldsOutOfViewTakeNoKeysAndAreNotOfferedToScreenReaders) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    const auto outOfView = [&](const QObject* object) {
+        for (int id : MainControlId::kOutOfView) {
+            if (object == dlg->Field(id))
+                return true;
+        }
+        return false;
+    };
+    // Click the return gas field, Tab, type 77, Tab, type 88: the keys go to shown controls.
+    QTest::mouseClick(dlg->Field(1006), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), dlg->Field(1006));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(next->isVisible());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("77"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("88"));
+    // Round the whole chain, and by code: focus never lands on a field out of view.
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_FALSE(outOfView(QApplication::focusWidget())) << "after Tab " << i;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (int id : MainControlId::kOutOfView) {
+        dlg->Field(id)->setFocus();
+        EXPECT_FALSE(outOfView(QApplication::focusWidget())) << id;
+    }
+    EXPECT_EQ(Text(*dlg, 1008), "25");
+
+    // The window's accessible children are the shown controls only.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dlg.get());
+    ASSERT_NE(window, nullptr);
+    int shown = 0;
+    for (int i = 0; i < window->childCount(); ++i) {
+        const QObject* child = window->child(i)->object();
+        EXPECT_FALSE(outOfView(child)) << i;
+        shown += child == dlg->Field(1006) ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 1);
+    for (int id : MainControlId::kOutOfView)
+        EXPECT_EQ(window->indexOfChild(QAccessible::queryAccessibleInterface(dlg->Field(id))), -1);
+
+    dlg->reject();
+    EXPECT_EQ(store.ReadInt("Settings", "dAmbient", 0), 2500);
 }
 
 TEST_F(MainWindow, NeverSmallerThanTheMinimumSize) {

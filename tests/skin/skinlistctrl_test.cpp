@@ -6,12 +6,14 @@
 #include "skinheaderctrl.h"
 #include "skinlistctrl.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -285,6 +287,39 @@ TEST(SkinListCtrl, RowsThatDoNotFitScrollWithTheWheel) {
     EXPECT_EQ(list->GetSelectedRow(), nTopRow);
     const QImage image = Grab(*list);
     EXPECT_EQ(image.pixel(2, kTop + 2), kGreen);
+}
+
+TEST(SkinListCtrl, CutTextsShowWholeAsToolTipsAndToScreenReaders) {
+    auto list = MainWindowList();
+    list->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list.get()));
+    const QString message = QStringLiteral("Refrigerant data invalid for these inputs");
+    list->SetRedraw(false);
+    list->InsertItem(0, message);
+    list->SetItemText(0, 1, QStringLiteral("1 to 10000W"));
+    list->SetRedraw(true);
+    const auto hover = [&](int x, int y) {
+        QHelpEvent help(QEvent::ToolTip, QPoint(x, y), list->mapToGlobal(QPoint(x, y)));
+        QCoreApplication::sendEvent(list.get(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(hover(200, RowMiddle(0)), QString()) << "a text that fits has no tip";
+    EXPECT_EQ(hover(50, RowMiddle(2)), QString()) << "no row";
+    EXPECT_EQ(hover(50, RowMiddle(0)), message);
+    hover(200, RowMiddle(0));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+
+    // The description carries every text whole, as the list shows it once redraw is back on.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list.get());
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Description),
+              QString::fromStdU16String(list->Model().AccessibleText()));
+    EXPECT_TRUE(reader->text(QAccessible::Description).contains(message));
+    list->SetRedraw(false);
+    list->DeleteAllItems();
+    EXPECT_TRUE(reader->text(QAccessible::Description).contains(message)) << "while redraw is off";
+    list->SetRedraw(true);
+    EXPECT_FALSE(reader->text(QAccessible::Description).contains(message));
 }
 
 TEST(SkinHeaderCtrl, TallerHeaderAndCutText) {

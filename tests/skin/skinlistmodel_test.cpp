@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -137,6 +138,31 @@ TEST(SkinListModel, HitTest) {
     narrow.SetExtendedStyle(0);
     EXPECT_EQ(narrow.HitTest(100, 110), 4);
     EXPECT_EQ(narrow.HitTest(200, 110), -1) << "second column without full-row select";
+}
+
+TEST(SkinListModel, CellUnderAPointAndWhetherItsTextFits) {
+    SkinListModel model = ResultsList(9);
+    model.SetExtendedStyle(0); // a cell is found in any column, whatever the selection style
+    EXPECT_EQ(model.CellAt(153, 110), (SkinCell{4, 0}));
+    EXPECT_EQ(model.CellAt(154, 110), (SkinCell{4, 1}));
+    for (auto [x, y] : {std::pair{10, 19}, {308, 110}, {-1, 110}, {10, 200}})
+        EXPECT_EQ(model.CellAt(x, y), SkinCell{}) << x << ", " << y;
+    model.Scroll(2, 100);
+    EXPECT_EQ(model.CellAt(10, 25).nRow, 2);
+
+    // A text fits when it is no wider than the cell less its two margins.
+    const int nRoom = 154 - 2 * SkinListModel::kCellMargin;
+    EXPECT_TRUE(model.TextFits(0, 1, nRoom));
+    EXPECT_FALSE(model.TextFits(0, 1, nRoom + 1));
+}
+
+TEST(SkinListModel, AccessibleTextHoldsEveryTextWholeAndTheSelection) {
+    SkinListModel model = ResultsList(2);
+    model.SetItemText(1, 0, u"Refrigerant data invalid for these inputs");
+    model.SelectRow(1);
+    EXPECT_EQ(model.AccessibleText(), u"Length, Inner Diameter\n"
+                                      u"L0, D0\n"
+                                      u"Refrigerant data invalid for these inputs, D1, selected");
 }
 
 TEST(SkinListModel, ClickMovesOrClearsTheSelection) {

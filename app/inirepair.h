@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The settings file read line by line, every line standing on its own.
+//
+// The INI reader under the settings store lets a line run on: a quote left open carries the
+// entry over the line breaks that follow, and so does a backslash at the end of a line, while a
+// section header counts only at the start of a line. One bad line then takes the entries after
+// it with it, and the next write stores that loss for good. This reader ends every line at its
+// line break and gives a text that the INI reader reads the way the lines were meant:
+//   - blank lines stay;
+//   - a section header is '[' name ']': a missing ']' is added, a quote or ';' in the name is
+//     percent-escaped (raw, either would run on or cut the line), and text after the ']' is read
+//     as a line of its own;
+//   - an entry is name '=' value, split at the first '=' outside quotes: a quote it leaves open
+//     is closed at its end, a lone backslash at its end is dropped, and a section header glued
+//     to its value ("dAmbient=2500[Location]") goes on a line of its own;
+//   - a comment (from an unquoted ';' on) is left out: the store writes no comments;
+//   - any other line (nothing but text, or an empty name) is dropped.
+// Names and values stay as written (percent-escaped names, quoted values, escapes); the INI
+// reader decodes them. A file the INI reader reads as a whole is left alone, comments and all.
+class IniRepair {
+public:
+    // How many names BackupName offers.
+    static constexpr int kBackupNames = 9;
+
+    // Reads a settings file's bytes (a leading UTF-8 byte order mark is skipped).
+    static IniRepair Read(std::string_view fileText);
+
+    // The lines as read here, each ending in '\n'.
+    const std::string& Text() const { return m_text; }
+    // The 1-based numbers of the file's lines that the INI reader reads otherwise or that the
+    // store would not write back: mended, split, dropped or commented lines, in order.
+    const std::vector<int>& ChangedLines() const { return m_changed; }
+    // Whether the INI reader reads the file as it stands and the store keeps all of it.
+    bool Whole() const { return m_changed.empty(); }
+
+    // The n-th name (1 to kBackupNames) for the copy kept of a file that is not whole:
+    // "velnor.conf.bak", then "velnor.conf.2.bak" and so on.
+    static std::string BackupName(std::string_view fileName, int n);
+
+private:
+    // Appends what one line of the file stands for; returns whether it was read otherwise.
+    bool ReadLine(std::string_view line);
+
+    std::string m_text;
+    std::vector<int> m_changed;
+};

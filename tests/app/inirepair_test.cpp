@@ -1,0 +1,72 @@
+// A settings file read line by line: what each kind of line becomes, and which lines count as
+// read otherwise than by the INI reader under the store.
+#include "inirepair.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RepairCase {
+    const char* name;
+    std::string file;
+    std::string text;         // Text()
+    std::vector<int> changed; // ChangedLines()
+};
+
+TEST(IniRepair, EveryLineStandsOnItsOwn) {
+    const RepairCase cases[] = {
+        {"as the store writes it: whole",
+         "[Location]\nXPos=-8\n\n[Settings]\nUnitsEnergy%20%20%20%20%20=1\nx=\"a;\\\"b\"\n"
+         "y=c:\\\\\n",
+         "[Location]\nXPos=-8\n\n[Settings]\nUnitsEnergy%20%20%20%20%20=1\nx=\"a;\\\"b\"\n"
+         "y=c:\\\\\n",
+         {}},
+        {"CR LF, CR and a byte order mark",
+         "\xEF\xBB\xBF[Settings]\r\nRefrig=2\rdAmbient=1",
+         "[Settings]\nRefrig=2\ndAmbient=1\n",
+         {}},
+        {"a quote left open closes at the line's end",
+         "[Settings]\nx=\"abc\nRefrig=2\n",
+         "[Settings]\nx=\"abc\"\nRefrig=2\n",
+         {2}},
+        {"a lone backslash at the end is dropped",
+         "Refrig=2\\\ndHeatLoad=12000\n",
+         "Refrig=2\ndHeatLoad=12000\n",
+         {1}},
+        {"a header glued to a value starts its own line",
+         "dAmbient=2500[Location]XPos=5\n",
+         "dAmbient=2500\n[Location]\nXPos=5\n",
+         {1}},
+        {"a bracket that starts no header stays in the value", "a=[\nb=[]\n", "a=[\nb=[]\n", {}},
+        {"a header's missing bracket, and quote or ';' in its name",
+         "[Location\n[Set\"tings]\n[a;b]\n",
+         "[Location]\n[Set%22tings]\n[a%3Bb]\n",
+         {1, 2, 3}},
+        {"comments are not written back",
+         "; note\nRefrig=2 ; chosen\n[Settings] ;x\n",
+         "Refrig=2\n[Settings]\n",
+         {1, 2, 3}},
+        {"neither entry nor header is dropped",
+         "garbage\n=5\na\"b=1\nRefrig=2\n",
+         "Refrig=2\n",
+         {1, 2, 3}},
+    };
+    for (const RepairCase& c : cases) {
+        const IniRepair read = IniRepair::Read(c.file);
+        EXPECT_EQ(read.Text(), c.text) << c.name;
+        EXPECT_EQ(read.ChangedLines(), c.changed) << c.name;
+        EXPECT_EQ(read.Whole(), c.changed.empty()) << c.name;
+        // What this reader gives, the INI reader reads as a whole.
+        EXPECT_TRUE(IniRepair::Read(read.Text()).Whole()) << c.name;
+    }
+}
+
+TEST(IniRepair, BackupNamesBesideTheFile) {
+    EXPECT_EQ(IniRepair::BackupName("/home/u/velnor.conf", 1), "/home/u/velnor.conf.bak");
+    EXPECT_EQ(IniRepair::BackupName("/home/u/velnor.conf", 2), "/home/u/velnor.conf.2.bak");
+}
+
+} // namespace
