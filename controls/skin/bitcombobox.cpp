@@ -15,11 +15,17 @@
 
 namespace {
 
-// Some of Qt's styles open a combo box's list as a menu laid over the face, showing every item.
-// The picker's list drops down below the face, where the button shows that it is open, and
-// scrolls beyond maxVisibleItems() items.
-class DropDownListStyle : public QProxyStyle {
+// The picker's style: Qt's own, but for two things. Some of Qt's styles open a combo box's list
+// as a menu laid over the face, showing every item; the picker's list drops down below the
+// face, where the button shows that it is open, and scrolls beyond maxVisibleItems() items. And
+// Qt's styles mark a combo box see-through, so that the window under it is painted first; the
+// picker paints every pixel of its face.
+class PickerStyle : public QProxyStyle {
 public:
+    void polish(QWidget* widget) override {
+        QProxyStyle::polish(widget);
+        widget->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup)
@@ -56,13 +62,11 @@ void Text(QPainter& painter, const TextPlacement& placement, const QString& text
 
 CBitComboBox::CBitComboBox(QWidget* parent)
     : QComboBox(parent), m_itemFont(CreateItemFont(0, 14, QStringLiteral("Arial"), 400, 1)) {
-    auto* style = new DropDownListStyle;
+    auto* style = new PickerStyle;
     style->setParent(this);
     setStyle(style);
     // The list's items take their height from the font they are drawn in.
     setFont(m_itemFont);
-    // Every pixel of the face is painted here.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // Focus by click and Tab, never by the wheel: a wheel over the unfocused picker must not
     // make it the focused one.
     setFocusPolicy(Qt::StrongFocus);

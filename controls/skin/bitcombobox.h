@@ -33,7 +33,6 @@ public:
 
     // The drop-down list, known from the first time it is shown.
     const CBitListBox& List() const { return m_list; }
-    const BitComboModel& Model() const { return m_model; }
 
     void showPopup() override;
 
