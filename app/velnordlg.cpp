@@ -1,6 +1,7 @@
 #include "velnordlg.h"
 
 #include "aboutbox.h"
+#include "bitcombobox.h"
 #include "bitmaps.h"
 #include "controlids.h"
 #include "helpdlg.h"
@@ -23,7 +24,6 @@
 #include "skinlistctrl.h"
 #include "summarypainter.h"
 
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -107,7 +107,7 @@ CVelnorDlg::~CVelnorDlg() {
 }
 
 void CVelnorDlg::CreateControls() {
-    m_picker = new QComboBox(this);
+    m_picker = new CBitComboBox(this);
     for (int id : kFieldIds) {
         auto* field = new NumberEditWidget(this);
         field->setObjectName(QStringLiteral("field%1").arg(id));
@@ -207,6 +207,10 @@ void CVelnorDlg::SetUpControls() {
         m_picker->addItem(FromCp1252(db.szName[i]));
     m_model.RestoreRefrigerant(m_settings->ReadRefrigerant(db.nRefrigerants));
     m_picker->setCurrentIndex(m_model.Refrigerant());
+    m_picker->SetBitmaps(ResourceId::kComboLeft, ResourceId::kComboButton,
+                         ResourceId::kComboButtonDropped, ResourceId::kComboMiddle);
+    m_picker->SetHighlightColors(RGB(49, 106, 197), RGB(255, 255, 255));
+    m_picker->SetNormalColors(RGB(242, 246, 251), RGB(0, 0, 0));
 
     const SavedInputs saved = m_settings->ReadInputs();
     for (const InputField& input : kInputFields)

@@ -12,7 +12,7 @@
 #include <array>
 #include <memory>
 
-class QComboBox;
+class CBitComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -95,7 +95,7 @@ private:
     std::unique_ptr<PersistentSettings> m_settings;
     MainWindowModel m_model;
 
-    QComboBox* m_picker = nullptr;
+    CBitComboBox* m_picker = nullptr;
     std::array<NumberEditWidget*, 7> m_fields{}; // 1000, 1003..1008
     CSkinListCtrl* m_results = nullptr;
     QPushButton* m_settingsButton = nullptr;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -92,6 +93,26 @@ void BM_PaintWhileResizing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintWhileResizing)->Unit(benchmark::kMillisecond);
+
+// The refrigerant picker's face alone, without (0) and with (1) the keyboard focus. The face
+// paints every one of its pixels, so the window under it is not painted again ("window_paints").
+void BM_PickerFacePaint(benchmark::State& state) {
+    ShownWindow window;
+    QWidget* picker = window.dlg.Control(1017);
+    QApplication::setActiveWindow(&window.dlg);
+    if (state.range(0) != 0)
+        picker->setFocus();
+    else
+        window.dlg.Field(1003)->setFocus();
+    QApplication::processEvents();
+    int windowPaints = 0;
+    QObject::connect(&window.dlg, &CVelnorDlg::Painted, [&windowPaints] { ++windowPaints; });
+    for (auto _ : state)
+        picker->repaint();
+    state.counters["focused"] = picker->hasFocus() ? 1 : 0;
+    state.counters["window_paints"] = windowPaints;
+}
+BENCHMARK(BM_PickerFacePaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
     for (auto _ : state)

@@ -1,10 +1,12 @@
 // What the main window draws, checked on its pixels at two window sizes: the frames, the logo
-// corner, the results list's green row and header strip, and the orange marker discs on the
-// panel and on the diagram.
+// corner, the results list's green row and header strip, the refrigerant picker's face, and the
+// orange marker discs on the panel and on the diagram.
+#include "bitmaps.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
 #include "qcolour.h"
 #include "recordingmessages.h"
+#include "resourceids.h"
 #include "summarylayout.h"
 #include "validrecommendation.h"
 #include "velnordlg.h"
@@ -72,6 +74,23 @@ TEST_P(MainPaint, OptimalRowGreenAndHeaderStrip) {
     }
     const int other = row == 0 ? 1 : 0;
     EXPECT_EQ(Rgb(At(image, listX + 300, listY + 20 + other * 20 + 2)), "242,246,251");
+}
+
+TEST_P(MainPaint, PickerFaceFromItsBitmapsInTheNormalColours) {
+    const QRect picker = dlg->Control(1017)->geometry();
+    const QImage button = LoadBitmapResource(ResourceId::kComboButton);
+    const int buttonLeft = picker.right() + 1 - button.width();
+    for (int y = 0; y < picker.height(); ++y) {
+        EXPECT_EQ(image.pixel(picker.left(), picker.top() + y),
+                  LoadBitmapResource(ResourceId::kComboLeft).pixel(0, y))
+            << y;
+        for (int x = 0; x < button.width(); ++x)
+            ASSERT_EQ(image.pixel(buttonLeft + x, picker.top() + y), button.pixel(x, y))
+                << x << "," << y;
+    }
+    // Inside the face, left of the name: the window was never activated, so the picker has no
+    // focus.
+    EXPECT_EQ(Rgb(At(image, picker.left() + 4, picker.top() + 8)), "242,246,251");
 }
 
 TEST_P(MainPaint, MarkerDiscsOnThePanelAndOnTheDiagram) {
