@@ -15,9 +15,8 @@ class QFont;
 // The results list: a two-column table under a skinned header that draws every ordinary row
 // black on RGB(242,246,251) and every selected row black on RGB(44,190,77). It paints off screen,
 // never erases its background, has no scroll bars of its own and takes no keyboard focus. It can
-// be given two bitmap scroll bars beside it (Init). A left click selects
-// the row under the mouse (or clears the selection outside the rows) and emits clicked() when the
-// button is released.
+// be given two bitmap scroll bars beside it (Init). A left click selects the row under the mouse
+// (or clears the selection outside the rows) and emits clicked() when the button is released.
 //
 // The operations follow the list view's: rows and columns by index, texts per column, the
 // selected state per row, redraw switched off around a refill.
