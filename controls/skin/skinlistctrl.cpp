@@ -42,12 +42,70 @@ CSkinListCtrl::CSkinListCtrl(QWidget* parent)
     m_model.SetRowHeight(QFontMetrics(font()).height());
 }
 
-CSkinListCtrl::~CSkinListCtrl() = default;
+CSkinListCtrl::~CSkinListCtrl() {
+    // The bars belong to the parent's children but live no longer than the list they scroll.
+    delete m_horizontalBar;
+    delete m_verticalBar;
+}
 
 void CSkinListCtrl::Init(bool bSkinScrollBars) {
     m_skinScrollBars = bSkinScrollBars;
+    if (bSkinScrollBars && parentWidget() && !m_horizontalBar) {
+        m_horizontalBar = new CSkinHorizontalScrollbar(parentWidget());
+        m_verticalBar = new CSkinVerticleScrollbar(parentWidget());
+        for (SkinScrollBar* bar : {static_cast<SkinScrollBar*>(m_horizontalBar),
+                                   static_cast<SkinScrollBar*>(m_verticalBar)}) {
+            bar->SetList(this);
+            bar->show();
+        }
+        PositionScrollBars();
+    }
     m_initialised = true;
     Changed();
+}
+
+void CSkinListCtrl::PositionScrollBars() {
+    if (!m_horizontalBar || !m_verticalBar)
+        return;
+    // Moving keeps the bars' place among their siblings.
+    const Rect list = FromQRect(geometry());
+    m_verticalBar->setGeometry(ToQRect(SkinScrollModel::BarRect(ScrollBarKind::Vertical, list)));
+    m_horizontalBar->setGeometry(
+        ToQRect(SkinScrollModel::BarRect(ScrollBarKind::Horizontal, list)));
+    m_horizontalBar->UpdateThumb();
+    m_verticalBar->UpdateThumb();
+}
+
+void CSkinListCtrl::UpdateScrollBars() {
+    if (!m_horizontalBar || !m_verticalBar)
+        return;
+    m_verticalBar->UpdateThumb();
+    m_horizontalBar->UpdateThumb();
+}
+
+int CSkinListCtrl::GetScrollPos(ScrollBarKind kind) const {
+    return kind == ScrollBarKind::Horizontal ? m_model.GetScrollX() : m_model.GetTopRow();
+}
+
+int CSkinListCtrl::GetScrollLimit(ScrollBarKind kind) const {
+    return kind == ScrollBarKind::Horizontal ? m_model.GetScrollLimitX(width())
+                                             : m_model.GetScrollLimitY(height());
+}
+
+void CSkinListCtrl::OnScroll(ScrollBarKind kind, ScrollRequest request) {
+    if (m_model.OnScroll(kind, request, width(), height()))
+        Scrolled();
+}
+
+void CSkinListCtrl::Scroll(int dx, int dy) {
+    if (m_model.ScrollContent(dx, dy, width(), height()))
+        Scrolled();
+}
+
+void CSkinListCtrl::Scrolled() {
+    // The header's items move with the columns.
+    m_header->update();
+    update();
 }
 
 void CSkinListCtrl::SetFont(const QFont& font) {
@@ -110,6 +168,7 @@ void CSkinListCtrl::SetRedraw(bool bRedraw) {
 
 void CSkinListCtrl::Changed() {
     m_model.ClampTopRow(height());
+    m_model.ClampScrollX(width());
     update();
     UpdateAccessibleText();
 }
@@ -145,8 +204,13 @@ void CSkinListCtrl::paintEvent(QPaintEvent*) {
     // The header is a child window and paints itself over its rectangle.
     COffscreenDC dc(*this, client, m_buffer);
     dc.Painter().fillRect(client, ToQColor(SkinListModel::kNormalBack));
-    if (m_initialised)
-        PaintRows(dc.Painter());
+    if (!m_initialised)
+        return;
+    // Qt has no separate erase request: this is the moment the list would erase, so the bars
+    // follow every repaint of the list.
+    if (m_skinScrollBars)
+        UpdateScrollBars();
+    PaintRows(dc.Painter());
 }
 
 void CSkinListCtrl::PaintRows(QPainter& painter) const {
@@ -209,6 +273,8 @@ void CSkinListCtrl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CSkinListCtrl::wheelEvent(QWheelEvent* event) {
+    if (m_skinScrollBars)
+        UpdateScrollBars();
     // Rows that do not fit under the header can still be reached with the wheel.
     m_wheelDelta += event->angleDelta().y();
     const int nNotches = m_wheelDelta / kWheelNotch;
@@ -218,9 +284,31 @@ void CSkinListCtrl::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void CSkinListCtrl::keyPressEvent(QKeyEvent* event) {
+    if (m_skinScrollBars)
+        UpdateScrollBars();
+    QWidget::keyPressEvent(event);
+}
+
+void CSkinListCtrl::keyReleaseEvent(QKeyEvent* event) {
+    if (m_skinScrollBars)
+        UpdateScrollBars();
+    QWidget::keyReleaseEvent(event);
+}
+
+void CSkinListCtrl::moveEvent(QMoveEvent* event) {
+    if (m_initialised)
+        PositionScrollBars();
+    QWidget::moveEvent(event);
+}
+
 void CSkinListCtrl::resizeEvent(QResizeEvent* event) {
     m_header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
     m_model.ClampTopRow(height());
+    m_model.ClampScrollX(width());
+    // A new size moves the right and bottom edges the bars sit on.
+    if (m_initialised)
+        PositionScrollBars();
     QWidget::resizeEvent(event);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "skinhorizontalscrollbar.h"
 #include "skinlistmodel.h"
+#include "skinverticlescrollbar.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -12,10 +15,11 @@ class QHelpEvent;
 
 // The results list: a two-column table under a skinned header that draws every ordinary row
 // black on RGB(242,246,251) and every selected row black on RGB(44,190,77). It paints off screen,
-// never erases its background, has no scroll bars and takes no keyboard focus. A left click selects
-// the row under the mouse (or clears the selection outside the rows) and emits clicked() when the
-// button is released. A text cut to fit its cell shows whole as the cell's tool tip, and a screen
-// reader finds every text whole in the list's accessible description.
+// never erases its background, has no scroll bars of its own and takes no keyboard focus. It can
+// be given two bitmap scroll bars beside it (Init). A left click selects the row under the mouse
+// (or clears the selection outside the rows) and emits clicked() when the button is released. A
+// text cut to fit its cell shows whole as the cell's tool tip, and a screen reader finds every
+// text whole in the list's accessible description.
 //
 // The operations follow the list view's: rows and columns by index, texts per column, the
 // selected state per row, redraw switched off around a refill.
@@ -30,9 +34,24 @@ public:
     ~CSkinListCtrl() override;
 
     // One-time set-up before the list is first shown; until then it draws only its background.
-    // The argument asks for the bitmap scroll bars, which this build does not make: it is
-    // remembered, and the list stays without scroll bars either way.
+    // With true it also makes the two bitmap scroll bars, visible children of the list's parent
+    // (none without a parent) placed along its right and bottom edges; they follow the list's
+    // scroll position from then on.
     void Init(bool bSkinScrollBars);
+    // Puts the bars along the list's right and bottom edges and updates their thumbs; nothing
+    // without bars.
+    void PositionScrollBars();
+
+    // The scroll position and its limit along one direction: pixels sideways, rows down (the
+    // top row).
+    int GetScrollPos(ScrollBarKind kind) const;
+    int GetScrollLimit(ScrollBarKind kind) const;
+    // A scroll bar's line or page request.
+    void OnScroll(ScrollBarKind kind, ScrollRequest request);
+    // Moves the content by dx pixels sideways and dy pixels down, dy in whole rows.
+    void Scroll(int dx, int dy);
+    CSkinHorizontalScrollbar* GetHorizontalScrollbar() const { return m_horizontalBar; }
+    CSkinVerticleScrollbar* GetVerticleScrollbar() const { return m_verticalBar; }
 
     // The rows' font; the row height follows its cell height.
     void SetFont(const QFont& font);
@@ -75,6 +94,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -84,13 +106,20 @@ private:
     void UpdateAccessibleText();
     // The tool tip for a help event: the whole text of a cut cell under the pointer, else none.
     void ShowCutText(const QHelpEvent& event);
+    // The content moved: the list and its header are drawn again.
+    void Scrolled();
     void PaintRows(QPainter& painter) const;
+    // Brings the bars' thumbs up to the list's scroll position: vertical, then horizontal.
+    void UpdateScrollBars();
 
     SkinListModel m_model;
     CSkinHeaderCtrl* m_header = nullptr;
     QImage m_buffer; // the off-screen surface, kept between paints
     bool m_initialised = false;
-    bool m_skinScrollBars = false; // asked for by Init; no bars are made either way
+    bool m_skinScrollBars = false; // asked for by Init
+    // Children of the list's parent, deleted with the list.
+    QPointer<CSkinHorizontalScrollbar> m_horizontalBar;
+    QPointer<CSkinVerticleScrollbar> m_verticalBar;
     bool m_pressed = false;
     int m_wheelDelta = 0; // wheel movement not yet turned into rows
 };

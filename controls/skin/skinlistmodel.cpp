@@ -29,11 +29,11 @@ SkinColumnAlign SkinListModel::GetColumnAlign(int nColumn) const {
 }
 
 int SkinListModel::GetColumnsWidth() const {
-    return ColumnLeft(GetColumnCount());
+    return ColumnLeft(GetColumnCount()) + m_scrollX;
 }
 
 int SkinListModel::ColumnLeft(int nColumn) const {
-    int nLeft = 0;
+    int nLeft = -m_scrollX;
     for (int i = 0; i < nColumn && i < GetColumnCount(); ++i)
         nLeft += m_columns[static_cast<std::size_t>(i)].nWidth;
     return nLeft;
@@ -125,9 +125,48 @@ void SkinListModel::ClampTopRow(int nClientHeight) {
     m_topRow = std::clamp(m_topRow, 0, MaxTopRow(nClientHeight));
 }
 
+int SkinListModel::GetScrollLimitX(int nClientWidth) const {
+    return std::max(GetColumnsWidth() - nClientWidth, 0);
+}
+
+bool SkinListModel::ScrollX(int dx, int nClientWidth) {
+    const int nOld = m_scrollX;
+    m_scrollX = std::clamp(m_scrollX + dx, 0, GetScrollLimitX(nClientWidth));
+    return m_scrollX != nOld;
+}
+
+void SkinListModel::ClampScrollX(int nClientWidth) {
+    m_scrollX = std::clamp(m_scrollX, 0, GetScrollLimitX(nClientWidth));
+}
+
+bool SkinListModel::ScrollContent(int dx, int dy, int nClientWidth, int nClientHeight) {
+    const bool bSideways = ScrollX(dx, nClientWidth);
+    const bool bDown = Scroll(dy / m_rowHeight, nClientHeight);
+    return bSideways || bDown;
+}
+
+bool SkinListModel::OnScroll(ScrollBarKind kind, ScrollRequest request, int nClientWidth,
+                             int nClientHeight) {
+    const bool bHorizontal = kind == ScrollBarKind::Horizontal;
+    int nStep = 0;
+    switch (request) {
+    case ScrollRequest::LineUp:
+    case ScrollRequest::LineDown:
+        nStep = bHorizontal ? kLineScrollX : 1;
+        break;
+    case ScrollRequest::PageUp:
+    case ScrollRequest::PageDown:
+        nStep = bHorizontal ? nClientWidth : GetFullyVisibleRows(nClientHeight);
+        break;
+    }
+    if (request == ScrollRequest::LineUp || request == ScrollRequest::PageUp)
+        nStep = -nStep;
+    return bHorizontal ? ScrollX(nStep, nClientWidth) : Scroll(nStep, nClientHeight);
+}
+
 Rect SkinListModel::RowRect(int nRow) const {
     const int nTop = kHeaderHeight + (nRow - m_topRow) * m_rowHeight;
-    return {0, nTop, GetColumnsWidth(), nTop + m_rowHeight};
+    return {ColumnLeft(0), nTop, ColumnLeft(GetColumnCount()), nTop + m_rowHeight};
 }
 
 Rect SkinListModel::CellRect(int nRow, int nColumn) const {
@@ -146,10 +185,10 @@ Rect SkinListModel::CellTextRect(int nRow, int nColumn) const {
 }
 
 int SkinListModel::HitTest(int x, int y) const {
-    if (y < kHeaderHeight || x < 0)
+    if (y < kHeaderHeight || x < ColumnLeft(0))
         return -1;
-    const int nRight =
-        (m_extendedStyle & kStyleFullRowSelect) ? GetColumnsWidth() : GetColumnWidth(0);
+    const int nRight = ColumnLeft(
+        (m_extendedStyle & kStyleFullRowSelect) ? GetColumnCount() : std::min(GetColumnCount(), 1));
     if (x >= nRight)
         return -1;
     const int nRow = m_topRow + (y - kHeaderHeight) / m_rowHeight;

@@ -3,6 +3,7 @@
 #include "colour.h"
 #include "headerbitmaps.h"
 #include "rect.h"
+#include "skinscrollmodel.h"
 
 #include <cstddef>
 #include <string>
@@ -105,6 +106,24 @@ public:
     Rect CellRect(int nRow, int nColumn) const;
     Rect CellTextRect(int nRow, int nColumn) const;
 
+    // Sideways scrolling, in pixels: the columns move left by the scroll position, which runs
+    // from 0 to the limit, the columns' width beyond the client width (0 when they fit). The
+    // vertical position is the top row, up to the limit that still shows the last row whole.
+    int GetScrollX() const { return m_scrollX; }
+    int GetScrollLimitX(int nClientWidth) const;
+    int GetScrollLimitY(int nClientHeight) const { return MaxTopRow(nClientHeight); }
+    // Moves the columns by dx pixels (positive: towards their end), kept within the limit.
+    // Returns whether the position changed.
+    bool ScrollX(int dx, int nClientWidth);
+    void ClampScrollX(int nClientWidth);
+    // Moves the content by dx pixels sideways and dy pixels down, dy in whole rows (cut towards
+    // zero). Returns whether anything moved.
+    bool ScrollContent(int dx, int dy, int nClientWidth, int nClientHeight);
+    // A scroll bar's request: a line is a row or kLineScrollX pixels, a page the rows that fit
+    // whole or the client width. Returns whether the position changed.
+    bool OnScroll(ScrollBarKind kind, ScrollRequest request, int nClientWidth, int nClientHeight);
+    static constexpr int kLineScrollX = 10;
+
     // The row a point falls on, or -1 (header, empty area, right of the columns, and outside
     // the first column without full-row select).
     int HitTest(int x, int y) const;
@@ -151,6 +170,7 @@ private:
 
     bool IsRow(int nRow) const { return nRow >= 0 && nRow < GetItemCount(); }
     bool IsColumn(int nColumn) const { return nColumn >= 0 && nColumn < GetColumnCount(); }
+    // Where column nColumn starts in the client, after the sideways scroll.
     int ColumnLeft(int nColumn) const;
     int MaxTopRow(int nClientHeight) const;
 
@@ -159,4 +179,5 @@ private:
     unsigned m_extendedStyle = 0;
     int m_rowHeight = 20;
     int m_topRow = 0;
+    int m_scrollX = 0;
 };

@@ -201,6 +201,42 @@ TEST(SkinListModel, ScrollingKeepsTheLastRowWhole) {
     EXPECT_EQ(model.GetFullyVisibleRows(0), 1);
 }
 
+TEST(SkinListModel, ScrollRequestsOfTheBars) {
+    // 308 pixels of columns in a list 200 wide and 101 high: 108 pixels and 5 rows to scroll.
+    SkinListModel model = ResultsList(9);
+    constexpr auto H = ScrollBarKind::Horizontal;
+    constexpr auto V = ScrollBarKind::Vertical;
+    EXPECT_EQ(model.GetScrollLimitX(200), 108);
+    EXPECT_EQ(model.GetScrollLimitX(400), 0);
+    EXPECT_EQ(model.GetScrollLimitY(101), 5);
+    EXPECT_TRUE(model.OnScroll(H, ScrollRequest::LineDown, 200, 101));
+    EXPECT_EQ(model.GetScrollX(), SkinListModel::kLineScrollX);
+    // The columns, their header items and what a click hits move left with the scroll.
+    EXPECT_EQ(model.RowRect(0).left, -SkinListModel::kLineScrollX);
+    EXPECT_EQ(model.HeaderItemRect(1, 20).left, 154 - SkinListModel::kLineScrollX);
+    EXPECT_EQ(model.HitTest(297, 25), 0);
+    EXPECT_EQ(model.HitTest(298, 25), -1);
+    EXPECT_EQ(model.GetColumnsWidth(), 308);
+    EXPECT_TRUE(model.OnScroll(H, ScrollRequest::PageDown, 200, 101));
+    EXPECT_EQ(model.GetScrollX(), 108) << "a page is the client width, up to the limit";
+    EXPECT_FALSE(model.OnScroll(H, ScrollRequest::LineDown, 200, 101));
+    model.ClampScrollX(300);
+    EXPECT_EQ(model.GetScrollX(), 8) << "a wider list shows more";
+
+    EXPECT_TRUE(model.OnScroll(V, ScrollRequest::PageDown, 200, 101));
+    EXPECT_EQ(model.GetTopRow(), 4) << "a page is the rows that fit whole";
+    model.OnScroll(V, ScrollRequest::LineDown, 200, 101);
+    EXPECT_FALSE(model.OnScroll(V, ScrollRequest::LineDown, 200, 101));
+    EXPECT_EQ(model.GetTopRow(), 5);
+    model.OnScroll(V, ScrollRequest::PageUp, 200, 101);
+    model.OnScroll(V, ScrollRequest::LineUp, 200, 101);
+    EXPECT_EQ(model.GetTopRow(), 0);
+    // The content moves by whole rows, cut towards zero.
+    EXPECT_TRUE(model.ScrollContent(-8, 59, 200, 101));
+    EXPECT_EQ(model.GetScrollX(), 0);
+    EXPECT_EQ(model.GetTopRow(), 2);
+}
+
 TEST(SkinListModel, HeaderPiecesOfTheResultsList) {
     const SkinListModel model = ResultsList(0);
     const std::vector<HeaderPiece> expected = {
