@@ -3,6 +3,13 @@
 // option bits, range), the rest are edits (typed characters, Delete, selections, paste, cut,
 // clear, undo, focus loss, values and texts set by the program). After every step the text must
 // keep the field's promise; a broken one aborts.
+//
+// The script: whole digits - 1 (mod 10), decimals (mod 5), a byte of choices (bit 0 forbids
+// negatives, bit 1 sets a range), the sign, decimal point and group separator (indexes into the
+// tables below), a first text (a count, then characters), the group size and the prefix
+// (indexes), two bytes of option bits, the range when chosen (a signed minimum, a width); then
+// the edits, each a byte (mod 14) and its arguments. The settings hold for the whole script, as
+// the program never changes them while a field is in use.
 #include "memorytextfield.h"
 #include "numberedit.h"
 #include "numbertext.h"

@@ -265,7 +265,7 @@ TEST(NumberEditWidgetScrolling, StartShownAfterFocusLossAndSet) {
 
     Type(*field, "1535.463");
     ASSERT_GT(field->fontMetrics().horizontalAdvance(field->text()), field->width());
-    ASSERT_NE(caretX(), startX) << "scrolled while typing";
+    ASSERT_NE(caretX(), startX) << "the caret at the end, the start scrolled out of view";
     QTest::keyClick(field, Qt::Key_Tab);
     ASSERT_TRUE(next->hasFocus());
     EXPECT_EQ(field->cursorPosition(), 0);
