@@ -74,11 +74,7 @@ void CValidEdit::OnPaste() {
         return;
     const TextSelection before = m_field->GetSel();
     m_field->DefaultPaste();
-    const std::string filtered = FilteredText();
-    if (filtered != m_field->GetText()) {
-        SetText(filtered);
-        m_field->SetSel(before.start, before.end);
-    }
+    Refilter(before);
 }
 
 void CValidEdit::OnCut() {
@@ -89,8 +85,19 @@ void CValidEdit::OnCut() {
         return;
     m_field->CopySelection();
     // A read-only field gives a copy of its text but keeps it.
-    if (!m_field->IsReadOnly())
-        m_field->ReplaceSel({}, false);
+    if (m_field->IsReadOnly())
+        return;
+    m_field->ReplaceSel({}, false);
+    // What is left can be invalid: the point cut out of 12.34 in a field of two whole digits.
+    Refilter({sel.start, sel.start});
+}
+
+void CValidEdit::Refilter(TextSelection selection) {
+    const std::string filtered = FilteredText();
+    if (filtered != m_field->GetText()) {
+        SetText(filtered);
+        m_field->SetSel(selection.start, selection.end);
+    }
 }
 
 void CValidEdit::OnClear() {

@@ -122,6 +122,9 @@ private:
         int code = 0;
     };
     template <typename Handle> void HandleEvent(EventKind kind, int code, Handle handle);
+    // After a paste or a cut made by the platform: stores the filtered text when it differs,
+    // then puts `selection` back.
+    void Refilter(TextSelection selection);
 
     TextField* m_field = nullptr;
     std::function<void()> m_onChange;

@@ -29,6 +29,10 @@ int Length(std::string_view text) {
     return static_cast<int>(text.size());
 }
 
+char At(std::string_view text, int i) {
+    return text[static_cast<std::size_t>(i)];
+}
+
 int Find(std::string_view text, char ch, std::size_t from = 0) {
     const std::size_t at = text.find(ch, from);
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
@@ -158,11 +162,12 @@ void CNumberRule::HandleNumberChar(TextField& field, char ch) {
         if (!MayEnter(ch))
             return;
         if (s == p) {
-            // At the front of the number a sign is typed over or typed in.
+            // At the front of the number a sign is typed over or typed in. Typed in, it is
+            // regrouped: over a selection that held the point, decimals became whole digits.
             if (neg)
                 ReplaceOne(field, one);
             else
-                PassToDefault();
+                Default(g, true);
             return;
         }
         // Anywhere else the sign at the front is toggled and the selection stays on its
@@ -212,21 +217,29 @@ void CNumberRule::HandleNumberChar(TextField& field, char ch) {
             }
             return;
         }
+        // The sign stays in front of the number: a digit typed at it goes behind it.
+        const bool atSign = s < l && At(t, s) == syntax.NegativeSign;
         const int wholeLength = dN >= 0 ? dN : Length(n);
         if (wholeLength == static_cast<long long>(neg) + syntax.WholeDigits) {
             if (!MayEnter(ch))
                 return;
-            // A full whole part is typed over, the digit after a separator when the caret
-            // stands before one.
+            // A full whole part is typed over one digit: the one at the caret, or the one after
+            // the sign or a separator the caret stands before. A selection that reaches the end
+            // goes as a whole, sign included.
             int at = s;
-            if (at < l && t[static_cast<std::size_t>(at)] == syntax.GroupSeparator)
+            if (atSign && e != l)
+                ++at;
+            if (at < l && At(t, at) == syntax.GroupSeparator)
                 ++at;
             field.SetSel(at, e == l ? e : at + 1);
             field.ReplaceSel(one, true);
             return;
         }
-        if (MayEnter(ch))
+        if (MayEnter(ch)) {
+            if (atSign && s == e)
+                field.SetSel(s + 1, s + 1);
             Default(g, true);
+        }
         return;
     }
 

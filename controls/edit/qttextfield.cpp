@@ -169,6 +169,15 @@ void Store(QPlainTextEdit& edit, const QString& text) {
     edit.horizontalScrollBar()->setValue(0);
 }
 
+// When the field is left: a line field shows the start of its text with the caret there, so that
+// a number wider than the field is not read by its end (1535.463 as ".535.463"). A multi-line
+// field keeps its place, the reader's in a long text.
+void ShowStart(QLineEdit& edit) {
+    edit.setCursorPosition(0);
+}
+
+void ShowStart(QPlainTextEdit& /*edit*/) {}
+
 // Backspace (`before`) or Delete without a key press: the selection, or the character before
 // (after) the caret.
 void DeleteAtCaret(QLineEdit& edit, bool before) {
@@ -533,8 +542,14 @@ template <class Widget> void QtTextField<Widget>::focusOutEvent(QFocusEvent* eve
         Widget::focusOutEvent(event);
         return;
     }
-    const ScopedValue scope(m_focusOut, event);
-    m_edit->OnKillFocus();
+    {
+        const ScopedValue scope(m_focusOut, event);
+        m_edit->OnKillFocus();
+    }
+    // A window going inactive takes the focus along and gives it back: the caret stays where
+    // the typing goes on, as Qt keeps the selection for it.
+    if (event->reason() != Qt::ActiveWindowFocusReason)
+        ShowStart(*this);
 }
 
 template <class Widget> void QtTextField<Widget>::mouseReleaseEvent(QMouseEvent* event) {

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QSignalSpy>
@@ -242,6 +243,39 @@ TEST_F(NumberEditWidgetTest, FocusLossRunsTheRule) {
     EXPECT_EQ(field.GetText(), "12");
     QApplication::sendEvent(&field, &away);
     EXPECT_EQ(field.GetText(), "12.000");
+}
+
+// A number wider than the field is shown from its start once the field is left or set by the
+// program, not by its end.
+TEST(NumberEditWidgetScrolling, StartShownAfterFocusLossAndSet) {
+    QWidget window;
+    auto* field = new NumberEditWidget(&window);
+    auto* next = new QLineEdit(&window);
+    field->setGeometry(0, 0, 50, 24);
+    next->setGeometry(0, 30, 50, 24);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field->setFocus();
+    // Where the caret is drawn; painting is where the line edit scrolls.
+    const auto caretX = [field] {
+        field->grab();
+        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const int startX = caretX();
+
+    Type(*field, "1535.463");
+    ASSERT_GT(field->fontMetrics().horizontalAdvance(field->text()), field->width());
+    ASSERT_NE(caretX(), startX) << "the caret at the end, the start scrolled out of view";
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_TRUE(next->hasFocus());
+    EXPECT_EQ(field->cursorPosition(), 0);
+    EXPECT_EQ(caretX(), startX);
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_End);
+    ASSERT_NE(caretX(), startX);
+    field->SetValue(-97531.25, true);
+    EXPECT_EQ(caretX(), startX);
 }
 
 TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {

@@ -65,7 +65,7 @@ TEST(NumberEdit, SetIntValue) {
     EXPECT_EQ(f.edit.GetIntValue(), 1234567);
 }
 
-TEST(NumberEdit, CutLeavesTheRestUnfiltered) {
+TEST(NumberEdit, CutFiltersOnlyAnInvalidRest) {
     NumberField f;
     f.Put("-[12].5");
     f.edit.OnCut();
@@ -74,6 +74,11 @@ TEST(NumberEdit, CutLeavesTheRestUnfiltered) {
     EXPECT_FALSE(f.field.CanUndo());
     EXPECT_EQ(f.edit.GetValue(), -0.5);
     EXPECT_EQ(f.notified, std::vector<std::string>{"-.5"});
+
+    NumberField g(2, 2);
+    g.Put("12[.]34");
+    g.edit.OnCut();
+    EXPECT_EQ(g.State(), "12|") << "1234 would hold two whole digits too many";
 }
 
 TEST(NumberEdit, FocusLossChangesNothingByDefault) {

@@ -40,6 +40,8 @@ TEST(NumberTyping, OtherSettings) {
         {{.whole = 3, .decimals = 2, .flags = AutoDecimalPoint},
          {"automatic point types over", "123|.56", "4", "123.4|6"}},
         {{.whole = 3, .decimals = 2}, {"no automatic point by default", "123|", "4", "123|"}},
+        {{.whole = 2, .decimals = 4},
+         {"sign typed over a selected point regroups", "[2.0]000", "-", "-|00"}},
         {{.groupSize = 3}, {"separators laid while typing", "", "1234567", "1,234,567|"}},
         {{.groupSize = 3}, {"delete before a separator", "1|,234,567", "\x7F", "1|34,567"}},
         {{.groupSize = 3}, {"delete a digit regroups", "1,2|34,567", "\x7F", "12|4,567"}},
@@ -67,6 +69,22 @@ TEST(NumberTyping, OtherSettings) {
         f.Rule().SetGroupSize(settings.groupSize);
         f.Rule().SetPrefix(settings.prefix);
         RunTyping(f, typing);
+    }
+}
+
+// The sign stays in front of the number: a digit typed at it goes behind it, and a full whole
+// part is typed over there rather than given a tenth digit.
+TEST(NumberTyping, DigitAtTheSignGoesBehindIt) {
+    const TypingCase cases[] = {
+        {"full part typed over behind the sign", "|-153057261", "7", "-7|53057261"},
+        {"and with decimals", "|-123456789.5", "7", "-7|23456789.5"},
+        {"a selection from the sign", "[-1]23456789", "7", "-7|23456789"},
+        {"a selection to the end goes whole", "[-123456789]", "7", "7|"},
+        {"room: typed in behind the sign, in order", "|-12", "56", "-56|12"},
+    };
+    for (const TypingCase& c : cases) {
+        NumberField f;
+        RunTyping(f, c);
     }
 }
 
