@@ -199,6 +199,7 @@ void ButtonShade::Make(const ShadeParams& params, int width, int height, int bor
         *this = ButtonShade();
         return;
     }
+    m_params = params;
     for (CShadeDib* dib : {&m_focusHorizontal, &m_focusVertical, &m_normal})
         SetGradientPalette(*dib, params.lightColor, params.midColor, params.darkColor);
     m_normal.BlendPalette(params.color, params.coloring);

@@ -33,6 +33,8 @@ public:
     // for its strokes). Nothing is made for a size below 1.
     void Make(const ShadeParams& params, int width, int height, int border, GrainGenerator& grain);
 
+    // The look the images were last made with.
+    const ShadeParams& Params() const { return m_params; }
     const CShadeDib& Normal() const { return m_normal; }
     const CShadeDib& Hover() const { return m_hover; }
     const CShadeDib& Pressed() const { return m_pressed; }
@@ -42,6 +44,7 @@ public:
     const CShadeDib& FocusVertical() const { return m_focusVertical; }
 
 private:
+    ShadeParams m_params;
     CShadeDib m_normal;
     CShadeDib m_hover;
     CShadeDib m_pressed;

@@ -50,6 +50,9 @@ public:
     // What the pixel shows: its palette entry, or at 24 bits its own colour.
     COLORREF PixelColour(int x, int y) const;
 
+    // Same size, depth, palette and pixels.
+    bool operator==(const CShadeDib&) const = default;
+
 private:
     int PixelOffset() const { return kHeaderSize + 4 * PaletteSize(); }
     // Where in the storage the pixel at (x, y from the top) begins, or -1 outside the image.

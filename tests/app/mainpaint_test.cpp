@@ -1,17 +1,21 @@
 // What the main window draws, checked on its pixels at two window sizes: the frames, the logo
 // corner, the results list's green row and header strip, and the orange marker discs on the
-// panel and on the diagram.
+// panel and on the diagram; and the shaded buttons' faces.
 #include "controlids.h"
+#include "graingenerator.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
 #include "qcolour.h"
 #include "recordingmessages.h"
+#include "shadedface.h"
 #include "summarylayout.h"
 #include "validrecommendation.h"
 #include "velnordlg.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -117,6 +121,45 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
     // The buttons' grain continues from the first window's, so their faces differ.
     EXPECT_TRUE(WithoutButtons(settled, *dlg) == WithoutButtons(fresh.grab().toImage(), fresh))
         << "the settled diagram is not a fresh render";
+}
+
+TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
+    TheUnitSettings() = UnitSettings{};
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    // A copy of the thread's grain as the start-up finds it.
+    GrainGenerator grain = GrainGenerator::ForThisThread();
+    CVelnorDlg dlg(&store, &messages);
+    ASSERT_TRUE(dlg.Start());
+    dlg.show();
+    const QImage window = dlg.grab().toImage();
+    const std::tuple<int, const char*, const char*> buttons[] = {
+        {MainControlId::kSettings, "Settings", "Specify unit options"},
+        {MainControlId::kPrint, "Print", "Print current calculation"},
+        {MainControlId::kHelp, "Help", "Display help information"},
+    };
+    for (const auto& [id, text, toolTip] : buttons) {
+        const auto* button = qobject_cast<const CShadeButton*>(dlg.Control(id));
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_EQ(button->text().toStdString(), text);
+        EXPECT_EQ(button->Model().ToolTipText(false), toolTip);
+        ASSERT_EQ(button->size(), QSize(80, 25));
+        // Each face takes the grain where the one before left it.
+        ShadeButtonModel expected;
+        expected.SetShade(button->Model().Shade().Params(), 80, 25, grain);
+        const CShadeDib& face = button->Model().Image(ShadeImage::Normal);
+        EXPECT_TRUE(face == expected.Image(ShadeImage::Normal)) << text;
+        EXPECT_EQ(FaceMismatch(window, button->geometry(), *button, face), "") << text;
+    }
+
+    auto* settings = qobject_cast<CShadeButton*>(dlg.Control(MainControlId::kSettings));
+    const QPoint over(40, 12);
+    QMouseEvent move(QEvent::MouseMove, over, settings->mapToGlobal(over), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(settings, &move);
+    EXPECT_EQ(FaceMismatch(dlg.grab().toImage(), settings->geometry(), *settings,
+                           settings->Model().Image(ShadeImage::Hover)),
+              "");
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowSizes, MainPaint,
