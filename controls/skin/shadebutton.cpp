@@ -119,7 +119,12 @@ bool CShadeButton::event(QEvent* event) {
         ShowToolTip(static_cast<QHelpEvent*>(event)->globalPos());
         return true;
     }
-    return QPushButton::event(event);
+    const bool handled = QPushButton::event(event);
+    // The style's polish makes a push button see-through; this one covers every pixel itself,
+    // so nothing under it is painted first.
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    return handled;
 }
 
 void CShadeButton::ShowToolTip(const QPoint& globalPos) {

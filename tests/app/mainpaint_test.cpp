@@ -153,6 +153,13 @@ TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
     }
 
     auto* settings = qobject_cast<CShadeButton*>(dlg.Control(MainControlId::kSettings));
+    // A button paints alone: nothing under it is painted or erased first.
+    QApplication::processEvents(); // the window's own pending paints
+    int windowPaints = 0;
+    QObject::connect(&dlg, &CVelnorDlg::Painted, [&windowPaints] { ++windowPaints; });
+    settings->repaint();
+    EXPECT_EQ(windowPaints, 0);
+
     const QPoint over(40, 12);
     QMouseEvent move(QEvent::MouseMove, over, settings->mapToGlobal(over), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);

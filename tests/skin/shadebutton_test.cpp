@@ -127,6 +127,8 @@ TEST_F(ShadeButton, DoubleClickIsTwoClicksAndFocusLossCancelsAPress) {
     EXPECT_EQ(clicked.count(), 2);
 }
 
+// The focus frame of an 80 x 25 button: 71-pixel rows at y = 4 and 21 from x = 5, 17-pixel
+// columns at x = 4 and 76 from y = 5, dotted in the untinted palette's entries 0 and 255.
 TEST_F(ShadeButton, FocusFrameDotsInTheUntintedDarkAndLightColours) {
     QApplication::setActiveWindow(&button);
     button.setFocus();
@@ -134,7 +136,6 @@ TEST_F(ShadeButton, FocusFrameDotsInTheUntintedDarkAndLightColours) {
     const QImage shot = Grab();
     const QRgb dark = ToQColor(MainWindowShade().darkColor).rgb();
     const QRgb light = ToQColor(MainWindowShade().lightColor).rgb();
-    // Rows 4 and 21 from x = 5 to 75, columns 4 and 76 from y = 5 (light) to 21 (dark).
     for (int y : {4, 21}) {
         for (int x = 5; x <= 75; ++x)
             EXPECT_EQ(shot.pixel(x, y), (x - 5) % 2 == 0 ? dark : light) << x << "," << y;
@@ -143,6 +144,10 @@ TEST_F(ShadeButton, FocusFrameDotsInTheUntintedDarkAndLightColours) {
         for (int y = 5; y <= 21; ++y)
             EXPECT_EQ(shot.pixel(x, y), (21 - y) % 2 == 0 ? dark : light) << x << "," << y;
     }
+    // Past the ends the face shows.
+    for (auto [x, y] : {std::pair{76, 4}, {4, 22}, {76, 22}, {4, 4}})
+        EXPECT_EQ(shot.pixel(x, y), ToQColor(Image(ShadeImage::Normal).PixelColour(x, y)).rgb())
+            << x << "," << y;
 }
 
 TEST_F(ShadeButton, ToolTipAtMost300PixelsWideAndAButtonForScreenReaders) {

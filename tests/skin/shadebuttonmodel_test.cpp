@@ -1,5 +1,5 @@
 // The shaded button's look and pointer states without a window: what each paint draws where,
-// the 3-D edges, hovering, pressing and dragging, focus loss, tool tip texts and the font.
+// the 3-D edges, hovering, pressing and dragging, tool tip texts and the font.
 #include "edgelines.h"
 #include "graingenerator.h"
 #include "mainwindowshade.h"
@@ -106,25 +106,6 @@ TEST(ShadeButtonModel, WhatEachStateDraws) {
     EXPECT_TRUE(plain.focusLines.empty()) << "no focus lines are made yet";
 }
 
-TEST(ShadeButtonModel, FocusFrameIsFourDottedLinesFourPixelsIn) {
-    const ShadeButtonModel model = MainWindowButton();
-    const ShadePaintPlan plan = model.Paint({kButton, false, true, false});
-    ASSERT_EQ(plan.focusLines.size(), 4u);
-    const std::pair<ShadeImage, std::pair<int, int>> expected[] = {
-        {ShadeImage::FocusHorizontal, {5, 4}},
-        {ShadeImage::FocusHorizontal, {5, 21}},
-        {ShadeImage::FocusVertical, {4, 5}},
-        {ShadeImage::FocusVertical, {76, 5}},
-    };
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(plan.focusLines[i].image, expected[i].first) << i;
-        EXPECT_EQ(plan.focusLines[i].x, expected[i].second.first) << i;
-        EXPECT_EQ(plan.focusLines[i].y, expected[i].second.second) << i;
-    }
-    EXPECT_EQ(model.Image(ShadeImage::FocusHorizontal).Width(), 71);
-    EXPECT_EQ(model.Image(ShadeImage::FocusVertical).Height(), 17);
-}
-
 TEST(ShadeButtonModel, HoverPressDragOffAndBack) {
     ShadeButtonModel model = MainWindowButton();
     EXPECT_EQ(model.OnMouseMove(true, false), Action::Repaint);
@@ -142,19 +123,6 @@ TEST(ShadeButtonModel, HoverPressDragOffAndBack) {
     model.OnLeftUp();
     EXPECT_EQ(model.OnMouseMove(true, false), Action::Repaint) << "hovering again";
     model.OnLeave();
-    EXPECT_FALSE(model.Hovering());
-}
-
-TEST(ShadeButtonModel, FocusLossLetsGoOfTheMouse) {
-    ShadeButtonModel model = MainWindowButton();
-    model.OnLeftDown();
-    EXPECT_TRUE(model.OnFocusLost());
-    EXPECT_FALSE(model.PressedByMouse());
-    EXPECT_FALSE(model.OnFocusLost());
-    // The mouse still held: moves hover over the button and leave off it, but never push.
-    EXPECT_EQ(model.OnMouseMove(true, false), Action::Repaint);
-    EXPECT_TRUE(model.Hovering());
-    EXPECT_EQ(model.OnMouseMove(false, false), Action::Repaint);
     EXPECT_FALSE(model.Hovering());
 }
 
