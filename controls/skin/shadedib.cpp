@@ -43,11 +43,11 @@ bool CShadeDib::Create(int width, int height, int bitsPerPixel) {
 }
 
 bool CShadeDib::Clone(const CShadeDib& source) {
-    if (&source == this)
-        return IsValid();
-    if (!Create(source.m_width, source.m_height, source.m_bitsPerPixel))
+    if (!source.IsValid()) {
+        Create(0, 0, 0); // releases the storage
         return false;
-    m_storage = source.m_storage;
+    }
+    *this = source;
     return true;
 }
 
