@@ -21,6 +21,7 @@
 #include "qtsettingsstore.h"
 #include "resourceids.h"
 #include "settingsdlg.h"
+#include "shadebutton.h"
 #include "skinlistctrl.h"
 #include "summarypainter.h"
 
@@ -131,9 +132,9 @@ void CVelnorDlg::CreateControls() {
     m_results = new CSkinListCtrl(this);
     m_results->setObjectName(QStringLiteral("results"));
     m_results->setAccessibleName(QStringLiteral("Results"));
-    m_settingsButton = new QPushButton(QStringLiteral("Settings"), this);
-    m_printButton = new QPushButton(QStringLiteral("Print"), this);
-    m_helpButton = new QPushButton(QStringLiteral("Help"), this);
+    m_settingsButton = new CShadeButton(QStringLiteral("Settings"), this);
+    m_printButton = new CShadeButton(QStringLiteral("Print"), this);
+    m_helpButton = new CShadeButton(QStringLiteral("Help"), this);
     for (QPushButton* b : {m_settingsButton, m_printButton, m_helpButton}) {
         // Enter in the window never presses a button.
         b->setAutoDefault(false);
@@ -232,9 +233,19 @@ void CVelnorDlg::SetUpControls() {
     m_model.Calculate();
     ShowResults();
 
-    m_settingsButton->setToolTip(QStringLiteral("Specify unit options"));
-    m_printButton->setToolTip(QStringLiteral("Print current calculation"));
-    m_helpButton->setToolTip(QStringLiteral("Display help information"));
+    // In this order, so that each button's grain is the same in every run.
+    const std::pair<CShadeButton*, const char*> buttons[] = {
+        {m_settingsButton, "Specify unit options"},
+        {m_printButton, "Print current calculation"},
+        {m_helpButton, "Display help information"}};
+    for (const auto& [button, toolTip] : buttons) {
+        button->SetToolTipText(toolTip, "");
+        button->SetTextFont("Arial", 16, 400, 0, 0);
+        button->SetTextColor(RGB(255, 255, 255));
+        button->SetShade(3, 8, 20, 40, RGB(6, 79, 190), RGB(242, 246, 254), RGB(6, 79, 190),
+                         RGB(0, 39, 103));
+        button->repaint();
+    }
 }
 
 void CVelnorDlg::ShowResults() {

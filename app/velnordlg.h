@@ -15,7 +15,7 @@
 class CBitComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class CShadeButton;
 class CSkinListCtrl;
 class CLinkStatic;
 class SettingsStore;
@@ -98,9 +98,9 @@ private:
     CBitComboBox* m_picker = nullptr;
     std::array<NumberEditWidget*, 7> m_fields{}; // 1000, 1003..1008
     CSkinListCtrl* m_results = nullptr;
-    QPushButton* m_settingsButton = nullptr;
-    QPushButton* m_printButton = nullptr;
-    QPushButton* m_helpButton = nullptr;
+    CShadeButton* m_settingsButton = nullptr;
+    CShadeButton* m_printButton = nullptr;
+    CShadeButton* m_helpButton = nullptr;
     CLinkStatic* m_link = nullptr;
     QTimer m_timer;
     QTimer m_diagramTimer; // runs from each stretched paint of the diagram until the size settles

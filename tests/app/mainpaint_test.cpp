@@ -1,18 +1,24 @@
 // What the main window draws, checked on its pixels at two window sizes: the frames, the logo
 // corner, the results list's green row and header strip, the refrigerant picker's face, and the
-// orange marker discs on the panel and on the diagram.
+// orange marker discs on the panel and on the diagram; and the shaded buttons' faces.
 #include "bitmaps.h"
+#include "controlids.h"
+#include "graingenerator.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
 #include "qcolour.h"
 #include "recordingmessages.h"
 #include "resourceids.h"
+#include "shadedface.h"
 #include "summarylayout.h"
 #include "validrecommendation.h"
 #include "velnordlg.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +31,14 @@ QColor At(const QImage& image, int x, int y) {
 std::string Rgb(const QColor& c) {
     return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," +
            std::to_string(c.blue());
+}
+
+// The window's picture with the three shaded buttons blacked out.
+QImage WithoutButtons(QImage image, const CVelnorDlg& dlg) {
+    QPainter painter(&image);
+    for (int id : {MainControlId::kSettings, MainControlId::kPrint, MainControlId::kHelp})
+        painter.fillRect(dlg.Control(id)->geometry(), Qt::black);
+    return image;
 }
 
 class MainPaint : public ::testing::TestWithParam<QSize> {
@@ -123,7 +137,55 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
     ASSERT_TRUE(fresh.Start());
     fresh.show(); // fits the stored size to the frame
     fresh.resize(other);
-    EXPECT_TRUE(settled == fresh.grab().toImage()) << "the settled diagram is not a fresh render";
+    // The buttons' grain continues from the first window's, so their faces differ.
+    EXPECT_TRUE(WithoutButtons(settled, *dlg) == WithoutButtons(fresh.grab().toImage(), fresh))
+        << "the settled diagram is not a fresh render";
+}
+
+TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
+    TheUnitSettings() = UnitSettings{};
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    // A copy of the thread's grain as the start-up finds it.
+    GrainGenerator grain = GrainGenerator::ForThisThread();
+    CVelnorDlg dlg(&store, &messages);
+    ASSERT_TRUE(dlg.Start());
+    dlg.show();
+    const QImage window = dlg.grab().toImage();
+    const std::tuple<int, const char*, const char*> buttons[] = {
+        {MainControlId::kSettings, "Settings", "Specify unit options"},
+        {MainControlId::kPrint, "Print", "Print current calculation"},
+        {MainControlId::kHelp, "Help", "Display help information"},
+    };
+    for (const auto& [id, text, toolTip] : buttons) {
+        const auto* button = qobject_cast<const CShadeButton*>(dlg.Control(id));
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_EQ(button->text().toStdString(), text);
+        EXPECT_EQ(button->Model().ToolTipText(false), toolTip);
+        ASSERT_EQ(button->size(), QSize(80, 25));
+        // Each face takes the grain where the one before left it.
+        ShadeButtonModel expected;
+        expected.SetShade(button->Model().Shade().Params(), 80, 25, grain);
+        const CShadeDib& face = button->Model().Image(ShadeImage::Normal);
+        EXPECT_TRUE(face == expected.Image(ShadeImage::Normal)) << text;
+        EXPECT_EQ(FaceMismatch(window, button->geometry(), *button, face), "") << text;
+    }
+
+    auto* settings = qobject_cast<CShadeButton*>(dlg.Control(MainControlId::kSettings));
+    // A button paints alone: nothing under it is painted or erased first.
+    QApplication::processEvents(); // the window's own pending paints
+    int windowPaints = 0;
+    QObject::connect(&dlg, &CVelnorDlg::Painted, [&windowPaints] { ++windowPaints; });
+    settings->repaint();
+    EXPECT_EQ(windowPaints, 0);
+
+    const QPoint over(40, 12);
+    QMouseEvent move(QEvent::MouseMove, over, settings->mapToGlobal(over), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(settings, &move);
+    EXPECT_EQ(FaceMismatch(dlg.grab().toImage(), settings->geometry(), *settings,
+                           settings->Model().Image(ShadeImage::Hover)),
+              "");
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowSizes, MainPaint,
