@@ -6,6 +6,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-liberation2 poppler-utils xdg-utils
+    desktop-file-utils appstream lintian
 )
 missing=()
 for p in "${packages[@]}"; do
