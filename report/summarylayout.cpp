@@ -117,3 +117,28 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     plan.diagramMarkers = DiagramMarkers(state.dDiagramScale, state.nDiagramX, state.nDiagramY);
     return plan;
 }
+
+std::array<SummaryReading, kSummaryReadingCount> ReadSummary(const SummaryState& state,
+                                                             const SummaryPlan& plan) {
+    const auto read = [](std::vector<SummaryText> pieces) {
+        SummaryReading reading;
+        for (const SummaryText& piece : pieces)
+            reading.text += (reading.text.empty() ? "" : " ") + piece.text;
+        reading.pieces = std::move(pieces);
+        return reading;
+    };
+    SummaryReading flow;
+    flow.text = PlainRichText(plan.flowLine);
+    flow.box = plan.flowBox;
+    return {read({ProductNameText(state)}),
+            read({plan.header[1], plan.header[2]}),
+            read({plan.header[3], plan.header[4]}),
+            read({plan.titles[0]}),
+            read({plan.titles[1]}),
+            flow,
+            read({plan.hint})};
+}
+
+const std::string& InputLabel(const SummaryPlan& plan, int row) {
+    return plan.inputs[static_cast<std::size_t>(2 * row)].text;
+}
