@@ -1,0 +1,48 @@
+#include "linkstaticaccessible.h"
+
+#include "hyperlink.h"
+#include "qcp1252.h"
+
+namespace {
+
+QAccessibleInterface* LinkStaticFactory(const QString& className, QObject* object) {
+    auto* link = qobject_cast<CLinkStatic*>(object);
+    if (!link || className != QLatin1String(CLinkStatic::staticMetaObject.className()))
+        return nullptr;
+    return new LinkStaticAccessible(link);
+}
+
+} // namespace
+
+LinkStaticAccessible::LinkStaticAccessible(CLinkStatic* link)
+    : QAccessibleWidget(link, QAccessible::Link) {}
+
+void LinkStaticAccessible::Install() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(LinkStaticFactory);
+        return true;
+    }();
+}
+
+QString LinkStaticAccessible::text(QAccessible::Text type) const {
+    const auto* link = static_cast<const CLinkStatic*>(widget());
+    switch (type) {
+    case QAccessible::Name:
+        return link->accessibleName().isEmpty() ? link->text() : link->accessibleName();
+    case QAccessible::Value:
+        return FromCp1252(link->LinkAddress());
+    default:
+        return QAccessibleWidget::text(type);
+    }
+}
+
+QStringList LinkStaticAccessible::actionNames() const {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+}
+
+void LinkStaticAccessible::doAction(const QString& actionName) {
+    if (actionName == pressAction())
+        static_cast<CLinkStatic*>(widget())->Open();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
