@@ -1,0 +1,77 @@
+#include "bitcomboboxaccessible.h"
+
+#include "bitcombobox.h"
+
+#include <QAbstractItemView>
+
+namespace {
+
+QAccessibleInterface* BitComboBoxFactory(const QString& className, QObject* object) {
+    auto* picker = qobject_cast<CBitComboBox*>(object);
+    if (!picker || className != QLatin1String(CBitComboBox::staticMetaObject.className()))
+        return nullptr;
+    return new BitComboBoxAccessible(picker);
+}
+
+bool ListOpen(const CBitComboBox& picker) {
+    return picker.view() && picker.view()->isVisible();
+}
+
+} // namespace
+
+BitComboBoxAccessible::BitComboBoxAccessible(CBitComboBox* picker)
+    : QAccessibleWidget(picker, QAccessible::ComboBox) {}
+
+void BitComboBoxAccessible::Install() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(BitComboBoxFactory);
+        return true;
+    }();
+}
+
+CBitComboBox* BitComboBoxAccessible::Picker() const {
+    return static_cast<CBitComboBox*>(widget());
+}
+
+QString BitComboBoxAccessible::text(QAccessible::Text type) const {
+    switch (type) {
+    case QAccessible::Name:
+        return Picker()->accessibleName().isEmpty() ? Picker()->currentText()
+                                                    : Picker()->accessibleName();
+    case QAccessible::Value:
+        return Picker()->currentText();
+    default:
+        return QAccessibleWidget::text(type);
+    }
+}
+
+QAccessible::State BitComboBoxAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.expandable = true;
+    state.expanded = ListOpen(*Picker());
+    state.collapsed = !state.expanded;
+    return state;
+}
+
+QAccessibleInterface* BitComboBoxAccessible::child(int index) const {
+    return index == 0 ? QAccessible::queryAccessibleInterface(Picker()->view()) : nullptr;
+}
+
+int BitComboBoxAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    return child && child->object() == Picker()->view() ? 0 : -1;
+}
+
+QStringList BitComboBoxAccessible::actionNames() const {
+    return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+}
+
+void BitComboBoxAccessible::doAction(const QString& actionName) {
+    if (actionName != showMenuAction() && actionName != pressAction()) {
+        QAccessibleWidget::doAction(actionName);
+        return;
+    }
+    if (ListOpen(*Picker()))
+        Picker()->hidePopup();
+    else
+        Picker()->showPopup();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class CBitComboBox;
+
+// What a screen reader is offered of the bitmap picker: a combo box named by its accessible
+// name (the label beside it; the chosen item when it has none), whose value is the chosen item,
+// whose one child is its drop-down list and whose press action opens or closes that list.
+class BitComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit BitComboBoxAccessible(CBitComboBox* picker);
+
+    // Makes every CBitComboBox answer with this interface; once per program is enough.
+    static void Install();
+
+    QString text(QAccessible::Text type) const override;
+    QAccessible::State state() const override;
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+
+private:
+    CBitComboBox* Picker() const;
+};
