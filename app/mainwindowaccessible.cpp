@@ -18,10 +18,12 @@ QAccessibleInterface* MainWindowFactory(const QString& className, QObject* objec
 
 MainWindowAccessible::MainWindowAccessible(CVelnorDlg* window)
     : QAccessibleWidget(window, QAccessible::Dialog) {
-    for (std::size_t i = 0; i < kSummaryReadingCount; ++i) {
-        m_panelTexts.append(
-            QAccessible::registerAccessibleInterface(new PanelTextAccessible(window, i)));
-        m_readTexts.append(QString());
+    // A reader that finds the window reads its texts as they are now; only later changes are
+    // announced.
+    for (const PanelReading& reading : window->PanelReadings()) {
+        m_panelTexts.append(QAccessible::registerAccessibleInterface(
+            new PanelTextAccessible(window, static_cast<std::size_t>(m_panelTexts.size()))));
+        m_readTexts.append(reading.text);
     }
 }
 

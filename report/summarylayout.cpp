@@ -122,8 +122,15 @@ std::array<SummaryReading, kSummaryReadingCount> ReadSummary(const SummaryState&
                                                              const SummaryPlan& plan) {
     const auto read = [](std::vector<SummaryText> pieces) {
         SummaryReading reading;
-        for (const SummaryText& piece : pieces)
-            reading.text += (reading.text.empty() ? "" : " ") + piece.text;
+        for (const SummaryText& piece : pieces) {
+            // Blanks that pad a painted text are not read.
+            const std::size_t first = piece.text.find_first_not_of(' ');
+            if (first == std::string::npos)
+                continue;
+            const std::size_t last = piece.text.find_last_not_of(' ');
+            reading.text +=
+                (reading.text.empty() ? "" : " ") + piece.text.substr(first, last + 1 - first);
+        }
         reading.pieces = std::move(pieces);
         return reading;
     };

@@ -72,6 +72,7 @@ CBitComboBox::CBitComboBox(QWidget* parent)
     // Focus by click and Tab, never by the wheel: a wheel over the unfocused picker must not
     // make it the focused one.
     setFocusPolicy(Qt::StrongFocus);
+    BitComboBoxAccessible::ReplaceEarlyInterface(this);
 }
 
 CBitComboBox::~CBitComboBox() {

@@ -29,6 +29,14 @@ void BitComboBoxAccessible::Install() {
     }();
 }
 
+void BitComboBoxAccessible::ReplaceEarlyInterface(CBitComboBox* picker) {
+    if (!QAccessible::isActive())
+        return; // nobody asked, so nothing was made
+    QAccessibleInterface* early = QAccessible::queryAccessibleInterface(picker);
+    if (early && !dynamic_cast<BitComboBoxAccessible*>(early))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
+}
+
 CBitComboBox* BitComboBoxAccessible::Picker() const {
     return static_cast<CBitComboBox*>(widget());
 }

@@ -13,6 +13,10 @@ public:
 
     // Makes every CBitComboBox answer with this interface; once per program is enough.
     static void Install();
+    // A reader listening while the picker's combo box part was being made was given Qt's own
+    // interface for it; that one is dropped, so the next question finds this one. Called at the
+    // end of the picker's constructor.
+    static void ReplaceEarlyInterface(CBitComboBox* picker);
 
     QString text(QAccessible::Text type) const override;
     QAccessible::State state() const override;

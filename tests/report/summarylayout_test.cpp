@@ -251,6 +251,7 @@ TEST(ReadSummary, HeaderPanelAndFlowLineAsTheyRead) {
     state.units.UnitsFlow = 1;
     state.units.UnitsPressure = 0;
     state.dN2Flow = 7.26;
+    state.szDbVersion = " 0.0.7 "; // the padding is not read
     const SummaryPlan plan = PlanSummary(state, 200);
     const auto reading = ReadSummary(state, plan);
     std::vector<std::string> texts;
