@@ -1,20 +1,10 @@
 #include "mainwindowaccessible.h"
 
 #include "paneltextaccessible.h"
+#include "qaccessiblefactory.h"
 #include "velnordlg.h"
 
 #include <algorithm>
-
-namespace {
-
-QAccessibleInterface* MainWindowFactory(const QString& className, QObject* object) {
-    auto* window = qobject_cast<CVelnorDlg*>(object);
-    if (!window || className != QLatin1String(CVelnorDlg::staticMetaObject.className()))
-        return nullptr;
-    return new MainWindowAccessible(window);
-}
-
-} // namespace
 
 MainWindowAccessible::MainWindowAccessible(CVelnorDlg* window)
     : QAccessibleWidget(window, QAccessible::Dialog) {
@@ -33,10 +23,7 @@ MainWindowAccessible::~MainWindowAccessible() {
 }
 
 void MainWindowAccessible::Install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(MainWindowFactory);
-        return true;
-    }();
+    InstallAccessibleFactory<CVelnorDlg, MainWindowAccessible>();
 }
 
 void MainWindowAccessible::PanelChanged(CVelnorDlg* window) {

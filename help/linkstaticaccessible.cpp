@@ -1,27 +1,14 @@
 #include "linkstaticaccessible.h"
 
 #include "hyperlink.h"
+#include "qaccessiblefactory.h"
 #include "qcp1252.h"
-
-namespace {
-
-QAccessibleInterface* LinkStaticFactory(const QString& className, QObject* object) {
-    auto* link = qobject_cast<CLinkStatic*>(object);
-    if (!link || className != QLatin1String(CLinkStatic::staticMetaObject.className()))
-        return nullptr;
-    return new LinkStaticAccessible(link);
-}
-
-} // namespace
 
 LinkStaticAccessible::LinkStaticAccessible(CLinkStatic* link)
     : QAccessibleWidget(link, QAccessible::Link) {}
 
 void LinkStaticAccessible::Install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(LinkStaticFactory);
-        return true;
-    }();
+    InstallAccessibleFactory<CLinkStatic, LinkStaticAccessible>();
 }
 
 QString LinkStaticAccessible::text(QAccessible::Text type) const {

@@ -1,17 +1,11 @@
 #include "bitcomboboxaccessible.h"
 
 #include "bitcombobox.h"
+#include "qaccessiblefactory.h"
 
 #include <QAbstractItemView>
 
 namespace {
-
-QAccessibleInterface* BitComboBoxFactory(const QString& className, QObject* object) {
-    auto* picker = qobject_cast<CBitComboBox*>(object);
-    if (!picker || className != QLatin1String(CBitComboBox::staticMetaObject.className()))
-        return nullptr;
-    return new BitComboBoxAccessible(picker);
-}
 
 bool ListOpen(const CBitComboBox& picker) {
     return picker.view() && picker.view()->isVisible();
@@ -23,10 +17,7 @@ BitComboBoxAccessible::BitComboBoxAccessible(CBitComboBox* picker)
     : QAccessibleWidget(picker, QAccessible::ComboBox) {}
 
 void BitComboBoxAccessible::Install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(BitComboBoxFactory);
-        return true;
-    }();
+    InstallAccessibleFactory<CBitComboBox, BitComboBoxAccessible>();
 }
 
 void BitComboBoxAccessible::ReplaceEarlyInterface(CBitComboBox* picker) {

@@ -1,16 +1,10 @@
 #include "skinlistaccessible.h"
 
+#include "qaccessiblefactory.h"
 #include "qrect.h"
 #include "skinlistctrl.h"
 
 namespace {
-
-QAccessibleInterface* SkinListFactory(const QString& className, QObject* object) {
-    auto* list = qobject_cast<CSkinListCtrl*>(object);
-    if (!list || className != QLatin1String(CSkinListCtrl::staticMetaObject.className()))
-        return nullptr;
-    return new SkinListAccessible(list);
-}
 
 // A column header (row -1) or a cell of the list. It holds no text of its own: every answer is
 // read from the list at the moment it is asked.
@@ -90,10 +84,7 @@ SkinListAccessible::~SkinListAccessible() {
 }
 
 void SkinListAccessible::Install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(SkinListFactory);
-        return true;
-    }();
+    InstallAccessibleFactory<CSkinListCtrl, SkinListAccessible>();
 }
 
 const CSkinListCtrl& SkinListAccessible::List() const {
