@@ -7,9 +7,9 @@
 class CVelnorDlg;
 
 // What a screen reader is offered of the main window: the controls it shows and the texts it
-// paints itself (header, titles, flow line, hint) as static texts, in reading order (top to
-// bottom, then left to right). Controls that are hidden (the fields placed out of view) are left
-// out of its children, so assistive tools neither list nor visit them.
+// paints itself (header, titles, input rows, flow line, hint) as static texts, in reading order
+// (top to bottom, then left to right). Controls that are hidden (the fields placed out of view)
+// are left out of its children, so assistive tools neither list nor visit them.
 class MainWindowAccessible : public QAccessibleWidget {
 public:
     explicit MainWindowAccessible(CVelnorDlg* window);

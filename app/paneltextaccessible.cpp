@@ -40,6 +40,16 @@ void* PanelTextAccessible::interface_cast(QAccessible::InterfaceType type) {
                                               : nullptr;
 }
 
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+PanelTextAccessible::relations(QAccessible::Relation match) const {
+    if (!m_window || !(match & QAccessible::Label))
+        return {};
+    QWidget* control = m_window->LabelledControl(m_window->PanelReadings()[m_index].inputRow);
+    if (!control)
+        return {};
+    return {{QAccessible::queryAccessibleInterface(control), QAccessible::Label}};
+}
+
 void PanelTextAccessible::selection(int, int* startOffset, int* endOffset) const {
     *startOffset = 0;
     *endOffset = 0;

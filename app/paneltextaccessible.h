@@ -7,9 +7,10 @@
 
 class CVelnorDlg;
 
-// One of the texts the main window paints itself (header, titles, flow line, hint), offered to
-// a screen reader as a static text with its text interface. It keeps no copy: every answer reads
-// the window's panel as it is now, so a new flow rate is read as soon as it is painted.
+// One of the texts the main window paints itself (header, titles, input rows, flow line, hint),
+// offered to a screen reader as a static text with its text interface; an input row's text is
+// the label of its control. It keeps no copy: every answer reads the window's panel as it is
+// now, so a new flow rate is read as soon as it is painted.
 class PanelTextAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
     PanelTextAccessible(CVelnorDlg* window, std::size_t index);
@@ -27,6 +28,9 @@ public:
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
+    // An input row's text is the label of the row's control.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
 
     // The text interface: the whole text, read only, nothing selected.
     void selection(int, int* startOffset, int* endOffset) const override;

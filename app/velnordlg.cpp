@@ -401,6 +401,16 @@ SummaryState CVelnorDlg::Summary() const {
     return state;
 }
 
+QWidget* CVelnorDlg::LabelledControl(int row) const {
+    if (row == kRefrigerantRow)
+        return m_picker;
+    for (const InputField& input : kInputFields) {
+        if (input.labelRow == row)
+            return m_fields[FieldSlot(input.id)];
+    }
+    return nullptr;
+}
+
 std::array<PanelReading, kSummaryReadingCount> CVelnorDlg::PanelReadings() const {
     return ReadPanel(Summary(), this);
 }

@@ -54,6 +54,8 @@ public:
     // The texts the window paints besides the input rows, as a screen reader reads them, and
     // where they are painted (client coordinates).
     std::array<PanelReading, kSummaryReadingCount> PanelReadings() const;
+    // The control an input row of the panel labels (0 the picker, 1 to 4 the shown fields).
+    QWidget* LabelledControl(int row) const;
 
     // The timer tick (public so tests can tick without waiting).
     void OnTimer();

@@ -137,10 +137,21 @@ std::array<SummaryReading, kSummaryReadingCount> ReadSummary(const SummaryState&
     SummaryReading flow;
     flow.text = PlainRichText(plan.flowLine);
     flow.box = plan.flowBox;
+    const auto row = [&](int nRow) {
+        SummaryReading reading = read({plan.inputs[static_cast<std::size_t>(2 * nRow)],
+                                       plan.inputs[static_cast<std::size_t>(2 * nRow + 1)]});
+        reading.nInputRow = nRow;
+        return reading;
+    };
     return {read({ProductNameText(state)}),
             read({plan.header[1], plan.header[2]}),
             read({plan.header[3], plan.header[4]}),
             read({plan.titles[0]}),
+            row(0),
+            row(1),
+            row(2),
+            row(3),
+            row(4),
             read({plan.titles[1]}),
             flow,
             read({plan.hint})};

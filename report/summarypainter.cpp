@@ -77,6 +77,7 @@ std::array<PanelReading, kSummaryReadingCount> ReadPanel(const SummaryState& sta
     for (std::size_t i = 0; i < readings.size(); ++i) {
         panel[i].text = FromCp1252(readings[i].text);
         panel[i].rect = ToQRect(readings[i].box);
+        panel[i].inputRow = readings[i].nInputRow;
         for (const SummaryText& piece : readings[i].pieces)
             panel[i].rect |= measure(piece);
     }

@@ -44,6 +44,7 @@ void DrawSummary(QPainter& painter, const SummaryState& state);
 struct PanelReading {
     QString text;
     QRect rect;
+    int inputRow = -1; // the input row whose control this text labels, or -1
 };
 std::array<PanelReading, kSummaryReadingCount> ReadPanel(const SummaryState& state,
                                                          const QPaintDevice* device);

@@ -284,6 +284,18 @@ TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
         EXPECT_EQ(field->role(), QAccessible::EditableText);
         EXPECT_EQ(field->text(QAccessible::Name).toStdString(), InputLabel(plan, row));
     }
+    // The painted row, label and unit, is found as the field's label.
+    QAccessibleInterface* window = reader(dlg.get());
+    QAccessibleInterface* heatLoadField = reader(dlg->Field(MainControlId::kHeatLoad));
+    QString heatLoadLabel;
+    for (int i = 0; i < window->childCount(); ++i) {
+        for (const auto& [target, relation] : window->child(i)->relations(QAccessible::Label)) {
+            if (target == heatLoadField)
+                heatLoadLabel = window->child(i)->text(QAccessible::Name);
+        }
+    }
+    EXPECT_TRUE(heatLoadLabel.startsWith(QString::fromStdString(InputLabel(plan, 1)) + ' '))
+        << heatLoadLabel.toStdString();
 
     // The results are a table with the optimal row selected.
     QAccessibleTableInterface* table =
@@ -294,7 +306,6 @@ TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
 
     // The painted texts are static texts among the window's children, in reading order from
     // the product name; the flow line reads without its markup and follows a recalculation.
-    QAccessibleInterface* window = reader(dlg.get());
     const auto flowText = [&] {
         for (int i = 0; i < window->childCount(); ++i) {
             QAccessibleInterface* child = window->child(i);

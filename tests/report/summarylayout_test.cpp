@@ -258,12 +258,19 @@ TEST(ReadSummary, HeaderPanelAndFlowLineAsTheyRead) {
     for (const SummaryReading& r : reading)
         texts.push_back(r.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"Velnor", "Version 1.0 Beta", "Database 0.0.7",
-                                               "Input Data", "Capillary Tube Recommendation",
+                                               "Input Data", "Refrigerant",
+                                               "Heat load of the system " + plan.inputs[3].text,
+                                               "Evaporating temperature " + plan.inputs[5].text,
+                                               "Condensing temperature " + plan.inputs[7].text,
+                                               "Return gas temperature " + plan.inputs[9].text,
+                                               "Capillary Tube Recommendation",
                                                "Flow Rate: 7.3 l/min (N2 at delta p 10 nbar)",
                                                "Optimal selection is highlighted in green."}));
-    // Each is found where it is painted.
+    // Each is found where it is painted; an input row labels its control.
     EXPECT_EQ(reading[1].pieces, (std::vector<SummaryText>{plan.header[1], plan.header[2]}));
-    EXPECT_EQ(reading[6].pieces, std::vector<SummaryText>{plan.hint});
+    EXPECT_EQ(reading[11].pieces, std::vector<SummaryText>{plan.hint});
+    EXPECT_EQ(reading[5].nInputRow, 1);
+    EXPECT_EQ(reading[0].nInputRow, -1);
     EXPECT_TRUE(reading[kFlowLineReading].pieces.empty());
     EXPECT_EQ(reading[kFlowLineReading].box, plan.flowBox);
     EXPECT_EQ(InputLabel(plan, 1), "Heat load of the system");
