@@ -42,12 +42,13 @@ void* PanelTextAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 PanelTextAccessible::relations(QAccessible::Relation match) const {
-    if (!m_window || !(match & QAccessible::Label))
+    if (!m_window || !(match & QAccessible::Labelled))
         return {};
     QWidget* control = m_window->LabelledControl(m_window->PanelReadings()[m_index].inputRow);
     if (!control)
         return {};
-    return {{QAccessible::queryAccessibleInterface(control), QAccessible::Label}};
+    // Qt names the relation from the control's side: it is labelled by this text.
+    return {{QAccessible::queryAccessibleInterface(control), QAccessible::Labelled}};
 }
 
 void PanelTextAccessible::selection(int, int* startOffset, int* endOffset) const {

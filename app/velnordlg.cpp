@@ -402,6 +402,8 @@ SummaryState CVelnorDlg::Summary() const {
 }
 
 QWidget* CVelnorDlg::LabelledControl(int row) const {
+    if (row < 0)
+        return nullptr;
     if (row == kRefrigerantRow)
         return m_picker;
     for (const InputField& input : kInputFields) {

@@ -284,16 +284,19 @@ TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
         EXPECT_EQ(field->role(), QAccessible::EditableText);
         EXPECT_EQ(field->text(QAccessible::Name).toStdString(), InputLabel(plan, row));
     }
-    // The painted row, label and unit, is found as the field's label.
+    // The painted rows, label and unit, are found as the labels of the picker and the fields.
     QAccessibleInterface* window = reader(dlg.get());
     QAccessibleInterface* heatLoadField = reader(dlg->Field(MainControlId::kHeatLoad));
     QString heatLoadLabel;
+    int labels = 0;
     for (int i = 0; i < window->childCount(); ++i) {
-        for (const auto& [target, relation] : window->child(i)->relations(QAccessible::Label)) {
-            if (target == heatLoadField)
+        for (const auto& [target, relation] : window->child(i)->relations()) {
+            labels += relation == QAccessible::Labelled ? 1 : 0;
+            if (target == heatLoadField && relation == QAccessible::Labelled)
                 heatLoadLabel = window->child(i)->text(QAccessible::Name);
         }
     }
+    EXPECT_EQ(labels, 5);
     EXPECT_TRUE(heatLoadLabel.startsWith(QString::fromStdString(InputLabel(plan, 1)) + ' '))
         << heatLoadLabel.toStdString();
 
