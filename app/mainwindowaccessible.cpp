@@ -62,9 +62,12 @@ int MainWindowAccessible::indexOfChild(const QAccessibleInterface* child) const 
 
 QList<QAccessibleInterface*> MainWindowAccessible::ShownChildren() const {
     QList<std::pair<QRect, QAccessibleInterface*>> shown;
-    for (QAccessible::Id id : m_panelTexts) {
-        QAccessibleInterface* text = QAccessible::accessibleInterface(id);
-        shown.append({text->rect(), text});
+    // The texts are measured once for all of them.
+    const auto readings = static_cast<const CVelnorDlg*>(widget())->PanelReadings();
+    const QPoint origin = widget()->mapToGlobal(QPoint(0, 0));
+    for (qsizetype i = 0; i < m_panelTexts.size(); ++i) {
+        shown.append({readings[static_cast<std::size_t>(i)].rect.translated(origin),
+                      QAccessible::accessibleInterface(m_panelTexts[i])});
     }
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
         QAccessibleInterface* child = QAccessibleWidget::child(i);
