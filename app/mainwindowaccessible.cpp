@@ -1,28 +1,48 @@
 #include "mainwindowaccessible.h"
 
+#include "paneltextaccessible.h"
+#include "qaccessiblefactory.h"
 #include "velnordlg.h"
 
 #include <algorithm>
 
-namespace {
-
-QAccessibleInterface* MainWindowFactory(const QString& className, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || className != QLatin1String(CVelnorDlg::staticMetaObject.className()))
-        return nullptr;
-    return new MainWindowAccessible(widget);
+MainWindowAccessible::MainWindowAccessible(CVelnorDlg* window)
+    : QAccessibleWidget(window, QAccessible::Dialog) {
+    // A reader that finds the window reads its texts as they are now; only later changes are
+    // announced.
+    for (const PanelReading& reading : window->PanelReadings()) {
+        m_panelTexts.append(QAccessible::registerAccessibleInterface(
+            new PanelTextAccessible(window, static_cast<std::size_t>(m_panelTexts.size()))));
+        m_readTexts.append(reading.text);
+    }
 }
 
-} // namespace
-
-MainWindowAccessible::MainWindowAccessible(QWidget* window)
-    : QAccessibleWidget(window, QAccessible::Dialog) {}
+MainWindowAccessible::~MainWindowAccessible() {
+    for (QAccessible::Id id : std::as_const(m_panelTexts))
+        QAccessible::deleteAccessibleInterface(id);
+}
 
 void MainWindowAccessible::Install() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(MainWindowFactory);
-        return true;
-    }();
+    InstallAccessibleFactory<CVelnorDlg, MainWindowAccessible>();
+}
+
+void MainWindowAccessible::PanelChanged(CVelnorDlg* window) {
+    // Without a reader listening there is nobody to tell, and the texts are not measured.
+    if (!QAccessible::isActive())
+        return;
+    auto* self = static_cast<MainWindowAccessible*>(QAccessible::queryAccessibleInterface(window));
+    if (!self)
+        return;
+    const auto readings = window->PanelReadings();
+    for (qsizetype i = 0; i < self->m_panelTexts.size(); ++i) {
+        const QString& text = readings[static_cast<std::size_t>(i)].text;
+        if (text == self->m_readTexts[i])
+            continue;
+        self->m_readTexts[i] = text;
+        QAccessibleEvent changed(QAccessible::accessibleInterface(self->m_panelTexts[i]),
+                                 QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 int MainWindowAccessible::childCount() const {
@@ -41,12 +61,27 @@ int MainWindowAccessible::indexOfChild(const QAccessibleInterface* child) const 
 }
 
 QList<QAccessibleInterface*> MainWindowAccessible::ShownChildren() const {
-    QList<QAccessibleInterface*> shown;
+    QList<std::pair<QRect, QAccessibleInterface*>> shown;
+    // The texts are measured once for all of them.
+    const auto readings = static_cast<const CVelnorDlg*>(widget())->PanelReadings();
+    const QPoint origin = widget()->mapToGlobal(QPoint(0, 0));
+    for (qsizetype i = 0; i < m_panelTexts.size(); ++i) {
+        shown.append({readings[static_cast<std::size_t>(i)].rect.translated(origin),
+                      QAccessible::accessibleInterface(m_panelTexts[i])});
+    }
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
         QAccessibleInterface* child = QAccessibleWidget::child(i);
         const auto* widget = child ? qobject_cast<const QWidget*>(child->object()) : nullptr;
         if (child && !(widget && widget->isHidden()))
-            shown.append(child);
+            shown.append({child->rect(), child});
     }
-    return shown;
+    // Reading order: by the top edge, then the left.
+    std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) {
+        return a.first.top() != b.first.top() ? a.first.top() < b.first.top()
+                                              : a.first.left() < b.first.left();
+    });
+    QList<QAccessibleInterface*> children;
+    for (const auto& [rect, child] : shown)
+        children.append(child);
+    return children;
 }

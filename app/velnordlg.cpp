@@ -23,7 +23,6 @@
 #include "settingsdlg.h"
 #include "shadebutton.h"
 #include "skinlistctrl.h"
-#include "summarypainter.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -52,20 +51,22 @@ constexpr int kFieldIds[] = {MainControlId::kHidden1000, MainControlId::kHeatLoa
                              MainControlId::kRGasTemp,   MainControlId::kHidden1007,
                              MainControlId::kAmbient};
 
-// The five fields the model reads, restores and saves, with their tool tips (the ambient field
-// has none).
+// The five fields the model reads, restores and saves, with the panel's input row that labels
+// them (the ambient field is in no row). A labelled field has its label as tool tip, and a
+// screen reader reads it as its name.
 struct InputField {
     int id;
     MainWindowModel::Input input;
-    const char* toolTip;
+    int labelRow;
 };
 constexpr InputField kInputFields[] = {
-    {MainControlId::kHeatLoad, MainWindowModel::HeatLoad, "Heat load of the system"},
-    {MainControlId::kEvapTemp, MainWindowModel::EvapTemp, "Evaporating temperature"},
-    {MainControlId::kCondTemp, MainWindowModel::CondTemp, "Condensing temperature"},
-    {MainControlId::kRGasTemp, MainWindowModel::RGasTemp, "Return gas temperature"},
-    {MainControlId::kAmbient, MainWindowModel::Ambient, nullptr},
+    {MainControlId::kHeatLoad, MainWindowModel::HeatLoad, 1},
+    {MainControlId::kEvapTemp, MainWindowModel::EvapTemp, 2},
+    {MainControlId::kCondTemp, MainWindowModel::CondTemp, 3},
+    {MainControlId::kRGasTemp, MainWindowModel::RGasTemp, 4},
+    {MainControlId::kAmbient, MainWindowModel::Ambient, -1},
 };
+constexpr int kRefrigerantRow = 0; // the picker's label
 
 // The slot of a field's id in `m_fields`, or -1 for an id that is no numeric field.
 int FieldSlot(int id) {
@@ -114,11 +115,17 @@ void CVelnorDlg::CreateControls() {
         field->setObjectName(QStringLiteral("field%1").arg(id));
         m_fields[FieldSlot(id)] = field;
     }
+    // The labels are the panel's painted texts; nothing of the plan but the labels is used.
+    const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
+    m_picker->setAccessibleName(FromCp1252(InputLabel(plan, kRefrigerantRow)));
     for (const InputField& input : kInputFields) {
         NumberEditWidget* field = m_fields[FieldSlot(input.id)];
         m_model.AttachField(input.input, field);
-        if (input.toolTip)
-            field->setToolTip(QString::fromLatin1(input.toolTip));
+        if (input.labelRow < 0)
+            continue;
+        const QString label = FromCp1252(InputLabel(plan, input.labelRow));
+        field->setToolTip(label);
+        field->setAccessibleName(label);
     }
     // The fields out of view are never shown: a hidden widget takes no clicks, is skipped by Tab
     // and ignores setFocus, so no key reaches them; without a focus policy they stay out of the
@@ -262,6 +269,7 @@ void CVelnorDlg::ShowResults() {
     // A recommendation also changes the summary panel's flow line.
     if (content.valid)
         update();
+    MainWindowAccessible::PanelChanged(this);
 }
 
 void CVelnorDlg::OnTimer() {
@@ -378,15 +386,35 @@ void CVelnorDlg::OnPaintMain() {
     DrawBitmapAt(p, ResourceId::kLogo, w - MainLayout::kLogoRightOffset, MainLayout::kLogoY, false);
     DrawBitmapAt(p, ResourceId::kCircuit, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
     SetSummaryTextColours(p);
+    DrawSummary(p, Summary());
+}
+
+SummaryState CVelnorDlg::Summary() const {
     SummaryState state;
     state.SetIdentity(theProductIdentity);
-    state.nPanelLeft = MainLayout::PanelLeft(w, nRightMargin);
+    state.nPanelLeft = MainLayout::PanelLeft(width(), nRightMargin);
     state.nDiagramX = MainLayout::kDiagramX;
     state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
     state.dN2Flow = m_model.Result().dN2Flow;
     state.units = TheUnitSettings();
-    DrawSummary(p, state);
+    return state;
+}
+
+QWidget* CVelnorDlg::LabelledControl(int row) const {
+    if (row < 0)
+        return nullptr;
+    if (row == kRefrigerantRow)
+        return m_picker;
+    for (const InputField& input : kInputFields) {
+        if (input.labelRow == row)
+            return m_fields[FieldSlot(input.id)];
+    }
+    return nullptr;
+}
+
+std::array<PanelReading, kSummaryReadingCount> CVelnorDlg::PanelReadings() const {
+    return ReadPanel(Summary(), this);
 }
 
 void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {

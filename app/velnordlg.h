@@ -3,6 +3,7 @@
 #include "diagramcache.h"
 #include "mainwindowmodel.h"
 #include "messages.h"
+#include "summarypainter.h"
 
 #include <QImage>
 
@@ -50,6 +51,11 @@ public:
     int RightMargin() const { return nRightMargin; }
     // The scale the circuit diagram was last drawn at; valid after the first paint.
     double DiagramScale() const { return dDiagramScale; }
+    // The texts the window paints besides the input rows, as a screen reader reads them, and
+    // where they are painted (client coordinates).
+    std::array<PanelReading, kSummaryReadingCount> PanelReadings() const;
+    // The control an input row of the panel labels (0 the picker, 1 to 4 the shown fields).
+    QWidget* LabelledControl(int row) const;
 
     // The timer tick (public so tests can tick without waiting).
     void OnTimer();
@@ -82,6 +88,8 @@ private:
     void SetUpControls();
     void LayoutControls();
     void OnPaintMain();
+    // What the header and panel show now.
+    SummaryState Summary() const;
     void DrawBitmapAt(QPainter& painter, int id, int x, int y, bool fit);
     void SetIcon();
     void ShowResults();

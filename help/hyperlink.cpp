@@ -1,6 +1,7 @@
 #include "hyperlink.h"
 
 #include "linkopenresult.h"
+#include "linkstaticaccessible.h"
 #include "qcolour.h"
 #include "qcp1252.h"
 #include "qrect.h"
@@ -34,6 +35,7 @@ CLinkStatic::CLinkStatic(const QString& text, QWidget* parent, LinkOpener* opene
         m_messages = m_ownMessages.get();
     }
     // A static text: plain, at the top left unless the owner aligns it otherwise.
+    LinkStaticAccessible::Install();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setText(text);
@@ -121,7 +123,7 @@ void CLinkStatic::mouseMoveEvent(QMouseEvent* event) {
 
 void CLinkStatic::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        OnClick();
+        Open();
         event->accept();
         return;
     }
@@ -154,7 +156,7 @@ void CLinkStatic::HoverTick(const QPoint& pointer) {
         update();
 }
 
-void CLinkStatic::OnClick() {
+void CLinkStatic::Open() {
     m_model.Click(*m_opener, *m_messages);
     update();
 }

@@ -37,6 +37,9 @@ public:
     COLORREF VisitedColour() const { return m_model.VisitedColour(); }
     COLORREF HoverColour() const { return m_model.HoverColour(); }
 
+    // Opens the address as a click does (a screen reader's press).
+    void Open();
+
     void MarkVisited(bool visited);
     // 1 always underlined, 0 never, -1 (the default) only while the pointer is over the link.
     void SetUnderlineMode(int mode);
@@ -61,7 +64,6 @@ protected:
 private:
     void Attach();
     void OnPointerMoved();
-    void OnClick();
 
     LinkStaticModel m_model;
     QFont m_normalFont;

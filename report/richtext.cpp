@@ -63,6 +63,16 @@ std::vector<RichTextSegment> TokenizeRichText(std::string_view text) {
     }
 }
 
+std::string PlainRichText(std::string_view text) {
+    std::string plain;
+    for (const RichTextSegment& segment : TokenizeRichText(text)) {
+        plain += segment.plain;
+        if (segment.script != RichScript::None)
+            plain += segment.scriptChar;
+    }
+    return plain;
+}
+
 RichTextMetrics DeriveRichTextMetrics(const PanelFontSpec& base) {
     const int h = base.height;
     const int wd = base.width;

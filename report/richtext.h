@@ -43,6 +43,10 @@ struct RichTextSegment {
 // may be empty); a lone marker at the very end is dropped.
 std::vector<RichTextSegment> TokenizeRichText(std::string_view text);
 
+// The text as it reads without its markup: every script character in line with the plain parts
+// ("N_2" reads "N2"), a doubled marker as the one character it stands for.
+std::string PlainRichText(std::string_view text);
+
 // Width and cell height of a text in a font, in pixels.
 struct TextExtent {
     int width = 0;

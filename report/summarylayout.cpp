@@ -117,3 +117,46 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     plan.diagramMarkers = DiagramMarkers(state.dDiagramScale, state.nDiagramX, state.nDiagramY);
     return plan;
 }
+
+std::array<SummaryReading, kSummaryReadingCount> ReadSummary(const SummaryState& state,
+                                                             const SummaryPlan& plan) {
+    const auto read = [](std::vector<SummaryText> pieces) {
+        SummaryReading reading;
+        for (const SummaryText& piece : pieces) {
+            // Blanks that pad a painted text are not read.
+            const std::size_t first = piece.text.find_first_not_of(' ');
+            if (first == std::string::npos)
+                continue;
+            const std::size_t last = piece.text.find_last_not_of(' ');
+            reading.text +=
+                (reading.text.empty() ? "" : " ") + piece.text.substr(first, last + 1 - first);
+        }
+        reading.pieces = std::move(pieces);
+        return reading;
+    };
+    SummaryReading flow;
+    flow.text = PlainRichText(plan.flowLine);
+    flow.box = plan.flowBox;
+    const auto row = [&](int nRow) {
+        SummaryReading reading = read({plan.inputs[static_cast<std::size_t>(2 * nRow)],
+                                       plan.inputs[static_cast<std::size_t>(2 * nRow + 1)]});
+        reading.nInputRow = nRow;
+        return reading;
+    };
+    return {read({ProductNameText(state)}),
+            read({plan.header[1], plan.header[2]}),
+            read({plan.header[3], plan.header[4]}),
+            read({plan.titles[0]}),
+            row(0),
+            row(1),
+            row(2),
+            row(3),
+            row(4),
+            read({plan.titles[1]}),
+            flow,
+            read({plan.hint})};
+}
+
+const std::string& InputLabel(const SummaryPlan& plan, int row) {
+    return plan.inputs[static_cast<std::size_t>(2 * row)].text;
+}

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 struct ProductIdentity;
 
@@ -99,3 +100,24 @@ struct SummaryPlan {
 
 // `productNameWidth` is the width the product name was drawn with in its 32-pixel font.
 SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth);
+
+// One thing a screen reader reads of the header and panel: its text without markup, and where
+// it is painted, as the painted texts it is made of or, for the flow line, the box it is drawn
+// in (pieces then empty). An input row's text is the label of that row's control.
+struct SummaryReading {
+    std::string text; // Windows-1252; pieces joined by a blank
+    std::vector<SummaryText> pieces;
+    Rect box;
+    int nInputRow = -1; // 0 the refrigerant, 1 to 4 heat load to return gas temperature
+    bool operator==(const SummaryReading&) const = default;
+};
+
+// What the header and panel say, in reading order: the product name, "Version" and version,
+// "Database" and its version, "Input Data", the five input rows (label and unit), the second
+// title, the flow line, the hint.
+constexpr std::size_t kSummaryReadingCount = 12;
+constexpr std::size_t kFlowLineReading = 10;
+std::array<SummaryReading, kSummaryReadingCount> ReadSummary(const SummaryState& state,
+                                                             const SummaryPlan& plan);
+// The label of input row `row` (0 the refrigerant, 1 to 4 heat load to return gas temperature).
+const std::string& InputLabel(const SummaryPlan& plan, int row);

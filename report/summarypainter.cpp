@@ -64,6 +64,26 @@ void SetSummaryTextColours(QPainter& painter) {
     painter.setBackgroundMode(Qt::OpaqueMode);
 }
 
+std::array<PanelReading, kSummaryReadingCount> ReadPanel(const SummaryState& state,
+                                                         const QPaintDevice* device) {
+    const auto measure = [device](const SummaryText& piece) {
+        const QFontMetrics metrics(PanelFont(piece.height), device);
+        return QRect(piece.x, piece.y, metrics.horizontalAdvance(FromCp1252(piece.text)),
+                     CellHeight(metrics));
+    };
+    const SummaryPlan plan = PlanSummary(state, measure(ProductNameText(state)).width());
+    std::array<PanelReading, kSummaryReadingCount> panel;
+    const auto readings = ReadSummary(state, plan);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        panel[i].text = FromCp1252(readings[i].text);
+        panel[i].rect = ToQRect(readings[i].box);
+        panel[i].inputRow = readings[i].nInputRow;
+        for (const SummaryText& piece : readings[i].pieces)
+            panel[i].rect |= measure(piece);
+    }
+    return panel;
+}
+
 int DrawPanelText(QPainter& painter, std::string_view text, int x, int y, int height) {
     return DrawTextCell(painter, PanelFont(height), FromCp1252(text), x, y);
 }

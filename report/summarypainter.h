@@ -7,9 +7,11 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
 #include <string_view>
 
 class QPainter;
+class QPaintDevice;
 
 // The main window's own text: header, summary panel, flow line and markers, drawn with a
 // QPainter on whatever surface it is handed. Texts are Windows-1252. The painter's pen colour
@@ -36,3 +38,13 @@ void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, in
 // The header and the whole summary panel, after the frames, logo and diagram and with the text
 // colours set. Leaves the pen black.
 void DrawSummary(QPainter& painter, const SummaryState& state);
+
+// A text of the header or panel as a screen reader is given it (see ReadSummary): the text
+// without markup, and the rectangle it is painted in when DrawSummary draws on `device`.
+struct PanelReading {
+    QString text;
+    QRect rect;
+    int inputRow = -1; // the input row whose control this text labels, or -1
+};
+std::array<PanelReading, kSummaryReadingCount> ReadPanel(const SummaryState& state,
+                                                         const QPaintDevice* device);

@@ -1,5 +1,6 @@
 #include "bitcombobox.h"
 
+#include "bitcomboboxaccessible.h"
 #include "bitmaps.h"
 #include "panelfont.h"
 #include "qcolour.h"
@@ -62,6 +63,7 @@ void Text(QPainter& painter, const TextPlacement& placement, const QString& text
 
 CBitComboBox::CBitComboBox(QWidget* parent)
     : QComboBox(parent), m_itemFont(CreateItemFont(0, 14, QStringLiteral("Arial"), 400, 1)) {
+    BitComboBoxAccessible::Install();
     auto* style = new PickerStyle;
     style->setParent(this);
     setStyle(style);
@@ -70,6 +72,7 @@ CBitComboBox::CBitComboBox(QWidget* parent)
     // Focus by click and Tab, never by the wheel: a wheel over the unfocused picker must not
     // make it the focused one.
     setFocusPolicy(Qt::StrongFocus);
+    BitComboBoxAccessible::ReplaceEarlyInterface(this);
 }
 
 CBitComboBox::~CBitComboBox() {

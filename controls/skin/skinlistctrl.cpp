@@ -4,7 +4,9 @@
 #include "qcolour.h"
 #include "qrect.h"
 #include "skinheaderctrl.h"
+#include "skinlistaccessible.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -38,6 +40,7 @@ CSkinListCtrl::CSkinListCtrl(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    SkinListAccessible::Install();
     m_header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
     m_model.SetRowHeight(QFontMetrics(font()).height());
 }
@@ -163,20 +166,21 @@ void CSkinListCtrl::SetRedraw(bool bRedraw) {
     // keeps its last picture; switching it on repaints the list and its header.
     setUpdatesEnabled(bRedraw);
     if (bRedraw)
-        UpdateAccessibleText();
+        NotifyReaders();
 }
 
 void CSkinListCtrl::Changed() {
     m_model.ClampTopRow(height());
     m_model.ClampScrollX(width());
     update();
-    UpdateAccessibleText();
+    NotifyReaders();
 }
 
-void CSkinListCtrl::UpdateAccessibleText() {
-    // While redraw is off a refill is under way; the reader hears the list as it is shown.
-    if (updatesEnabled())
-        setAccessibleDescription(QString::fromStdU16String(m_model.AccessibleText()));
+void CSkinListCtrl::NotifyReaders() {
+    if (!updatesEnabled())
+        return;
+    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
 }
 
 bool CSkinListCtrl::event(QEvent* event) {
@@ -259,7 +263,8 @@ void CSkinListCtrl::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (m_model.Click(at.x(), at.y())) {
         update();
-        UpdateAccessibleText();
+        QAccessibleEvent selection(this, QAccessible::SelectionWithin);
+        QAccessible::updateAccessibility(&selection);
     }
 }
 

@@ -19,7 +19,7 @@ class QHelpEvent;
 // be given two bitmap scroll bars beside it (Init). A left click selects the row under the mouse
 // (or clears the selection outside the rows) and emits clicked() when the button is released. A
 // text cut to fit its cell shows whole as the cell's tool tip, and a screen reader finds every
-// text whole in the list's accessible description.
+// text whole as a cell of the table it offers a screen reader (SkinListAccessible).
 //
 // The operations follow the list view's: rows and columns by index, texts per column, the
 // selected state per row, redraw switched off around a refill.
@@ -102,8 +102,9 @@ protected:
 
 private:
     void Changed();
-    // The accessible description follows the texts and the selection while redraw is on.
-    void UpdateAccessibleText();
+    // Tells a screen reader that the texts or the selection changed, unless redraw is off: the
+    // reader hears of a refill once, when the list shows it.
+    void NotifyReaders();
     // The tool tip for a help event: the whole text of a cut cell under the pointer, else none.
     void ShowCutText(const QHelpEvent& event);
     // The content moved: the list and its header are drawn again.

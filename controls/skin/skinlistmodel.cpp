@@ -212,20 +212,6 @@ bool SkinListModel::TextFits(int nRow, int nColumn, int nTextWidth) const {
     return nTextWidth <= CellTextRect(nRow, nColumn).Width();
 }
 
-std::u16string SkinListModel::AccessibleText() const {
-    std::u16string text;
-    for (int nColumn = 0; nColumn < GetColumnCount(); ++nColumn)
-        text += (nColumn > 0 ? u", " : u"") + GetColumnText(nColumn);
-    for (int nRow = 0; nRow < GetItemCount(); ++nRow) {
-        text += u'\n';
-        for (int nColumn = 0; nColumn < GetColumnCount(); ++nColumn)
-            text += (nColumn > 0 ? u", " : u"") + GetItemText(nRow, nColumn);
-        if (GetItemState(nRow, kStateSelected))
-            text += u", selected";
-    }
-    return text;
-}
-
 bool SkinListModel::Click(int x, int y) {
     if (y < kHeaderHeight)
         return false; // the header's own

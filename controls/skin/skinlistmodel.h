@@ -133,9 +133,6 @@ public:
     // Whether a text measuring nTextWidth pixels in the list's font shows whole in the cell. A
     // text that does not fit is drawn cut with an ellipsis, and the list offers it whole.
     bool TextFits(int nRow, int nColumn, int nTextWidth) const;
-    // The list's texts in full as a screen reader is given them: the column titles, then one line
-    // per row with its cells separated by ", ", a selected row ending in ", selected".
-    std::u16string AccessibleText() const;
 
     // A press of the mouse button: the row under the point becomes the only selected row;
     // anywhere else below the header the selection is cleared. Returns whether the selection

@@ -6,8 +6,10 @@
 #include "memorysettingsstore.h"
 #include "messages.h"
 #include "recordingmessages.h"
+#include "richtext.h"
 #include "settingsfixtures.h"
 #include "skinlistctrl.h"
+#include "summarylayout.h"
 #include "validrecommendation.h"
 #include "velnordlg.h"
 
@@ -258,6 +260,78 @@ TEST_F(MainWindow, FieldsOutOfViewTakeNoKeysAndAreNotOfferedToScreenReaders) {
 
     dlg->reject();
     EXPECT_EQ(store.ReadInt("Settings", "dAmbient", 0), 2500);
+}
+
+TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
+    StoreValidRecommendation(store);
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    const auto reader = [](QObject* object) {
+        return QAccessible::queryAccessibleInterface(object);
+    };
+
+    // The picker and the four shown fields are named by the labels painted beside them.
+    const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
+    EXPECT_EQ(reader(dlg->Control(MainControlId::kRefrigerant))->role(), QAccessible::ComboBox);
+    EXPECT_EQ(reader(dlg->Control(MainControlId::kRefrigerant))->text(QAccessible::Name),
+              QStringLiteral("Refrigerant"));
+    const int named[] = {MainControlId::kHeatLoad, MainControlId::kEvapTemp,
+                         MainControlId::kCondTemp, MainControlId::kRGasTemp};
+    for (int row = 1; row <= 4; ++row) {
+        QAccessibleInterface* field = reader(dlg->Field(named[row - 1]));
+        EXPECT_EQ(field->role(), QAccessible::EditableText);
+        EXPECT_EQ(field->text(QAccessible::Name).toStdString(), InputLabel(plan, row));
+    }
+    // The painted rows, label and unit, are found as the labels of the picker and the fields.
+    QAccessibleInterface* window = reader(dlg.get());
+    QAccessibleInterface* heatLoadField = reader(dlg->Field(MainControlId::kHeatLoad));
+    QString heatLoadLabel;
+    int labels = 0;
+    for (int i = 0; i < window->childCount(); ++i) {
+        for (const auto& [target, relation] : window->child(i)->relations()) {
+            labels += relation == QAccessible::Labelled ? 1 : 0;
+            if (target == heatLoadField && relation == QAccessible::Labelled)
+                heatLoadLabel = window->child(i)->text(QAccessible::Name);
+        }
+    }
+    EXPECT_EQ(labels, 5);
+    EXPECT_TRUE(heatLoadLabel.startsWith(QString::fromStdString(InputLabel(plan, 1)) + ' '))
+        << heatLoadLabel.toStdString();
+
+    // The results are a table with the optimal row selected.
+    QAccessibleTableInterface* table =
+        reader(dlg->Control(MainControlId::kResults))->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 9);
+    EXPECT_EQ(table->selectedRows(), QList<int>{dlg->Model().Result().nOptimalRow});
+
+    // The painted texts are static texts among the window's children, in reading order from
+    // the product name; the flow line reads without its markup and follows a recalculation.
+    const auto flowText = [&] {
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            if (child->role() == QAccessible::StaticText &&
+                child->text(QAccessible::Name).startsWith(QStringLiteral("Flow Rate:")))
+                return child->textInterface()->text(0, child->textInterface()->characterCount());
+        }
+        return QString();
+    };
+    const auto expectedFlow = [&] {
+        return QString::fromStdString(
+            PlainRichText(FlowLineText(dlg->Model().Result().dN2Flow, TheUnitSettings())));
+    };
+    EXPECT_EQ(window->child(0)->role(), QAccessible::StaticText);
+    EXPECT_EQ(window->child(0)->text(QAccessible::Name).toStdString(),
+              std::string(theProductIdentity.szProductName));
+    EXPECT_TRUE(flowText().contains(QStringLiteral("(N2 at"))) << flowText().toStdString();
+    EXPECT_EQ(flowText(), expectedFlow());
+    const QString before = flowText();
+    Type(*dlg, MainControlId::kHeatLoad, "2000");
+    dlg->OnTimer();
+    EXPECT_NE(flowText(), before);
+    EXPECT_EQ(flowText(), expectedFlow());
 }
 
 TEST_F(MainWindow, NeverSmallerThanTheMinimumSize) {

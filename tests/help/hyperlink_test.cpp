@@ -2,6 +2,7 @@
 #include "recordingmessages.h"
 #include "stublinkopener.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QImage>
 #include <QTest>
@@ -168,6 +169,17 @@ TEST(CLinkStatic, TheRightButtonOpensNothing) {
     LinkWindow w(42);
     QTest::mouseClick(w.link, Qt::RightButton, {}, QPoint(3, 3));
     EXPECT_TRUE(w.opener.addresses.empty());
+}
+
+TEST(CLinkStatic, AScreenReaderFindsALinkToItsAddressAndPressesIt) {
+    LinkWindow w(42);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w.link);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Link);
+    EXPECT_EQ(reader->text(QAccessible::Name), w.link->text());
+    EXPECT_EQ(reader->text(QAccessible::Value), QString::fromStdString(kAddress));
+    reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(w.opener.addresses, std::vector<std::string>{kAddress});
 }
 
 TEST(CLinkStatic, SaveAPicture) {

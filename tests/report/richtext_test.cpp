@@ -161,6 +161,10 @@ TEST_P(RichTextMarkup, RunsAndLineBox) {
 INSTANTIATE_TEST_SUITE_P(Cases, RichTextMarkup, ::testing::ValuesIn(kMarkupCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
+TEST(RichText, PlainTextReadsScriptsInLine) {
+    EXPECT_EQ(PlainRichText("Flow (N_2 at 10 m^3) a^^b__c_"), "Flow (N2 at 10 m3) a^b_c");
+}
+
 TEST(RichTextLayout, DerivesTheScriptFontFromTheBaseFont) {
     const RichTextMetrics standard = DeriveRichTextMetrics(RichTextBaseFont());
     EXPECT_EQ(standard.base, (PanelFontSpec{"Arial", 0, 16, 400, 1}));

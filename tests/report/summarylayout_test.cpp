@@ -246,6 +246,36 @@ TEST(PlanSummary, FlowLineAndDiagramMarkersFromTheState) {
               DiagramMarkers(0.5, MainLayout::kDiagramX, MainLayout::kDiagramY));
 }
 
+TEST(ReadSummary, HeaderPanelAndFlowLineAsTheyRead) {
+    SummaryState state = State(800);
+    state.units.UnitsFlow = 1;
+    state.units.UnitsPressure = 0;
+    state.dN2Flow = 7.26;
+    state.szDbVersion = " 0.0.7 "; // the padding is not read
+    const SummaryPlan plan = PlanSummary(state, 200);
+    const auto reading = ReadSummary(state, plan);
+    std::vector<std::string> texts;
+    for (const SummaryReading& r : reading)
+        texts.push_back(r.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Velnor", "Version 1.0 Beta", "Database 0.0.7",
+                                               "Input Data", "Refrigerant",
+                                               "Heat load of the system " + plan.inputs[3].text,
+                                               "Evaporating temperature " + plan.inputs[5].text,
+                                               "Condensing temperature " + plan.inputs[7].text,
+                                               "Return gas temperature " + plan.inputs[9].text,
+                                               "Capillary Tube Recommendation",
+                                               "Flow Rate: 7.3 l/min (N2 at delta p 10 nbar)",
+                                               "Optimal selection is highlighted in green."}));
+    // Each is found where it is painted; an input row labels its control.
+    EXPECT_EQ(reading[1].pieces, (std::vector<SummaryText>{plan.header[1], plan.header[2]}));
+    EXPECT_EQ(reading[11].pieces, std::vector<SummaryText>{plan.hint});
+    EXPECT_EQ(reading[5].nInputRow, 1);
+    EXPECT_EQ(reading[0].nInputRow, -1);
+    EXPECT_TRUE(reading[kFlowLineReading].pieces.empty());
+    EXPECT_EQ(reading[kFlowLineReading].box, plan.flowBox);
+    EXPECT_EQ(InputLabel(plan, 1), "Heat load of the system");
+}
+
 TEST(SummaryState, TakesTheIdentityTextsUpToTheirBuffers) {
     ProductIdentity identity;
     std::strcpy(identity.szProductName, "Velnor");

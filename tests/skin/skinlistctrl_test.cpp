@@ -309,17 +309,37 @@ TEST(SkinListCtrl, CutTextsShowWholeAsToolTipsAndToScreenReaders) {
     hover(200, RowMiddle(0));
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 
-    // The description carries every text whole, as the list shows it once redraw is back on.
+    // A screen reader finds a table: the two column headers, then each row's texts whole.
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list.get());
     ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(reader->text(QAccessible::Description),
-              QString::fromStdU16String(list->Model().AccessibleText()));
-    EXPECT_TRUE(reader->text(QAccessible::Description).contains(message));
+    QAccessibleTableInterface* table = reader->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Table);
+    ASSERT_EQ(reader->childCount(), 4);
+    EXPECT_EQ(reader->child(1)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(reader->child(1)->text(QAccessible::Name), QStringLiteral("Inner Diameter"));
+    EXPECT_EQ(table->cellAt(0, 0)->role(), QAccessible::Cell);
+    EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), message);
+    EXPECT_EQ(reader->indexOfChild(table->cellAt(0, 1)), 3);
+
+    // After a refill the cells read the new texts, and the selected row reads as selected.
     list->SetRedraw(false);
     list->DeleteAllItems();
-    EXPECT_TRUE(reader->text(QAccessible::Description).contains(message)) << "while redraw is off";
+    for (int row = 0; row < 2; ++row) {
+        list->InsertItem(row, QStringLiteral("L%1").arg(row));
+        list->SetItemText(row, 1, QStringLiteral("D%1").arg(row));
+    }
+    list->SelectRow(1);
     list->SetRedraw(true);
-    EXPECT_FALSE(reader->text(QAccessible::Description).contains(message));
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("D1"));
+    EXPECT_EQ(table->selectedRows(), QList<int>{1});
+    EXPECT_TRUE(table->cellAt(1, 0)->state().selected);
+    EXPECT_FALSE(table->cellAt(0, 0)->state().selected);
+    const QList<QAccessibleInterface*> headers =
+        table->cellAt(1, 0)->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers[0]->text(QAccessible::Name), QStringLiteral("Length"));
 }
 
 TEST(SkinHeaderCtrl, TallerHeaderAndCutText) {

@@ -156,15 +156,6 @@ TEST(SkinListModel, CellUnderAPointAndWhetherItsTextFits) {
     EXPECT_FALSE(model.TextFits(0, 1, nRoom + 1));
 }
 
-TEST(SkinListModel, AccessibleTextHoldsEveryTextWholeAndTheSelection) {
-    SkinListModel model = ResultsList(2);
-    model.SetItemText(1, 0, u"Refrigerant data invalid for these inputs");
-    model.SelectRow(1);
-    EXPECT_EQ(model.AccessibleText(), u"Length, Inner Diameter\n"
-                                      u"L0, D0\n"
-                                      u"Refrigerant data invalid for these inputs, D1, selected");
-}
-
 TEST(SkinListModel, ClickMovesOrClearsTheSelection) {
     SkinListModel model = ResultsList(9);
     model.SelectRow(4);
