@@ -135,7 +135,11 @@ DateTime CDateRule::StartValue() const {
 }
 
 bool CDateRule::SetRange(const DateTime& minimum, const DateTime& maximum) {
-    if (maximum < minimum)
+    // The bounds are real dates with four-digit years.
+    const auto bound = [](const DateTime& d) {
+        return d.year >= 1 && d.year <= 9999 && IsValidDate(d) && IsValidTime(d);
+    };
+    if (maximum < minimum || !bound(minimum) || !bound(maximum))
         return false;
     CarryOver([&] {
         m_minimum = minimum;

@@ -21,8 +21,9 @@ public:
     // "Please specify a date between <minimum> and <maximum>."
     void ShowRangeMessage() override;
 
-    // Each setter re-filters the text. A minimum after the maximum, and a separator that is NUL
-    // or a digit, are refused (false) and change nothing.
+    // Each setter re-filters the text. A minimum after the maximum, a bound that is no real date
+    // and time of a year 1 to 9999, and a separator that is NUL or a digit, are refused (false)
+    // and change nothing.
     bool SetRange(const DateTime& minimum, const DateTime& maximum);
     DateTime GetMinimum() const { return m_minimum; }
     DateTime GetMaximum() const { return m_maximum; }

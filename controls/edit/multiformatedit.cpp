@@ -25,18 +25,24 @@ CMultiFormatEdit::CMultiFormatEdit(std::string_view pattern)
 }
 
 void CMultiFormatEdit::SetMask(std::string_view pattern) {
+    SelectRule(pattern);
+    // The text is stored again in the new rule's form, which also starts a new undo history:
+    // undoing must not bring back a text of the rule before.
+    if (GetField())
+        SetText(GetText());
+}
+
+void CMultiFormatEdit::SelectRule(std::string_view pattern) {
     const std::size_t firstDigit = pattern.find('#');
     if (firstDigit == std::string_view::npos) {
         m_active = &m_charFilter;
         m_charFilter.SetMaxLength(static_cast<int>(pattern.size()));
-        Reapply();
         return;
     }
     for (const auto& [dateTimePattern, flags] : kDateTimePatterns) {
         if (pattern == dateTimePattern) {
             m_active = &m_dateTime;
-            if (!m_dateTime.ChangeFlags(flags, 0))
-                Reapply();
+            m_dateTime.ChangeFlags(flags, 0);
             return;
         }
     }
@@ -46,10 +52,8 @@ void CMultiFormatEdit::SetMask(std::string_view pattern) {
         pattern.back() != '#') {
         m_active = &m_mask;
         m_mask.SetMask(pattern);
-        Reapply();
         return;
     }
     m_active = &m_number;
     m_number.SetPattern(pattern);
-    Reapply();
 }

@@ -41,6 +41,8 @@ protected:
     void HandleFocusLost() override { m_active->HandleFocusLost(); }
 
 private:
+    void SelectRule(std::string_view pattern);
+
     CCharFilterRule m_charFilter;
     CMaskRule m_mask;
     CNumberRule m_number;
