@@ -11,10 +11,6 @@ constexpr int kMonthStart = 0;
 constexpr int kDayStart = 3;
 constexpr int kYearStart = 6;
 
-bool IsSeparator(char c) {
-    return c != '\0' && (c < '0' || c > '9');
-}
-
 // The first 'd' or 'm' of a short date format, either case, is a 'd'.
 bool DayFirstIn(const std::string& format) {
     const auto at = std::find_if(format.begin(), format.end(), [](char c) {
@@ -29,7 +25,7 @@ CDateRule::CDateRule(CValidEdit& edit) : CDateRule(edit, UserFieldLocale()) {}
 
 CDateRule::CDateRule(CValidEdit& edit, const FieldLocale& locale)
     : CEditRule(edit), CalendarRule(edit) {
-    if (!locale.dateSeparator.empty() && IsSeparator(locale.dateSeparator[0]))
+    if (!locale.dateSeparator.empty() && IsLayoutSeparator(locale.dateSeparator[0]))
         m_separator = locale.dateSeparator[0];
     if (DayFirstIn(locale.shortDateFormat))
         m_flags |= DayFirst;
@@ -149,7 +145,7 @@ bool CDateRule::SetRange(const DateTime& minimum, const DateTime& maximum) {
 }
 
 bool CDateRule::SetDateSeparator(char separator) {
-    if (!IsSeparator(separator))
+    if (!IsLayoutSeparator(separator))
         return false;
     CarryOver([&] { m_separator = separator; });
     return true;

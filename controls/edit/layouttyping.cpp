@@ -101,3 +101,7 @@ std::string Digits(int value, int width) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
     return text;
 }
+
+bool IsLayoutSeparator(char c) {
+    return c != '\0' && !IsDigit(c);
+}

@@ -38,5 +38,8 @@ int PreviousDigitPosition(std::span<const DigitPart> parts, int position);
 std::vector<int> ReadNumbers(std::string_view text, std::span<const int> widths,
                              std::size_t& consumed);
 
+// A character that may separate the numbers of a layout: neither NUL nor a digit.
+bool IsLayoutSeparator(char c);
+
 // `value` written with `width` digits, zero-padded.
 std::string Digits(int value, int width);

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool IsSeparator(char c) {
-    return c != '\0' && (c < '0' || c > '9');
-}
-
 char Upper(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
@@ -33,7 +29,7 @@ CTimeRule::CTimeRule(CValidEdit& edit) : CTimeRule(edit, UserFieldLocale()) {}
 
 CTimeRule::CTimeRule(CValidEdit& edit, const FieldLocale& locale)
     : CEditRule(edit), CalendarRule(edit) {
-    if (!locale.timeSeparator.empty() && IsSeparator(locale.timeSeparator[0]))
+    if (!locale.timeSeparator.empty() && IsLayoutSeparator(locale.timeSeparator[0]))
         m_separator = locale.timeSeparator[0];
     // The symbols are read with room for two characters each.
     const std::string am = locale.amSymbol.substr(0, 2);
@@ -168,7 +164,7 @@ bool CTimeRule::SetRange(const DateTime& minimum, const DateTime& maximum) {
 }
 
 bool CTimeRule::SetTimeSeparator(char separator) {
-    if (!IsSeparator(separator))
+    if (!IsLayoutSeparator(separator))
         return false;
     CarryOver([&] { m_separator = separator; });
     return true;
