@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   ShownValueText(field, trg)};
         SizingResult result;
         ComputeSizing(db, r, units, ParseValue(field, inputs.heatLoadText),
-                      ParseValue(field, inputs.evapTempText), ParseValue(field, inputs.condTempText),
+                      ParseValue(field, inputs.evapTempText),
+                      ParseValue(field, inputs.condTempText),
                       ParseValue(field, inputs.rgasTempText), result);
         FillResultList(result, db, r, units);
         ComposeReportLines(inputs, result, db, units);

@@ -3,4 +3,4 @@
 #include <utility>
 
 CCharFilterEdit::CCharFilterEdit(int maxLength, std::string excludedChars)
-    : m_rule(*this, maxLength, std::move(excludedChars)) {}
+    : RuleEdit(maxLength, std::move(excludedChars)) {}

@@ -1,7 +1,7 @@
 #include "numberedit.h"
 
 CNumberEdit::CNumberEdit(int wholeDigits, int decimalPlaces)
-    : m_rule(*this, wholeDigits, decimalPlaces) {}
+    : RuleEdit(wholeDigits, decimalPlaces) {}
 
 CNumberEdit::CNumberEdit(int wholeDigits, int decimalPlaces, const NumberLocale& locale)
-    : m_rule(*this, wholeDigits, decimalPlaces, locale) {}
+    : RuleEdit(wholeDigits, decimalPlaces, locale) {}

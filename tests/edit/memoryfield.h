@@ -1,9 +1,13 @@
 #pragma once
 
 #include "charfilteredit.h"
+#include "dateedit.h"
+#include "datetimeedit.h"
 #include "fieldstate.h"
+#include "maskedit.h"
 #include "memorytextfield.h"
 #include "numberedit.h"
+#include "timeedit.h"
 
 #include <string>
 #include <string_view>
@@ -46,3 +50,7 @@ struct NumberField : MemoryField<CNumberEdit> {
 };
 
 using FilterField = MemoryField<CCharFilterEdit>;
+using DateField = MemoryField<CDateEdit>;
+using TimeField = MemoryField<CTimeEdit>;
+using DateTimeField = MemoryField<CDateTimeEdit>;
+using MaskField = MemoryField<CMaskEdit>;
