@@ -1,21 +1,13 @@
 #include "numberlocale.h"
 
+#include "localesource.h"
+
 #include <utility>
 
-namespace {
-
-std::function<NumberLocale()>& Source() {
-    static std::function<NumberLocale()> source;
-    return source;
-}
-
-} // namespace
-
 void SetNumberLocaleSource(std::function<NumberLocale()> source) {
-    Source() = std::move(source);
+    LocaleSource<NumberLocale>::Set(std::move(source));
 }
 
 NumberLocale UserNumberLocale() {
-    const auto& source = Source();
-    return source ? source() : NumberLocale{};
+    return LocaleSource<NumberLocale>::Get();
 }
