@@ -4,8 +4,9 @@
 Pure Python 3, no third-party packages. Run from the repository root:
 
     python3 data/velnor_gen.py            # write data/velnor.txt
-    python3 data/velnor_gen.py --check    # also print the property and sizing checks
+    python3 data/velnor_gen.py --report   # also print the property and sizing tables
     python3 data/velnor_gen.py --stdout   # print the file instead of writing it
+    python3 data/velnor_gen.py --check    # compare data/velnor.txt with published selections
 
 The coefficients it writes are ENGINEERING ESTIMATES from a simple physical model (see
 data/README.md): Peng-Robinson properties of each refrigerant (pseudo-pure for the blends), a
@@ -73,6 +74,14 @@ diameters, m or inches for the lengths, l/min or CFM for the flow) and the
 list of standard diameters (Europe in mm, North America in inches). Values
 already typed are converted to the new units.
  
+Refrigerants
+The newer refrigerants follow the older ones at the end of the list.
+R454B   air conditioning and heat pumps, in place of R410A
+R454C   commercial refrigeration, in place of R404A
+R455A   commercial refrigeration, in place of R404A
+R1270   propylene, plug-in cabinets and chillers, in place of R290
+R452A   transport and commercial refrigeration, in place of R404A
+ 
 Print
 Prints a one-page report with the inputs, the nitrogen flow, the tube table
 and the optimal selection.
@@ -111,7 +120,55 @@ FLUIDS = [
     ("R513A",    368.1,  37.66, 108.4,  -29.2,  0.88, 1140.0, (-30, 15), (25, 65), (-20, 45)),
     ("R448A",    356.8,  46.6,  86.3,   -42.9,  0.84, 1100.0, (-40, 5),  (25, 55), (-20, 40)),
     ("R449A",    354.8,  44.7,  87.2,   -42.5,  0.84, 1110.0, (-40, 5),  (25, 55), (-20, 40)),
+    # The five below follow the fourteen above, whose order is kept: a stored choice is an index.
+    # The blends are made up from their components (BLENDS); see blend_row.
+    "R454B", "R454C", "R455A",
+    ("R1270",    364.211, 45.55, 42.080, -47.62, 1.537, 506.3, (-40, 10), (25, 60), (-20, 45)),
+    "R452A",
 ]
+
+# Pure components of the blends: critical temperature K, critical pressure bar, molar mass g/mol,
+# acentric factor, ideal-gas cp at 300 K kJ/(kg K), saturated liquid density at 25 C kg/m3.
+# Values of the reference equations of state (data/README.md names them). None: not used.
+COMPONENTS = {
+    "R32":     (351.255, 57.82,  52.024,  0.2769,  0.82,   961.0),
+    "R1234yf": (367.85,  33.822, 114.042, 0.276,   0.90,   1092.0),
+    "R125":    (339.173, 36.177, 120.021, 0.3052,  0.7897, 1189.3),
+    "R744":    (304.128, 73.773, 44.010,  0.22394, 0.846,  None),
+}
+
+# Blends: mass fractions of the components (ASHRAE Standard 34 designations) and the ranges
+# Te, Tc, Trg (C), condensing at least 15 K below the blend's critical temperature.
+BLENDS = {
+    "R454B": ({"R32": 0.689, "R1234yf": 0.311}, (-25, 12), (25, 60), (-10, 40)),
+    "R454C": ({"R32": 0.215, "R1234yf": 0.785}, (-40, 5), (25, 60), (-20, 40)),
+    "R455A": ({"R744": 0.03, "R32": 0.215, "R1234yf": 0.755}, (-40, 5), (25, 60), (-20, 40)),
+    "R452A": ({"R32": 0.11, "R125": 0.59, "R1234yf": 0.30}, (-45, 0), (25, 55), (-20, 40)),
+}
+
+
+def blend_row(name):
+    """The FLUIDS row of a blend, pseudo-pure from its components: molar mass and ideal-gas cp
+    exactly (mole and mass averages), critical temperature and pressure and the acentric factor
+    as mole-fraction averages (Kay's rule), the liquid density by adding the components' liquid
+    volumes at 25 C. A component without a liquid density (CO2, critical at 31 C) counts at the
+    density of the rest. The normal boiling point is the model's own (None: omega is given)."""
+    mass, te, tc, trg = BLENDS[name]
+    moles = {c: w / COMPONENTS[c][2] for c, w in mass.items()}
+    total = sum(moles.values())
+    x = {c: n / total for c, n in moles.items()}
+    molar = 1.0 / total
+    tcrit = sum(x[c] * COMPONENTS[c][0] for c in x)
+    pcrit = sum(x[c] * COMPONENTS[c][1] for c in x)
+    omega = sum(x[c] * COMPONENTS[c][3] for c in x)
+    cp0 = sum(w * COMPONENTS[c][4] for c, w in mass.items())
+    liquid = {c: w for c, w in mass.items() if COMPONENTS[c][5]}
+    rho = sum(liquid.values()) / sum(w / COMPONENTS[c][5] for c, w in liquid.items())
+    return (name, tcrit, pcrit, molar, None, cp0, rho, te, tc, trg, omega)
+
+
+def fluid_rows():
+    return [blend_row(f) if isinstance(f, str) else f for f in FLUIDS]
 
 # ---------------------------------------------------------------------------------------------
 # Model constants
@@ -153,7 +210,8 @@ class Fluid:
     """Peng-Robinson pseudo-pure fluid, acentric factor fitted to the normal boiling point,
     saturated liquid density from the Rackett equation fitted to the density at 25 C."""
 
-    def __init__(self, name, tcrit, pcrit_bar, molar_g, nbp_c, cp300, rho25, te, tc, trg):
+    def __init__(self, name, tcrit, pcrit_bar, molar_g, nbp_c, cp300, rho25, te, tc, trg,
+                 omega=None):
         self.name = name
         self.tcrit = tcrit
         self.pcrit = pcrit_bar * 1e5
@@ -162,8 +220,9 @@ class Fluid:
         self.ranges = (te, tc, trg)
         self._sat_cache = {}
         self.b = 0.07780 * R_GAS * tcrit / self.pcrit
-        self.omega = 0.25
-        self._fit_omega(nbp_c + 273.15)
+        self.omega = 0.25 if omega is None else omega
+        if omega is None:
+            self._fit_omega(nbp_c + 273.15)
         tr25 = 298.15 / tcrit
         base = self.m * self.pcrit / (R_GAS * tcrit)
         self.z_ra = (base / rho25) ** (1.0 / (1.0 + (1.0 - tr25) ** (2.0 / 7.0)))
@@ -338,7 +397,7 @@ class Model:
         self.phi = reference_phi()
         self.g_n2 = n2_mass_flux(self.phi)
         self.cal = 1.0
-        cal_fluid = next(Fluid(*f) for f in FLUIDS if f[0] == CAL_FLUID)
+        cal_fluid = next(Fluid(*f) for f in fluid_rows() if f[0] == CAL_FLUID)
         raw = self.flow_per_watt(cal_fluid, CAL_TE, CAL_TC, TRG_REF) * 1000.0
         self.raw_cal_value = raw
         self.cal = CAL_FLOW_PER_KW / raw
@@ -438,7 +497,7 @@ def build():
     model = Model()
     records = []
     fits = []
-    for fluid_data in FLUIDS:
+    for fluid_data in fluid_rows():
         fl = Fluid(*fluid_data)
         b, worst, k = fit_fluid(model, fl)
         (te_lo, te_hi), (tc_lo, tc_hi), (rg_lo, rg_hi) = fl.ranges
@@ -521,7 +580,25 @@ CASES = [  # refrigerant, heat load W, Te, Tc, return gas (C)
     ("R410A", 5000, 5, 45, 32), ("R32", 2000, 5, 45, 32), ("R32", 3500, 5, 45, 32),
     ("R32", 5000, 5, 45, 32), ("R1234yf", 500, -5, 50, 32), ("R1234ze(E)", 500, -5, 50, 32),
     ("R513A", 500, -5, 50, 32), ("R448A", 2000, -10, 45, 32), ("R449A", 2000, -10, 45, 32),
+    ("R454B", 3500, 5, 45, 32), ("R454C", 2000, -10, 45, 32), ("R455A", 2000, -10, 45, 32),
+    ("R1270", 300, -30, 45, 32), ("R1270", 2000, -10, 45, 32), ("R452A", 2000, -10, 45, 32),
 ]
+
+# Published tube selections the shipped coefficients are checked against (--check). Each row is
+# a tube chosen for a load: through the length formula its diameter and length give a nitrogen
+# flow, and the flow computed for the load at the rating condition has to lie within BAND of it.
+BAND = 0.10
+SELECTIONS = [
+    {
+        "source": "a tube maker's R22 air-conditioning capillary chart, per circuit",
+        "fluid": "R22", "te": 7.2, "tc": 54.4, "trg": 18.0,
+        # heat load Btu/h, inner diameter in, length in
+        "rows": [(3000, .042, 86), (4000, .042, 43), (5000, .050, 72), (6000, .050, 48),
+                 (8000, .055, 43), (10000, .064, 65), (12000, .070, 68), (15000, .080, 90),
+                 (20000, .085, 60), (24000, .090, 55)],
+    },
+]
+BTUH_TO_W = 0.29307107
 
 
 def report(model, fits, text):
@@ -592,15 +669,43 @@ def report(model, fits, text):
     return "\n".join(out)
 
 
+def check_selections(text):
+    """Compares the coefficients in `text` with SELECTIONS. Returns the printed lines and whether
+    every row lies within BAND."""
+    by_name = {name: (c, k) for name, (c, k, _) in parse_back(text).items()}
+    out, ok = [], True
+    for sel in SELECTIONS:
+        c, k = by_name[sel["fluid"]]
+        out.append(f"{sel['fluid']} at {sel['te']}/{sel['tc']} C, return gas {sel['trg']} C: "
+                   f"{sel['source']}")
+        out.append("   Btu/h  D in  L in   chart l/min  Velnor l/min  ratio")
+        for btuh, d_in, l_in in sel["rows"]:
+            chart = math.sqrt((d_in * 25.4) ** 5 * 750.0 / (l_in * 0.0254))
+            _, flow, _, _ = sizing(c, k, btuh * BTUH_TO_W, sel["te"], sel["tc"], sel["trg"], [1.0])
+            ratio = flow / chart
+            inside = abs(ratio - 1.0) <= BAND
+            ok = ok and inside
+            out.append(f"  {btuh:6d}  {d_in:.3f}  {l_in:4d}  {chart:11.2f}  {flow:12.2f}  "
+                       f"{ratio:5.3f}{'' if inside else '  OUTSIDE'}")
+    out.append(f"every row within {BAND * 100:.0f} %" if ok else
+               f"a row lies outside {BAND * 100:.0f} %")
+    return out, ok
+
+
 def main(argv):
+    path = Path(__file__).resolve().parent / "velnor.txt"
+    if "--check" in argv:
+        # The shipped file, not a fresh build: what the program reads is what is checked.
+        lines, ok = check_selections(path.read_text(encoding="ascii"))
+        print("\n".join(lines))
+        sys.exit(0 if ok else 1)
     text, model, fits = build()
     check_text(text)
     if "--stdout" in argv:
         sys.stdout.write(text)
         return
-    path = Path(__file__).resolve().parent / "velnor.txt"
     path.write_bytes(text.encode("ascii"))
-    if "--check" in argv:
+    if "--report" in argv:
         print(report(model, fits, text))
 
 

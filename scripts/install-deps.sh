@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Velnor needs to build, run and test.
 set -euo pipefail
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-liberation2 poppler-utils xdg-utils

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -162,6 +163,38 @@ TEST_F(DktTest, CheckListsTheBundledDatabase) {
     for (int r = 0; r < db.nRefrigerants; ++r)
         EXPECT_TRUE(Contains(run.out, std::to_string(r) + " " + db.szName[r] + ":")) << r;
     EXPECT_TRUE(Contains(run.out, "Help lines: " + std::to_string(help.nHelpLines)));
+}
+
+// Every refrigerant of the bundled database, whatever their number, sizes a tube at the corners of
+// its ranges (coldest evaporator with the hottest condenser and return gas at either end, and the
+// reverse): no input is refused and a flow and an optimal selection come out.
+TEST_F(DktTest, SizeGivesATubeAtTheCornersOfEveryRefrigerantsRanges) {
+    RefrigerantDatabase db;
+    HelpText help;
+    ParseSource(db, help);
+    ASSERT_GT(db.nRefrigerants, 0);
+    const auto text = [](double v) { return std::to_string(v); };
+    for (int r = 0; r < db.nRefrigerants; ++r) {
+        for (const auto& [te, tc, trg] :
+             {std::array{db.dEvapMin[r], db.dCondMax[r], db.dRGasMin[r]},
+              std::array{db.dEvapMin[r], db.dCondMax[r], db.dRGasMax[r]},
+              std::array{db.dEvapMax[r], db.dCondMin[r], db.dRGasMax[r]}}) {
+            SCOPED_TRACE(std::string(db.szName[r]) + " at " + text(te) + "/" + text(tc) + "/" +
+                         text(trg));
+            // W, ºC, bar, mm, m, l/min, Europe list.
+            const ToolRun run =
+                RunTool({"size", VELNOR_BUNDLED_DKT, "--units", "1000010", "--refrigerant",
+                         std::to_string(r), "--heat-load", "1000", "--evap", text(te), "--cond",
+                         text(tc), "--return-gas", text(trg)});
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_FALSE(Contains(run.out, "Invalid input")) << run.err;
+            EXPECT_TRUE(Contains(run.out, "Optimal Selection:")) << run.out;
+            // A positive flow: H and B keep their sign over the whole box.
+            EXPECT_TRUE(Contains(run.out, "Flow Rate\t") && !Contains(run.out, "Flow Rate\t-") &&
+                        !Contains(run.out, "Flow Rate\t0.00 "))
+                << run.out;
+        }
+    }
 }
 
 // A user may work in ºF or ºC: every temperature the help text gives in C comes with its F.
