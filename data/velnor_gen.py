@@ -137,34 +137,56 @@ COMPONENTS = {
     "R744":    (304.128, 73.773, 44.010,  0.22394, 0.846,  None),
 }
 
-# Blends: mass fractions of the components (ASHRAE Standard 34 designations) and the ranges
-# Te, Tc, Trg (C), condensing at least 15 K below the blend's critical temperature.
+# Blends: mass fractions of the components (ASHRAE Standard 34 designations), the ranges Te, Tc,
+# Trg (C), condensing at least 15 K below the blend's critical temperature, and the blend's own
+# published constants (data/README.md names the sources): "bubble" and "glide", the bubble point
+# at 1.01325 bar and the glide there (C, K); "rho", a saturated liquid density (kg/m3) at a
+# temperature (C). Whatever is not published is estimated from the components, see blend_row.
 BLENDS = {
-    "R454B": ({"R32": 0.689, "R1234yf": 0.311}, (-25, 12), (25, 60), (-10, 40)),
-    "R454C": ({"R32": 0.215, "R1234yf": 0.785}, (-40, 5), (25, 60), (-20, 40)),
-    "R455A": ({"R744": 0.03, "R32": 0.215, "R1234yf": 0.755}, (-40, 5), (25, 60), (-20, 40)),
-    "R452A": ({"R32": 0.11, "R125": 0.59, "R1234yf": 0.30}, (-45, 0), (25, 55), (-20, 40)),
+    "R454B": ({"R32": 0.689, "R1234yf": 0.311}, (-25, 12), (25, 60), (-10, 40),
+              {"bubble": -50.9, "glide": 1.5, "rho": (996.5, 21.1)}),
+    "R454C": ({"R32": 0.215, "R1234yf": 0.785}, (-40, 5), (25, 60), (-20, 40), {}),
+    "R455A": ({"R744": 0.03, "R32": 0.215, "R1234yf": 0.755}, (-40, 5), (25, 60), (-20, 40),
+              {}),
+    "R452A": ({"R32": 0.11, "R125": 0.59, "R1234yf": 0.30}, (-45, 0), (25, 55), (-20, 40), {}),
 }
 
 
+def rackett_density(rho, t_from, t_to, tcrit, pcrit_bar, molar_g):
+    """Saturated liquid density at t_to (C) on the Rackett curve through rho at t_from (C),
+    the curve Fluid uses."""
+    base = molar_g / 1000.0 * pcrit_bar * 1e5 / (R_GAS * tcrit)
+    log_z = math.log(base / rho) / (1.0 + (1.0 - (t_from + 273.15) / tcrit) ** (2.0 / 7.0))
+    return base / math.exp(log_z * (1.0 + (1.0 - (t_to + 273.15) / tcrit) ** (2.0 / 7.0)))
+
+
 def blend_row(name):
-    """The FLUIDS row of a blend, pseudo-pure from its components: molar mass and ideal-gas cp
-    exactly (mole and mass averages), critical temperature and pressure and the acentric factor
-    as mole-fraction averages (Kay's rule), the liquid density by adding the components' liquid
-    volumes at 25 C. A component without a liquid density (CO2, critical at 31 C) counts at the
-    density of the rest. The normal boiling point is the model's own (None: omega is given)."""
-    mass, te, tc, trg = BLENDS[name]
+    """The FLUIDS row of a blend, pseudo-pure. Published constants of the blend are used where
+    BLENDS has them: the normal boiling point is then the mean of the bubble point and the dew
+    point (bubble plus glide), and omega is fitted to it; a published liquid density is moved to
+    25 C along the Rackett curve. The rest comes from the components: molar mass and ideal-gas cp
+    exactly (mole and mass averages), critical temperature and pressure and, without a published
+    boiling point, the acentric factor as mole-fraction averages (Kay's rule), and without a
+    published density the components' liquid volumes at 25 C added. A component without a liquid
+    density (CO2, critical at 31 C) counts at the density of the rest."""
+    mass, te, tc, trg, published = BLENDS[name]
     moles = {c: w / COMPONENTS[c][2] for c, w in mass.items()}
     total = sum(moles.values())
     x = {c: n / total for c, n in moles.items()}
     molar = 1.0 / total
     tcrit = sum(x[c] * COMPONENTS[c][0] for c in x)
     pcrit = sum(x[c] * COMPONENTS[c][1] for c in x)
-    omega = sum(x[c] * COMPONENTS[c][3] for c in x)
     cp0 = sum(w * COMPONENTS[c][4] for c, w in mass.items())
-    liquid = {c: w for c, w in mass.items() if COMPONENTS[c][5]}
-    rho = sum(liquid.values()) / sum(w / COMPONENTS[c][5] for c, w in liquid.items())
-    return (name, tcrit, pcrit, molar, None, cp0, rho, te, tc, trg, omega)
+    if "bubble" in published:
+        nbp, omega = published["bubble"] + 0.5 * published["glide"], None
+    else:
+        nbp, omega = None, sum(x[c] * COMPONENTS[c][3] for c in x)
+    if "rho" in published:
+        rho = rackett_density(*published["rho"], 25.0, tcrit, pcrit, molar)
+    else:
+        liquid = {c: w for c, w in mass.items() if COMPONENTS[c][5]}
+        rho = sum(liquid.values()) / sum(w / COMPONENTS[c][5] for c, w in liquid.items())
+    return (name, tcrit, pcrit, molar, nbp, cp0, rho, te, tc, trg, omega)
 
 
 def fluid_rows():
