@@ -40,7 +40,7 @@ CMoneyEdit::CMoneyEdit(const FieldLocale& locale, const NumberLocale& numbers)
 void CMoneyEdit::HandleChar(char ch) {
     TextField* field = GetField();
     const std::string& suffix = Rule().GetSuffix();
-    if (!field || suffix.empty()) {
+    if (!field || field->IsReadOnly() || suffix.empty()) {
         CNumberEdit::HandleChar(ch);
         return;
     }
