@@ -9,11 +9,12 @@ bool IsDigit(char c) {
 }
 
 std::string_view NumberPart(const NumberSyntax& syntax, std::string_view text) {
-    return text.substr(NumberStart(syntax, text));
+    const std::size_t start = NumberStart(syntax, text);
+    return text.substr(start, NumberEnd(syntax, text) - start);
 }
 
-// The prefix and the group separators laid into a text that is already numeric (optional sign,
-// digits, optional decimal point and decimals).
+// The prefix, the group separators and the suffix laid into a text that is already numeric
+// (optional sign, digits, optional decimal point and decimals).
 std::string Grouped(const NumberSyntax& syntax, const std::string& n) {
     const std::size_t dn = n.find(syntax.DecimalPoint);
     std::string w = dn == std::string::npos ? n : n.substr(0, dn);
@@ -27,6 +28,10 @@ std::string Grouped(const NumberSyntax& syntax, const std::string& n) {
         w = syntax.Prefix + w;
         if (dn != std::string::npos)
             w += n.substr(dn);
+        // The suffix stands behind a number, not behind a lone sign: typed off again, the sign
+        // leaves nothing.
+        if (n.size() > (n[0] == syntax.NegativeSign ? 1u : 0u))
+            w += syntax.Suffix;
     }
     return w;
 }
@@ -35,6 +40,14 @@ std::string Grouped(const NumberSyntax& syntax, const std::string& n) {
 
 std::size_t NumberStart(const NumberSyntax& syntax, std::string_view text) {
     return !syntax.Prefix.empty() && text.starts_with(syntax.Prefix) ? syntax.Prefix.size() : 0;
+}
+
+std::size_t NumberEnd(const NumberSyntax& syntax, std::string_view text) {
+    const std::size_t start = NumberStart(syntax, text);
+    return !syntax.Suffix.empty() && text.size() - start >= syntax.Suffix.size() &&
+                   text.ends_with(syntax.Suffix)
+               ? text.size() - syntax.Suffix.size()
+               : text.size();
 }
 
 std::string NumericText(const NumberSyntax& syntax, std::string_view text) {

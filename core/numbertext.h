@@ -37,6 +37,7 @@ struct NumberSyntax {
     char GroupSeparator = ',';
     int GroupSize = 0;
     std::string Prefix;
+    std::string Suffix; // shown after the number, as a currency symbol some locales write there
     unsigned Flags = 0;
     bool Adjusting = false; // true only while a field regroups after an edit
 };
@@ -44,11 +45,15 @@ struct NumberSyntax {
 // Where the number begins in a field's text: after the prefix when the text starts with it,
 // else at 0. Characters of the prefix never count as digits, signs or separators.
 std::size_t NumberStart(const NumberSyntax& syntax, std::string_view text);
+// Where the number ends: before the suffix when the text ends with it (after the prefix), else
+// at the end. Nor do the suffix's characters count.
+std::size_t NumberEnd(const NumberSyntax& syntax, std::string_view text);
 
 // The digits, the first decimal point and the sign (in front, when a sign stood anywhere).
 std::string NumericText(const NumberSyntax& syntax, std::string_view text);
 
-// NumericText with the prefix and group separators laid in; an empty number stays empty.
+// NumericText with the prefix, the group separators and the suffix (not behind a lone sign) laid
+// in; an empty number stays empty.
 std::string GroupedText(const NumberSyntax& syntax, std::string_view text);
 
 // The valid form of a text: surplus whole digits dropped, decimals cut (not rounded), then

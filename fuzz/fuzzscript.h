@@ -57,8 +57,8 @@ inline std::string Characters(Script& script, std::string_view known) {
 // The field's promise: the prefix (only its start while it is being typed, with nothing
 // behind it), then an optional sign, only when negatives are allowed; at most WholeDigits
 // digits, with separators when grouping; optionally the decimal point, when there are decimals,
-// and at most DecimalPlaces digits; nothing else. And filtering the text a second time changes
-// nothing.
+// and at most DecimalPlaces digits; then the suffix, when a number stands before it; nothing
+// else. And filtering the text a second time changes nothing.
 inline bool KeepsPromise(const CNumberRule& rule, std::string_view text) {
     const NumberSyntax syntax = rule.Syntax();
     std::size_t i = 0;
@@ -89,7 +89,7 @@ inline bool KeepsPromise(const CNumberRule& rule, std::string_view text) {
         if (decimals > syntax.DecimalPlaces)
             return false;
     }
-    if (i != text.size())
+    if (i != text.size() && (text.substr(i) != syntax.Suffix || i == syntax.Prefix.size()))
         return false;
     const std::string once = FilteredText(syntax, text);
     return FilteredText(syntax, once) == once;

@@ -1,6 +1,23 @@
 #include "amsedit.h"
 
+#include "messages.h"
 #include "scopedvalue.h"
+
+namespace {
+
+// The characters a paste put in place of `sel` of `before`, when `after` is `before` with them
+// there; none when the paste changed nothing.
+std::optional<std::string> PastedPart(std::string_view before, TextSelection sel,
+                                      std::string_view after) {
+    const auto start = static_cast<std::size_t>(sel.start);
+    const std::string_view rest = before.substr(static_cast<std::size_t>(sel.end));
+    if (after == before || after.size() < start + rest.size() ||
+        !after.starts_with(before.substr(0, start)) || !after.ends_with(rest))
+        return std::nullopt;
+    return std::string(after.substr(start, after.size() - start - rest.size()));
+}
+
+} // namespace
 
 // --- CEditRule ---
 
@@ -73,8 +90,25 @@ void CValidEdit::OnPaste() {
     if (!m_field)
         return;
     const TextSelection before = m_field->GetSel();
+    const std::string old = m_field->GetText();
     m_field->DefaultPaste();
+    if (const std::optional<std::string> pasted = PastedPart(old, before, m_field->GetText())) {
+        const std::optional<std::string> taken = TakePaste(*pasted);
+        if (!taken)
+            m_field->GetMessages().Beep();
+        if (taken != pasted) {
+            SetText(taken ? old.substr(0, static_cast<std::size_t>(before.start)) + *taken +
+                                old.substr(static_cast<std::size_t>(before.end))
+                          : old);
+            m_field->SetSel(before.start, before.end);
+            return;
+        }
+    }
     Refilter(before);
+}
+
+std::optional<std::string> CValidEdit::TakePaste(std::string_view pasted) const {
+    return std::string(pasted);
 }
 
 void CValidEdit::OnCut() {

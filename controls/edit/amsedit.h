@@ -113,6 +113,10 @@ protected:
     virtual void HandleChar(char ch);
     virtual void HandleKeyDown(int key);
     virtual void HandleFocusLost();
+    // What a paste keeps of the characters `pasted` it put in place of the selection (the base:
+    // all of them, and the text is then filtered); none refuses the paste: a beep, and the text
+    // is as it was.
+    virtual std::optional<std::string> TakePaste(std::string_view pasted) const;
 
 private:
     enum class EventKind { None, Char, KeyDown, FocusLost };

@@ -1,5 +1,7 @@
 #include "calendarrule.h"
 
+#include "messages.h"
+
 #include <algorithm>
 
 std::string CalendarRule::CurrentText() const {
@@ -24,14 +26,17 @@ bool CalendarRule::TypeSymbol(std::string&, char) const {
     return false;
 }
 
+void CalendarRule::SettleTyped(TypedText&) const {}
+
 void CalendarRule::HandleChar(char ch) {
     TextField* field = Field();
     if (!field || field->IsReadOnly())
         return;
+    const bool digit = ch >= '0' && ch <= '9';
     std::string text = field->GetText();
     const int caret = field->GetSel().start;
     if (text.empty()) {
-        if (ch < '0' || ch > '9')
+        if (!digit)
             return;
         text = Text(Clamp(StartValue()));
     }
@@ -43,10 +48,20 @@ void CalendarRule::HandleChar(char ch) {
         field->SetSel(std::max(back, 0), std::max(back, 0));
         return;
     }
-    if (const auto digit = TypeDigit(text, caret, ch, parts)) {
-        typed = *digit;
+    if (digit) {
+        if (const auto taken = TypeDigit(text, caret, ch, parts)) {
+            if (!MayEnter(ch))
+                return;
+            typed = *taken;
+        } else {
+            // A refused digit still takes its place, so that the digits typed after it land in
+            // the parts they were meant for.
+            field->GetMessages().Beep();
+            typed.caret = CaretAfterDigit(parts, caret);
+        }
     } else if (TypeSymbol(typed.text, ch)) {
-        typed.caret = caret;
+        if (!MayEnter(ch))
+            return;
     } else {
         // A separator moves the caret to the next part; anything else is dropped.
         const int next = NextDigitPosition(parts, caret);
@@ -59,11 +74,9 @@ void CalendarRule::HandleChar(char ch) {
             return;
         const int after = NextDigitPosition(parts, static_cast<int>(end));
         if (after >= 0)
-            field->SetSel(after, after);
-        return;
+            typed.caret = after;
     }
-    if (!MayEnter(ch))
-        return;
+    SettleTyped(typed);
     if (typed.text != field->GetText()) {
         field->SetSel(0, static_cast<int>(field->GetText().size()));
         field->ReplaceSel(typed.text, true);

@@ -21,6 +21,9 @@ public:
     // Empty for a text without a digit; otherwise the text of its value corrected part by part
     // (Read) and moved into the range.
     std::string FilteredText() const override;
+    // A digit goes over the layout at the caret (TypeDigit); one its part refuses beeps, and the
+    // caret moves on all the same. A letter of AM or PM chooses it, a separator moves to the next
+    // part, Backspace moves back; anything else is dropped.
     void HandleChar(char ch) override;
     // Delete empties the field when the whole text is selected; anywhere else it is ignored, so
     // that no character moves.
@@ -52,6 +55,9 @@ protected:
     virtual std::vector<DigitPart> Parts(std::string_view text) const = 0;
     // Chooses the AM or PM symbol by its first letter; false when `ch` chooses nothing.
     virtual bool TypeSymbol(std::string& text, char ch) const;
+    // Brings a part whose typing is over into the field's form (an afternoon hour typed on the
+    // 12-hour clock); nothing by default.
+    virtual void SettleTyped(TypedText& typed) const;
     // The value typing into an empty field starts from.
     virtual DateTime StartValue() const = 0;
     // Runs `change` on the settings and writes the value of the text in the new ones.

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace {
 
 constexpr int kMonthStart = 0;
 constexpr int kDayStart = 3;
 constexpr int kYearStart = 6;
+constexpr std::string_view kDigits = "0123456789";
 
 // The first 'd' or 'm' of a short date format, either case, is a 'd'.
 bool DayFirstIn(const std::string& format) {
@@ -53,8 +55,15 @@ std::vector<DigitPart> CDateRule::DateParts(std::string_view text) const {
 }
 
 std::optional<DateTime> CDateRule::ReadDate(std::string_view text, std::size_t& consumed) const {
+    // A first number of four digits is a year, followed by month and day (2024-02-29,
+    // 2024/02/29); otherwise the parts come in the field's own order.
+    const std::size_t first = std::min(text.find_first_of(kDigits), text.size());
+    const std::size_t firstEnd = std::min(text.find_first_not_of(kDigits, first), text.size());
+    const bool yearFirst = firstEnd - first == 4;
     static constexpr std::array kWidths{2, 2, 4};
-    const std::vector<int> numbers = ReadNumbers(text, kWidths, consumed);
+    static constexpr std::array kYearFirstWidths{4, 2, 2};
+    const std::vector<int> numbers =
+        ReadNumbers(text, yearFirst ? kYearFirstWidths : kWidths, consumed);
     if (numbers.empty())
         return std::nullopt;
     // A part left out is today's; an all-zero date is today.
@@ -63,12 +72,11 @@ std::optional<DateTime> CDateRule::ReadDate(std::string_view text, std::size_t& 
     const auto number = [&](std::size_t i, int missing) {
         return i < numbers.size() ? numbers[i] : missing;
     };
-    DateTime value{number(2, today.year),
-                   number(dayFirst ? 1 : 0, today.month),
-                   number(dayFirst ? 0 : 1, today.day),
-                   0,
-                   0,
-                   0};
+    const std::size_t year = yearFirst ? 0 : 2;
+    const std::size_t month = yearFirst ? 1 : dayFirst ? 1 : 0;
+    const std::size_t day = yearFirst ? 2 : dayFirst ? 0 : 1;
+    DateTime value{
+        number(year, today.year), number(month, today.month), number(day, today.day), 0, 0, 0};
     if (value.year == 0 && value.month == 0 && value.day == 0)
         return today;
     value.year = std::max(value.year, 1);

@@ -6,7 +6,8 @@
 #include <string>
 
 // The rule of a date field: "%02d%c%02d%c%4d", month, separator, day, separator, year, or the day
-// first with DayFirst. A date is valid when it is a real date within [minimum, maximum]
+// first with DayFirst; a text whose first number has four digits is read as year, month, day. A
+// date is valid when it is a real date within [minimum, maximum]
 // (1900-01-01 to 9998-12-31 unless set). The separator and DayFirst come from the user locale.
 class CDateRule : public virtual CalendarRule {
 public:
@@ -36,7 +37,8 @@ protected:
     // The date's parts and text; the date-and-time rule puts them at the start of its own.
     std::vector<DigitPart> DateParts(std::string_view text) const;
     std::string DateText(const DateTime& value) const;
-    // Reads month, day and year (or day, month, year) and says where reading stopped.
+    // Reads month, day and year (or day, month, year), or year, month and day when the first
+    // number has four digits, and says where reading stopped.
     std::optional<DateTime> ReadDate(std::string_view text, std::size_t& consumed) const;
     bool DateInRange(const DateTime& value) const;
     DateTime ClampDate(const DateTime& value) const;

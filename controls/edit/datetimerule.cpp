@@ -87,6 +87,11 @@ bool CDateTimeRule::TypeSymbol(std::string& text, char ch) const {
     return HasTime() && TypeSymbolAt(text, ch);
 }
 
+void CDateTimeRule::SettleTyped(TypedText& typed) const {
+    if (HasTime())
+        SettleHourAt(typed.text, HasDate() ? kTimeStart : 0, typed.caret);
+}
+
 DateTime CDateTimeRule::StartValue() const {
     return HasDate() ? DatePart(Now()) : CTimeRule::StartValue();
 }

@@ -28,6 +28,7 @@ public:
 protected:
     std::vector<DigitPart> Parts(std::string_view text) const override;
     bool TypeSymbol(std::string& text, char ch) const override;
+    void SettleTyped(TypedText& typed) const override;
     DateTime StartValue() const override;
 
 private:

@@ -37,6 +37,14 @@ int PreviousDigitPosition(std::span<const DigitPart> parts, int position) {
     return best;
 }
 
+int CaretAfterDigit(std::span<const DigitPart> parts, int caret) {
+    const int at = NextDigitPosition(parts, caret);
+    if (at < 0)
+        return caret;
+    const int next = NextDigitPosition(parts, at + 1);
+    return next >= 0 ? next : at + 1;
+}
+
 std::optional<TypedText> TypeDigit(std::string_view text, int caret, char ch,
                                    std::span<const DigitPart> parts) {
     if (!IsDigit(ch))
@@ -63,12 +71,9 @@ std::optional<TypedText> TypeDigit(std::string_view text, int caret, char ch,
     if (low > high)
         return std::nullopt;
     const int value = std::clamp(std::stoi(digits), low, high);
-    TypedText typed{std::string(text), at + 1};
+    TypedText typed{std::string(text), CaretAfterDigit(parts, at)};
     typed.text.replace(static_cast<std::size_t>(part->start), static_cast<std::size_t>(part->width),
                        Digits(value, part->width));
-    const int next = NextDigitPosition(parts, at + 1);
-    if (next >= 0)
-        typed.caret = next;
     return typed;
 }
 

@@ -27,6 +27,11 @@ struct TypedText {
 std::optional<TypedText> TypeDigit(std::string_view text, int caret, char ch,
                                    std::span<const DigitPart> parts);
 
+// Where the caret goes when a digit is typed at `caret`, taken or refused: the digit position
+// after the one the digit goes to, or just behind that one at the end of the layout; `caret`
+// itself when no digit position follows it.
+int CaretAfterDigit(std::span<const DigitPart> parts, int caret);
+
 // The digit position at or after `position`, or -1.
 int NextDigitPosition(std::span<const DigitPart> parts, int position);
 // The digit position before `position`, or -1.

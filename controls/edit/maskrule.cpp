@@ -1,6 +1,7 @@
 #include "maskrule.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -9,6 +10,37 @@ const MaskSymbol* Find(const std::vector<MaskSymbol>& symbols, char ch) {
     const auto at = std::find_if(symbols.begin(), symbols.end(),
                                  [ch](const MaskSymbol& s) { return s.symbol == ch; });
     return at == symbols.end() ? nullptr : &*at;
+}
+
+bool IsLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The mask filled with the characters of `text` in order, the literals put in: a character goes
+// to the next place when its symbol accepts it; a blank or punctuation mark that it does not
+// accept is passed over. None when a letter or digit fits no place or a place is left empty.
+std::optional<std::string> Filled(std::string_view text, std::string_view mask,
+                                  const std::vector<MaskSymbol>& symbols) {
+    std::string result;
+    std::size_t place = 0;
+    const auto literals = [&] {
+        for (; place < mask.size() && !Find(symbols, mask[place]); ++place)
+            result.push_back(mask[place]);
+    };
+    for (const char c : text) {
+        literals();
+        const MaskSymbol* symbol = place < mask.size() ? Find(symbols, mask[place]) : nullptr;
+        if (symbol && symbol->Accepts(c)) {
+            result.push_back(symbol->Converted(c));
+            ++place;
+        } else if (IsLetterOrDigit(c)) {
+            return std::nullopt;
+        }
+    }
+    literals();
+    if (place < mask.size())
+        return std::nullopt;
+    return result;
 }
 
 } // namespace
@@ -28,6 +60,11 @@ std::string CMaskRule::Filter(std::string_view text, std::string_view mask,
         if (symbol ? !symbol->Accepts(text[i]) : text[i] != mask[i])
             break;
         result.push_back(symbol ? symbol->Converted(text[i]) : text[i]);
+    }
+    if (result.size() < text.size()) {
+        // "555-123-4567" or "5551234567" for "(###) ###-####".
+        if (std::optional<std::string> filled = Filled(text, mask, symbols))
+            return *std::move(filled);
     }
     return result;
 }

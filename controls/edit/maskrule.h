@@ -17,7 +17,10 @@ public:
 
     // Text and mask walked together from the start: a character a symbol accepts is taken
     // (converted), at a literal only that literal; the walk ends at the first character that
-    // does not fit or at the end of the mask. An empty mask keeps the text.
+    // does not fit or at the end of the mask. When the walk leaves characters behind but the
+    // text's characters, read in order, fill every place of the mask exactly (blanks and
+    // punctuation that fit no place passed over), the filled-in mask is taken instead. An empty
+    // mask keeps the text.
     std::string FilteredText() const override;
     // A character goes at the selection's start: over the character there, or behind the text
     // at its end, with the literals before its place put in. A selection that reaches the end

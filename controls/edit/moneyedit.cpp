@@ -1,5 +1,7 @@
 #include "moneyedit.h"
 
+#include "moneytext.h"
+
 #include <charconv>
 
 namespace {
@@ -19,12 +21,12 @@ CMoneyEdit::CMoneyEdit(const FieldLocale& locale, const NumberLocale& numbers)
     rule.SetPrefix("$");
     rule.ChangeFlags(PadDecimalPlaces | NoPadIfEmpty | StripLeadingZeros | PadDecimalsOnSet, 0);
 
-    std::string prefix = locale.currencySymbol.substr(0, kMaxSymbol);
-    if (locale.positiveCurrencyFormat == 2)
-        prefix += ' ';
-    else if (locale.positiveCurrencyFormat != 0)
-        prefix.clear();
-    rule.SetPrefix(prefix);
+    // The positive currency format: 0 the symbol before the number, 1 after it, 2 before it and
+    // a blank, 3 a blank and then the symbol after it.
+    const std::string symbol = locale.currencySymbol.substr(0, kMaxSymbol);
+    const int format = locale.positiveCurrencyFormat;
+    rule.SetPrefix(format == 0 ? symbol : format == 2 ? symbol + ' ' : std::string());
+    rule.SetSuffix(format == 1 ? symbol : format == 3 ? ' ' + symbol : std::string());
     int groupSize = 0;
     const std::string& grouping = locale.monetaryGrouping;
     if (std::from_chars(grouping.data(), grouping.data() + grouping.size(), groupSize).ec ==
@@ -33,4 +35,30 @@ CMoneyEdit::CMoneyEdit(const FieldLocale& locale, const NumberLocale& numbers)
     rule.SetDecimalPlaces(locale.currencyDigits);
     if (!locale.monetaryDecimal.empty() && !locale.monetaryThousands.empty())
         rule.SetSeparators(locale.monetaryDecimal[0], locale.monetaryThousands[0]);
+}
+
+void CMoneyEdit::HandleChar(char ch) {
+    TextField* field = GetField();
+    const std::string& suffix = Rule().GetSuffix();
+    if (!field || field->IsReadOnly() || suffix.empty()) {
+        CNumberEdit::HandleChar(ch);
+        return;
+    }
+    const std::string text = field->GetText();
+    const auto end = static_cast<int>(NumberEnd(Rule().Syntax(), text));
+    if (field->GetSel().start > end)
+        field->SetSel(end, end);
+    const int groups = Rule().CountGroupSeparators(text);
+    CNumberEdit::HandleChar(ch);
+    // A selection that reached into the symbol took part of it with it; the number rule looks
+    // only at the number, so the symbol is laid in again.
+    const std::string typed = field->GetText();
+    if (!typed.empty() && !typed.ends_with(suffix))
+        Rule().RegroupAfterEdit(groups);
+}
+
+std::optional<std::string> CMoneyEdit::TakePaste(std::string_view pasted) const {
+    if (pasted.empty())
+        return std::string();
+    return ReadAmount(Rule().Syntax(), pasted);
 }

@@ -46,7 +46,7 @@ bool SameSyntax(const NumberSyntax& a, const NumberSyntax& b) {
     return a.WholeDigits == b.WholeDigits && a.DecimalPlaces == b.DecimalPlaces &&
            a.NegativeSign == b.NegativeSign && a.DecimalPoint == b.DecimalPoint &&
            a.GroupSeparator == b.GroupSeparator && a.GroupSize == b.GroupSize &&
-           a.Prefix == b.Prefix && a.Flags == b.Flags;
+           a.Prefix == b.Prefix && a.Suffix == b.Suffix && a.Flags == b.Flags;
 }
 
 } // namespace
@@ -457,6 +457,10 @@ void CNumberRule::SetSeparators(char decimalPoint, char groupSeparator) {
 
 void CNumberRule::SetPrefix(std::string_view prefix) {
     ChangeSyntax([this, prefix] { m_syntax.Prefix = prefix; });
+}
+
+void CNumberRule::SetSuffix(std::string_view suffix) {
+    ChangeSyntax([this, suffix] { m_syntax.Suffix = suffix; });
 }
 
 void CNumberRule::SetRange(double minimum, double maximum) {

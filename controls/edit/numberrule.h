@@ -43,6 +43,9 @@ public:
     char GetNegativeSign() const { return m_syntax.NegativeSign; }
     void SetPrefix(std::string_view prefix);
     const std::string& GetPrefix() const { return m_syntax.Prefix; }
+    // Shown after the number (the money field's symbol where the locale writes it there).
+    void SetSuffix(std::string_view suffix);
+    const std::string& GetSuffix() const { return m_syntax.Suffix; }
     void SetRange(double minimum, double maximum); // minimum <= maximum
     void GetRange(double& minimum, double& maximum) const;
     // Takes the settings of a pattern such as "$#,###.##" (ReadPattern) and allows negatives. A

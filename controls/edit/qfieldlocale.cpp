@@ -28,7 +28,8 @@ FieldLocale FieldLocaleOf(const QLocale& locale) {
     out.twentyFourHour = !time.contains(QLatin1Char('a'), Qt::CaseInsensitive);
 
     const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
-    out.currencySymbol = Cp1252Chars(symbol);
+    // The compatibility form first: the full-width yen sign of ja_JP is the code page's yen sign.
+    out.currencySymbol = Cp1252Chars(symbol.normalized(QString::NormalizationForm_KC));
     out.monetaryGrouping = "3;0";
     // The currency text of 1 tells the digits after the decimal point and where the symbol
     // stands.

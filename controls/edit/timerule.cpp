@@ -54,9 +54,10 @@ std::string CTimeRule::TimeText(const DateTime& value) const {
 }
 
 std::vector<DigitPart> CTimeRule::TimeParts(int offset) const {
+    // On the 12-hour clock the hours 13 to 23 may be typed too: SettleHourAt makes them
+    // afternoon hours.
     const bool twelve = (m_flags & TwentyFourHour) == 0;
-    std::vector<DigitPart> parts{{offset, 2, twelve ? 1 : 0, twelve ? 12 : 23},
-                                 {offset + 3, 2, 0, 59}};
+    std::vector<DigitPart> parts{{offset, 2, twelve ? 1 : 0, 23}, {offset + 3, 2, 0, 59}};
     if ((m_flags & ShowSeconds) != 0)
         parts.push_back({offset + 6, 2, 0, 59});
     return parts;
@@ -71,7 +72,8 @@ std::optional<DateTime> CTimeRule::ReadTime(std::string_view text) const {
         return std::nullopt;
     const auto number = [&](std::size_t i) { return i < numbers.size() ? numbers[i] : 0; };
     DateTime value{0, 0, 0, number(0), std::min(number(1), 59), std::min(number(2), 59)};
-    if ((m_flags & TwentyFourHour) != 0) {
+    if ((m_flags & TwentyFourHour) != 0 || value.hour > 12) {
+        // 13 to 23 are afternoon hours on either clock, whatever symbol follows.
         value.hour = std::min(value.hour, 23);
     } else {
         // 1 to 11 with the PM symbol are 13 to 23; 12 with the AM symbol is 0.
@@ -116,6 +118,22 @@ bool CTimeRule::TypeSymbolAt(std::string& text, char ch) const {
     return true;
 }
 
+void CTimeRule::SettleHourAt(std::string& text, int offset, int caret) const {
+    const auto at = static_cast<std::size_t>(offset);
+    if ((m_flags & TwentyFourHour) != 0 || caret == offset + 1 || text.size() < at + 2 ||
+        text.size() < m_pm.size())
+        return;
+    const char tens = text[at];
+    const char ones = text[at + 1];
+    if (tens < '0' || tens > '9' || ones < '0' || ones > '9')
+        return;
+    const int hour = (tens - '0') * 10 + (ones - '0');
+    if (hour <= 12)
+        return;
+    text.replace(at, 2, Digits(hour - 12, 2));
+    text.replace(text.size() - m_pm.size(), m_pm.size(), m_pm);
+}
+
 bool CTimeRule::IsValid(const DateTime& value) const {
     return IsValidTime(value) && TimeInRange(value);
 }
@@ -147,6 +165,10 @@ std::vector<DigitPart> CTimeRule::Parts(std::string_view) const {
 
 bool CTimeRule::TypeSymbol(std::string& text, char ch) const {
     return TypeSymbolAt(text, ch);
+}
+
+void CTimeRule::SettleTyped(TypedText& typed) const {
+    SettleHourAt(typed.text, 0, typed.caret);
 }
 
 DateTime CTimeRule::StartValue() const {

@@ -8,7 +8,8 @@
 // The rule of a time field: "%02d%c%02d" (hours, minutes), with ":%02d" seconds under
 // ShowSeconds, and on the 12-hour clock (TwentyFourHour clear) a blank and the AM or PM symbol.
 // A time is valid within [minimum, maximum] (00:00:00 to 23:59:59 unless set). The separator,
-// the symbols and the clock come from the user locale.
+// the symbols and the clock come from the user locale. On the 12-hour clock an hour of 13 to 23,
+// pasted or typed, is the afternoon hour of the 24-hour clock.
 class CTimeRule : public virtual CalendarRule {
 public:
     explicit CTimeRule(CValidEdit& edit);
@@ -37,6 +38,7 @@ public:
 protected:
     std::vector<DigitPart> Parts(std::string_view text) const override;
     bool TypeSymbol(std::string& text, char ch) const override;
+    void SettleTyped(TypedText& typed) const override;
     DateTime StartValue() const override;
     // The time's parts and text from `offset` of the field's text.
     std::vector<DigitPart> TimeParts(int offset) const;
@@ -47,6 +49,9 @@ protected:
     std::string TimeRangeMessage() const;
     // Puts the symbol that `ch` starts at the end of `text`.
     bool TypeSymbolAt(std::string& text, char ch) const;
+    // On the 12-hour clock, an hour of 13 to 23 typed at `offset` becomes its afternoon hour
+    // with the PM symbol once the caret is no longer at the hour's second digit.
+    void SettleHourAt(std::string& text, int offset, int caret) const;
 
 private:
     DateTime m_minimum{0, 0, 0, 0, 0, 0};

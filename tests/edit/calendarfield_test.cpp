@@ -65,11 +65,11 @@ TEST(DateRule, TypingGoesOverTheLayoutWithinTheBounds) {
     // start, keys, end ('|' the caret)
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"|12/09/2026", "04052007", "04/05/2007|"},
-        {"|12/09/2026", "2", "|12/09/2026"},    // no month starts with 2
+        {"|12/09/2026", "2", "1|2/09/2026"},    // no month starts with 2: refused
         {"|09/09/2026", "1", "1|2/09/2026"},    // month 19 moves to 12
-        {"02/|09/2026", "3", "02/|09/2026"},    // February has no 30s
+        {"02/|09/2026", "3", "02/0|9/2026"},    // February has no 30s
         {"02/|09/2026", "29", "02/29/|2026"},   // the year decides on focus loss
-        {"12/09/|2026", "0", "12/09/|2026"},    // no year 0xxx in range
+        {"12/09/|2026", "0", "12/09/2|026"},    // no year 0xxx in range
         {"1|2/09/2026", "/", "12/|09/2026"},    // a separator moves to the next part
         {"12/0|9/2026", "\b", "12/|09/2026"},   // Backspace moves back over the text
         {"12/09/202|6", "\x7F", "12/09/202|6"}, // Delete removes nothing
@@ -82,6 +82,31 @@ TEST(DateRule, TypingGoesOverTheLayoutWithinTheBounds) {
         f.Type(keys);
         EXPECT_EQ(f.State(), end) << start << " + " << keys;
     }
+}
+
+TEST(DateRule, ARefusedDigitBeepsAndTheDigitsAfterItKeepTheirParts) {
+    DateField f(kUs);
+    f.Put("|01/01/2000");
+    f.Type("02312024"); // no 3x day in February
+    EXPECT_EQ(f.State(), "02/01/2024|");
+    EXPECT_EQ(f.field.GetCalls().beeps, 1);
+}
+
+TEST(DateRule, AFirstNumberOfFourDigitsIsTheYear) {
+    // text set, text shown
+    const std::pair<const char*, const char*> rows[] = {
+        {"2024-02-29", "29.02.2024"},
+        {"2024/02/29", "29.02.2024"},
+        {"2023-02-29", "28.02.2023"},
+    };
+    for (const auto& [text, shown] : rows) {
+        DateField f(Dotted());
+        f.edit.SetText(text);
+        EXPECT_EQ(f.edit.GetText(), shown) << text;
+    }
+    DateTimeField dateTime(kUs);
+    dateTime.edit.SetText("2024-02-29 13:05");
+    EXPECT_EQ(dateTime.edit.GetText(), "02/29/2024 01:05 PM");
 }
 
 TEST(DateRule, FocusLossOutOfRangeShowsTheMessageAndTakesTheNearerBound) {
@@ -124,6 +149,33 @@ TEST(TimeRule, TwelveHourClockWritesAndReadsTheSymbol) {
     EXPECT_EQ(f.State(), "|01:05 AM") << "a letter of a symbol chooses it";
     f.edit.Rule().ChangeFlags(TwentyFourHour | ShowSeconds, 0);
     EXPECT_EQ(f.edit.GetText(), "01:05:00");
+}
+
+TEST(TimeRule, TwentyFourHourTimesAreAfternoonHoursOnTheTwelveHourClock) {
+    TimeField f(kUs);
+    f.edit.SetText("13:05");
+    EXPECT_EQ(f.edit.GetText(), "01:05 PM");
+    f.edit.SetText("23:59 AM");
+    EXPECT_EQ(f.edit.GetText(), "11:59 PM");
+    // start, keys, end: the hour settles when the caret leaves it
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"|12:00 AM", "1305", "01:05| PM"},
+        {"|12:00 AM", "2", "2|2:00 AM"},
+        {"|12:00 AM", "2:", "10:|00 PM"},
+        {"|12:00 AM", "3", "1|2:00 AM"},
+    };
+    for (const auto& [start, keys, end] : rows) {
+        TimeField typed(kUs);
+        typed.Put(start);
+        typed.Type(keys);
+        EXPECT_EQ(typed.State(), end) << start << " + " << keys;
+    }
+    DateTimeField dateTime(kUs);
+    dateTime.edit.SetText("01/05/2020 13:05");
+    EXPECT_EQ(dateTime.edit.GetText(), "01/05/2020 01:05 PM");
+    dateTime.Put("01/05/2020 |12:00 AM");
+    dateTime.Type("1730");
+    EXPECT_EQ(dateTime.State(), "01/05/2020 05:30| PM");
 }
 
 TEST(TimeRule, RangeMessageHasNoFullStop) {

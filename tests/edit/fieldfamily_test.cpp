@@ -21,12 +21,71 @@ TEST(MoneyEdit, GroupedPrefixedAndPaddedOnFocusLoss) {
     MemoryField<CMoneyEdit> us{FieldLocale{}};
     us.edit.SetValue(1234567.5);
     EXPECT_EQ(us.edit.GetText(), "$1,234,567.50");
-    FieldLocale after;
-    after.positiveCurrencyFormat = 1;
-    after.currencyDigits = 0;
-    MemoryField<CMoneyEdit> yen(after);
-    yen.edit.SetValue(1234);
-    EXPECT_EQ(yen.edit.GetText(), "1,234") << "a symbol after the number is no prefix";
+}
+
+namespace {
+
+FieldLocale SymbolBehind() {
+    FieldLocale locale;
+    locale.currencySymbol = "\x80";
+    locale.positiveCurrencyFormat = 3;
+    locale.monetaryDecimal = ",";
+    locale.monetaryThousands = ".";
+    return locale;
+}
+
+} // namespace
+
+TEST(MoneyEdit, ASymbolTheLocaleWritesBehindTheNumberStandsThere) {
+    MemoryField<CMoneyEdit> f(SymbolBehind());
+    f.edit.SetValue(-1234.5);
+    EXPECT_EQ(f.edit.GetText(), "-1.234,50 \x80");
+    EXPECT_EQ(f.edit.GetValue(), -1234.5);
+    // Typed behind the symbol, a digit or Backspace goes to the number.
+    f.Put("12 \x80|");
+    f.Type("3");
+    EXPECT_EQ(f.State(), "123| \x80");
+    f.Put("12 \x80|");
+    f.Type("\b");
+    EXPECT_EQ(f.State(), "1| \x80");
+    f.Put("12,5[ ]\x80");
+    f.Type("3");
+    EXPECT_EQ(f.State(), "12,53| \x80") << "typed over part of the symbol";
+}
+
+TEST(MoneyEdit, APastedAmountIsReadInTheFieldsFormatOrRefused) {
+    FieldLocale yen;
+    yen.currencySymbol = "\xA5";
+    yen.currencyDigits = 0;
+    struct Row {
+        FieldLocale locale;
+        const char* pasted;
+        const char* shown; // "" when refused: a beep, and the field stays empty
+    };
+    const Row rows[] = {
+        {FieldLocale{}, "($50.00)", "$-50.00"},
+        {FieldLocale{}, "-$1,234.5", "$-1,234.50"},
+        {FieldLocale{}, " 12.500 ", "$12.50"},
+        {FieldLocale{}, "1.234,56 \x80", ""},
+        {FieldLocale{}, "1,23", ""},
+        {FieldLocale{}, "12.345", ""},
+        {FieldLocale{}, "1234567890", ""},
+        {FieldLocale{}, "-(5)", ""},
+        {SymbolBehind(), "-1.234,56 \x80", "-1.234,56 \x80"},
+        {SymbolBehind(), "1,234.56", ""},
+        {yen,
+         "(\xA5"
+         "1,235)",
+         "\xA5-1,235"},
+        {yen, "1234567.891", ""},
+    };
+    for (const Row& row : rows) {
+        MemoryField<CMoneyEdit> f(row.locale);
+        f.field.SetClipboardText(row.pasted);
+        f.edit.OnPaste();
+        EXPECT_EQ(f.edit.GetText(), row.shown) << row.pasted;
+        EXPECT_EQ(f.field.GetCalls().beeps, *row.shown ? 0 : 1) << row.pasted;
+    }
 }
 
 TEST(WholeNumberEdit, HasNoDecimalPlaces) {

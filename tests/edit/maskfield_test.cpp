@@ -19,6 +19,11 @@ TEST(MaskRule, FilteringWalksTextAndMaskTogether) {
         {kPhone, "(555) 12x-4567", "(555) 12"},
         {kPhone, "555", ""},
         {kPhone, "(555) 123-45678", "(555) 123-4567"},
+        // The characters fill the places exactly: the literals are put in.
+        {kPhone, "555-123-4567", "(555) 123-4567"},
+        {kPhone, "5551234567", "(555) 123-4567"},
+        {kPhone, "555.123.456", ""},
+        {kPhone, "555-123-4567 x2", ""},
         {"", "any text", "any text"},
     };
     for (const auto& [mask, text, shown] : rows) {

@@ -18,10 +18,12 @@ TEST(QFieldLocale, PinnedLocalesGiveTheFieldDefaults) {
     const FieldLocaleRow rows[] = {
         {"English", QLocale(QLocale::English, QLocale::UnitedStates), "04/05/2007 01:05 PM",
          "$1,234.50"},
-        {"German", QLocale(QLocale::German, QLocale::Germany), "05.04.2007 13:05", "1.234,50"},
-        // Year first, then month: month first; the yen sign has no byte in the code page, and
-        // the yen no decimals.
-        {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan), "04/05/2007 13:05", "1,234"},
+        {"German", QLocale(QLocale::German, QLocale::Germany), "05.04.2007 13:05", "1.234,50 \x80"},
+        // Year first, then month: month first; the full-width yen sign is the code page's, and
+        // the yen has no decimals.
+        {"Japanese", QLocale(QLocale::Japanese, QLocale::Japan), "04/05/2007 13:05",
+         "\xA5"
+         "1,234"},
     };
     for (const FieldLocaleRow& row : rows) {
         SCOPED_TRACE(row.name);
