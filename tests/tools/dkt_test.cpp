@@ -124,6 +124,55 @@ TEST_F(DktTest, RefusedEncodeLeavesAnExistingFileAlone) {
     EXPECT_EQ(ReadBytes(dkt), "old contents");
 }
 
+TEST_F(DktTest, EncodeReplacesOnlyARegularFileThatIsNotItsInput) {
+    const std::string plain = dir.Write("plain.txt", "[START]");
+    const std::string fifo = dir.Path("fifo.dkt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string toDevice = dir.Path("device.dkt");
+    std::filesystem::create_symlink("/dev/null", toDevice);
+    const std::string nowhere = dir.Path("nowhere.dkt");
+    std::filesystem::create_symlink(dir.Path("missing"), nowhere);
+    const std::string toPlain = dir.Path("link.txt");
+    std::filesystem::create_symlink(plain, toPlain);
+    const std::string hardLink = dir.Path("hard.txt");
+    std::filesystem::create_hard_link(plain, hardLink);
+    const struct {
+        std::string out;
+        std::string why;
+    } cases[] = {
+        {fifo, "not a regular file"},       {toDevice, "not a regular file"},
+        {nowhere, "leads to no file"},      {plain, "the text file itself"},
+        {toPlain, "the text file itself"},  {hardLink, "the text file itself"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.out);
+        const auto before = std::filesystem::symlink_status(c.out).type();
+        const ToolRun run = RunTool({"encode", plain, c.out});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(Contains(run.err, c.why)) << run.err;
+        EXPECT_EQ(std::filesystem::symlink_status(c.out).type(), before);
+    }
+    EXPECT_EQ(ReadBytes(plain), "[START]");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")),
+                            std::filesystem::directory_iterator()),
+              6)
+        << "no temporary file is left";
+}
+
+TEST_F(DktTest, EncodeWritesThroughALinkAndKeepsTheMode) {
+    const std::string plain = dir.Write("plain.txt", "[START]");
+    const std::string target = dir.Write("target.dkt", "old");
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    const std::string link = dir.Path("link.dkt");
+    std::filesystem::create_symlink(target, link);
+    ASSERT_EQ(RunTool({"encode", plain, link}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(RunTool({"decode", target}).out, "[START]");
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+}
+
 TEST_F(DktTest, DecodeReadsRawBytesAsTheProgramDoes) {
     // 0x9D less 66 is "["; the byte after it carries nothing.
     EXPECT_EQ(RunTool({"decode", dir.Write("nul.dkt", std::string("\x9D\x00", 2))}).out, "[");
