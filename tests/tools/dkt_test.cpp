@@ -140,9 +140,9 @@ TEST_F(DktTest, EncodeReplacesOnlyARegularFileThatIsNotItsInput) {
         std::string out;
         std::string why;
     } cases[] = {
-        {fifo, "not a regular file"},       {toDevice, "not a regular file"},
-        {nowhere, "leads to no file"},      {plain, "the text file itself"},
-        {toPlain, "the text file itself"},  {hardLink, "the text file itself"},
+        {fifo, "not a regular file"},      {toDevice, "not a regular file"},
+        {nowhere, "leads to no file"},     {plain, "the text file itself"},
+        {toPlain, "the text file itself"}, {hardLink, "the text file itself"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.out);
