@@ -336,6 +336,14 @@ TEST_F(DktTest, CheckWarnsAboutWhatTheProgramTolerates) {
              record,
          "warning: line 2: help line of 120 characters cut to 100"},
         {"no records", DatabaseWithEurope(nine), "no refrigerant records"},
+        {"short record", DatabaseWithEurope(nine) + "R448A,-40,0,25,60,-10,40,1e-3\r\n" + record,
+         "warning: line 9: the record of R448A has 7 of its 20 numbers"},
+        {"cut after the last number",
+         DatabaseWithEurope(nine) + record.substr(0, record.size() - 2),
+         "warning: line 9: the text ends inside the record of R1"},
+        {"cut inside a record", DatabaseWithEurope(nine) + record + "R449A,-40,0,2",
+         "warning: line 10: the record of R449A has 3 of its 20 numbers; the rest read as 0\n"
+         "warning: line 10: the text ends inside the record of R449A"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
