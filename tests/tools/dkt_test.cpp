@@ -440,6 +440,8 @@ TEST_F(DktTest, SizeInTheDefaultUnitsShowsFieldsAndInchFractions) {
     const ToolRun cut = RunTool({"size", dkt, "--heat-load", "12.3456"});
     EXPECT_TRUE(Contains(cut.out, "Heat load of the system\t12.345 Btu/hr\n")) << cut.out;
     EXPECT_TRUE(Contains(cut.err, "shown as 12.345")) << cut.err;
+    const ToolRun tiny = RunTool({"size", dkt, "--heat-load", "1e-320"});
+    EXPECT_TRUE(Contains(tiny.err, "--heat-load 1e-320 is shown as 0 ")) << tiny.err;
 }
 
 TEST_F(DktTest, SizePrintsTheReportOfAnInvalidResult) {
@@ -468,6 +470,7 @@ TEST_F(DktTest, SizeTakesTheRefrigerantByIndexOrName) {
     EXPECT_EQ(byIndex.exitCode, 0);
     EXPECT_TRUE(Contains(byIndex.out, "Refrigerant\tBETA\n")) << byIndex.out;
     EXPECT_EQ(byName.out, byIndex.out);
+    EXPECT_EQ(RunTool({"size", dkt, "--refrigerant", "001"}).out, byIndex.out);
     EXPECT_TRUE(Contains(RunTool({"size", dkt}).out, "Refrigerant\tALPHA\n"));
 }
 
