@@ -94,7 +94,7 @@ void Parse(Reading& reading) {
     static Reading program;
     Promise(ParseDatabase(reading.file, program.db, program.help) == reading.ok &&
                 SameDatabase(program.db, reading.db) && SameHelp(program.help, reading.help),
-            "a report changes what is read");
+            "a report leaves what is read alone");
     const int lines = LineCount(ParsedText(reading.file));
     Promise(reading.ok == reading.report.failure.empty(), "a failure has a reason");
     Promise(reading.ok ? reading.report.failureLine == 0
