@@ -13,6 +13,7 @@ constexpr int kCopyLength = 1000; // blank-free copy of a list or record line
 constexpr int kFieldLength = 29;  // characters of one number field
 constexpr int kHeaderLength = 20; // a header or preferred-length line must be shorter
 constexpr int kVersionTextSize = 16;
+constexpr int kRecordNumbers = 20; // limits, flow and correction coefficients of a record
 
 bool IsBreak(char c) {
     return c == '\r' || c == '\n';
@@ -260,6 +261,10 @@ private:
                 return Fail(m_line, "more than 50 refrigerant records");
             if (!ReadRecord(copy))
                 return false;
+            if (m_text.LineEnd(m_line) >= m_text.end)
+                Warn(m_line, "the text ends inside the record of " +
+                                 std::string(m_db.szName[m_db.nRefrigerants - 1]) +
+                                 ", without a line break: it may have been cut off");
             m_line = m_text.NextLine(m_line);
         }
         return true;
@@ -288,12 +293,19 @@ private:
         std::memcpy(m_db.szName[r], copy.chars, n);
         m_db.szName[r][n] = '\0';
 
-        double fields[20] = {};
+        double fields[kRecordNumbers] = {};
         const char* p = comma + 1;
+        int present = 0;
         for (double& field : fields) {
-            if (p < end && !NumberField(p, end, field))
+            if (p >= end)
+                break;
+            if (!NumberField(p, end, field))
                 return false;
+            ++present;
         }
+        if (present < kRecordNumbers)
+            Warn(m_line, "the record of " + std::string(m_db.szName[r]) + " has " +
+                             std::to_string(present) + " of its 20 numbers; the rest read as 0");
         m_db.dEvapMin[r] = fields[0];
         m_db.dEvapMax[r] = fields[1];
         m_db.dCondMin[r] = fields[2];

@@ -2,6 +2,7 @@
 
 #include "convert.h"
 
+#include <algorithm>
 #include <cmath>
 
 int FindOptimalDiameter(const double* lengths, int n, double target) {
@@ -65,9 +66,11 @@ bool ComputeSizing(const RefrigerantDatabase& db, int nRefrig, const UnitSetting
     const double a = (te * c[1] + c[0]) + tc * c[2] + (te * c[3]) * tc + (te * c[4]) * te;
     const double b = (te * c[6] + c[5]) + tc * c[7] + (te * c[8]) * tc + (te * c[9]) * te;
     // A correction of 0 would divide by zero, and a flow that is not a positive finite number
-    // gives no tube; neither may reach the lengths.
+    // gives no tube; neither may reach the lengths. Nor may a flow whose square, which every
+    // length is divided by, underflows to 0 or overflows.
     const double flow = h != 0.0 ? a + (b * q) / h : 0.0;
-    if (!(flow > 0.0) || !std::isfinite(flow)) {
+    const double square = flow * flow;
+    if (!(flow > 0.0) || !std::isfinite(flow) || !(square > 0.0) || !std::isfinite(square)) {
         result.bFlowOk = false;
         return false;
     }
@@ -82,13 +85,20 @@ bool ComputeSizing(const RefrigerantDatabase& db, int nRefrig, const UnitSetting
         return false;
     }
 
-    result.dN2Flow = flow;
-    double* length = result.dLength[list];
+    // A diameter so large that its length overflows makes the list unusable; the result keeps
+    // its last valid lengths then.
+    double length[kMaxDiameters];
     for (int i = 0; i < n; ++i) {
         const double di = diam[i];
-        length[i] = (di * ((di * di) * (di * di)) * 750.0) / (flow * flow);
+        length[i] = (di * ((di * di) * (di * di)) * 750.0) / square;
+        if (!std::isfinite(length[i])) {
+            result.bDiametersOk = false;
+            return false;
+        }
     }
 
+    result.dN2Flow = flow;
+    std::copy(length, length + n, result.dLength[list]);
     PlaceRowWindow(FindOptimalDiameter(length, n, db.dTargetLength), n, result);
     return true;
 }

@@ -11,9 +11,9 @@ struct SizingResult {
     bool bCondTempOk = false;
     bool bRGasTempOk = false;
     // The refrigerant's data give a usable flow: the return-gas correction is not 0 and the
-    // flow is finite and above 0. Only checked when the four inputs are valid.
+    // flow and its square are finite and above 0. Only checked when the four inputs are valid.
     bool bFlowOk = true;
-    // The chosen diameter list has at least one diameter.
+    // The chosen diameter list has at least one diameter, and every length it gives is finite.
     bool bDiametersOk = true;
     double dN2Flow = 0.0;                  // l/min at a pressure difference of 10 bar
     double dLength[2][kMaxDiameters] = {}; // m, per diameter list (Europe, North America)

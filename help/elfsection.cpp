@@ -202,7 +202,8 @@ bool FindSection(ByteSource& source, std::string_view name, ElfSectionPlace& pla
             return false;
         if (candidate.back() != 0 || std::memcmp(candidate.data(), name.data(), name.size()) != 0)
             continue;
-        if (header.type == kSectionNoBits || !FitsInSource(source, header.offset, header.size))
+        if (header.type == kSectionNoBits || header.size == 0 ||
+            !FitsInSource(source, header.offset, header.size))
             return false;
         place.offset = header.offset;
         place.size = header.size;

@@ -115,6 +115,8 @@ TEST(Sizing, UnusableFlowNeverReachesTheLengths) {
         {"negative flow", SimpleDatabase(-5.0, 0.0, 1.0)},
         {"infinite flow", SimpleDatabase(std::numeric_limits<double>::infinity(), 0.0, 1.0)},
         {"NaN coefficient", SimpleDatabase(std::nan(""), 0.0, 1.0)},
+        {"flow whose square is 0", SimpleDatabase(1e-170, 0.0, 1.0)},
+        {"flow whose square overflows", SimpleDatabase(1e160, 0.0, 1.0)},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(ComputeSizing(c.db, 0, Metric(), 100, -25, 45, 32, r)) << c.name;
@@ -134,6 +136,12 @@ TEST(Sizing, ShortAndEmptyDiameterLists) {
     EXPECT_LT(r.OptimalIndex(), 5);
     db.nDiamEurope = 0;
     EXPECT_FALSE(ComputeSizing(db, 0, Metric(), 100, -25, 45, 32, r));
+    EXPECT_FALSE(r.bDiametersOk);
+    // A diameter whose length overflows.
+    db.nDiamEurope = 12;
+    db.dDiamEurope[11] = 1e70;
+    EXPECT_FALSE(ComputeSizing(db, 0, Metric(), 100, -25, 45, 32, r));
+    EXPECT_TRUE(r.bFlowOk);
     EXPECT_FALSE(r.bDiametersOk);
 }
 

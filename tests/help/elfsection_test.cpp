@@ -105,6 +105,7 @@ TEST(ElfSection, RefusesFieldsThatPointOutsideTheFile) {
         {"name beyond the name table", 1, 0, 5000, 5000},
         {"section bytes beyond the file", 1, 2, 1u << 20, 1u << 20},
         {"section size overflowing", 1, 3, kHuge, 0xFFFFFFFF},
+        {"section of size 0", 1, 3, 0, 0},
         {"name table beyond the file", 2, 2, kHuge - 2, 0xFFFFFFF0},
         {"name table of no bytes", 2, 1, 8, 8},
     };

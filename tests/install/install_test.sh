@@ -65,4 +65,27 @@ kill "$pid"
 wait "$pid" || true
 [ "$cwd" = "$scratch/maintainer" ] || fail "velnor beside a Velnor.dkt ran in '$cwd'"
 
+# Anything at Velnor.dkt but a readable regular file leaves the installed database in use. A
+# stand-in program beside a copy of the launcher prints the folder it starts in; root reads
+# any file, so the launcher then runs as nobody.
+fake=$scratch/fake
+mkdir -p "$fake/bin" "$fake/libexec/velnor" "$fake/share/velnor" "$fake/work"
+chmod 755 "$scratch" "$fake" "$fake/work"
+cp "$usr/bin/velnor" "$fake/bin/"
+printf '#!/bin/sh\npwd -P\n' >"$fake/libexec/velnor/velnor"
+chmod 755 "$fake/libexec/velnor/velnor"
+as_user=()
+[ "$(id -u)" != 0 ] || as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+installed=$(cd "$fake/share/velnor" && pwd -P)
+for kind in unreadable fifo directory; do
+    rm -rf "$fake/work/Velnor.dkt"
+    case $kind in
+        unreadable) cp "$usr/share/velnor/Velnor.dkt" "$fake/work/" && chmod 000 "$fake/work/Velnor.dkt" ;;
+        fifo) mkfifo "$fake/work/Velnor.dkt" ;;
+        directory) mkdir "$fake/work/Velnor.dkt" ;;
+    esac
+    got=$(cd "$fake/work" && "${as_user[@]}" "$fake/bin/velnor")
+    [ "$got" = "$installed" ] || fail "velnor beside Velnor.dkt ($kind) ran in '$got'"
+done
+
 echo "installed, validated and started"

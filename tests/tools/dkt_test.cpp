@@ -125,6 +125,55 @@ TEST_F(DktTest, RefusedEncodeLeavesAnExistingFileAlone) {
     EXPECT_EQ(ReadBytes(dkt), "old contents");
 }
 
+TEST_F(DktTest, EncodeReplacesOnlyARegularFileThatIsNotItsInput) {
+    const std::string plain = dir.Write("plain.txt", "[START]");
+    const std::string fifo = dir.Path("fifo.dkt");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string toDevice = dir.Path("device.dkt");
+    std::filesystem::create_symlink("/dev/null", toDevice);
+    const std::string nowhere = dir.Path("nowhere.dkt");
+    std::filesystem::create_symlink(dir.Path("missing"), nowhere);
+    const std::string toPlain = dir.Path("link.txt");
+    std::filesystem::create_symlink(plain, toPlain);
+    const std::string hardLink = dir.Path("hard.txt");
+    std::filesystem::create_hard_link(plain, hardLink);
+    const struct {
+        std::string out;
+        std::string why;
+    } cases[] = {
+        {fifo, "not a regular file"},      {toDevice, "not a regular file"},
+        {nowhere, "leads to no file"},     {plain, "the text file itself"},
+        {toPlain, "the text file itself"}, {hardLink, "the text file itself"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.out);
+        const auto before = std::filesystem::symlink_status(c.out).type();
+        const ToolRun run = RunTool({"encode", plain, c.out});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(Contains(run.err, c.why)) << run.err;
+        EXPECT_EQ(std::filesystem::symlink_status(c.out).type(), before);
+    }
+    EXPECT_EQ(ReadBytes(plain), "[START]");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")),
+                            std::filesystem::directory_iterator()),
+              6)
+        << "no temporary file is left";
+}
+
+TEST_F(DktTest, EncodeWritesThroughALinkAndKeepsTheMode) {
+    const std::string plain = dir.Write("plain.txt", "[START]");
+    const std::string target = dir.Write("target.dkt", "old");
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    const std::string link = dir.Path("link.dkt");
+    std::filesystem::create_symlink(target, link);
+    ASSERT_EQ(RunTool({"encode", plain, link}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(RunTool({"decode", target}).out, "[START]");
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+}
+
 TEST_F(DktTest, DecodeReadsRawBytesAsTheProgramDoes) {
     // 0x9D less 66 is "["; the byte after it carries nothing.
     EXPECT_EQ(RunTool({"decode", dir.Write("nul.dkt", std::string("\x9D\x00", 2))}).out, "[");
@@ -320,6 +369,14 @@ TEST_F(DktTest, CheckWarnsAboutWhatTheProgramTolerates) {
              record,
          "warning: line 2: help line of 120 characters cut to 100"},
         {"no records", DatabaseWithEurope(nine), "no refrigerant records"},
+        {"short record", DatabaseWithEurope(nine) + "R448A,-40,0,25,60,-10,40,1e-3\r\n" + record,
+         "warning: line 9: the record of R448A has 7 of its 20 numbers"},
+        {"cut after the last number",
+         DatabaseWithEurope(nine) + record.substr(0, record.size() - 2),
+         "warning: line 9: the text ends inside the record of R1"},
+        {"cut inside a record", DatabaseWithEurope(nine) + record + "R449A,-40,0,2",
+         "warning: line 10: the record of R449A has 3 of its 20 numbers; the rest read as 0\n"
+         "warning: line 10: the text ends inside the record of R449A"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -416,6 +473,8 @@ TEST_F(DktTest, SizeInTheDefaultUnitsShowsFieldsAndInchFractions) {
     const ToolRun cut = RunTool({"size", dkt, "--heat-load", "12.3456"});
     EXPECT_TRUE(Contains(cut.out, "Heat load of the system\t12.345 Btu/hr\n")) << cut.out;
     EXPECT_TRUE(Contains(cut.err, "shown as 12.345")) << cut.err;
+    const ToolRun tiny = RunTool({"size", dkt, "--heat-load", "1e-320"});
+    EXPECT_TRUE(Contains(tiny.err, "--heat-load 1e-320 is shown as 0 ")) << tiny.err;
 }
 
 TEST_F(DktTest, SizePrintsTheReportOfAnInvalidResult) {
@@ -444,6 +503,7 @@ TEST_F(DktTest, SizeTakesTheRefrigerantByIndexOrName) {
     EXPECT_EQ(byIndex.exitCode, 0);
     EXPECT_TRUE(Contains(byIndex.out, "Refrigerant\tBETA\n")) << byIndex.out;
     EXPECT_EQ(byName.out, byIndex.out);
+    EXPECT_EQ(RunTool({"size", dkt, "--refrigerant", "001"}).out, byIndex.out);
     EXPECT_TRUE(Contains(RunTool({"size", dkt}).out, "Refrigerant\tALPHA\n"));
 }
 

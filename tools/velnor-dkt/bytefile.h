@@ -13,7 +13,16 @@
 bool ReadLeadingBytes(const std::string& path, std::size_t limit, std::string& bytes,
                       std::string& error);
 
+// True when `a` and `b` name the same file (device and inode), links followed: a hard link or a
+// symbolic link to a file is that file.
+bool IsSameFile(const std::string& a, const std::string& b);
+
 // Writes `bytes` to `path` so that the file appears complete or not at all: the bytes go to a
-// temporary file beside it, which is renamed over `path` only once fully written. On failure
-// the temporary file is removed and an existing file at `path` is left as it was.
+// temporary file created exclusively beside it, which is renamed over `path` only once fully
+// written. A symbolic link at `path` is written through: the file it leads to is replaced and
+// the link stays. What exists there must be a regular file; anything else (a FIFO, a socket, a
+// device, a directory, a link that leads nowhere) is refused and left alone. A replaced file
+// keeps its permissions (and, where the caller may set them, its owner and group); a new one
+// gets those the umask allows. On failure the temporary file is removed and an existing file
+// at `path` is left as it was.
 bool WriteFileWhole(const std::string& path, const std::string& bytes, std::string& error);

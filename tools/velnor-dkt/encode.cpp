@@ -27,6 +27,10 @@ int RunEncode(const std::vector<std::string>& args) {
     const std::string& plainPath = args[0];
     const std::string& outPath = args[1];
     const std::string notWritten = "; " + outPath + " not written";
+    if (IsSameFile(plainPath, outPath)) {
+        WriteError(outPath + ": is the text file itself" + notWritten);
+        return 1;
+    }
 
     // One character past what a database file can hold is enough to refuse a longer text
     // at the right line and column.

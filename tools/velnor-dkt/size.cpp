@@ -8,8 +8,10 @@
 #include "shortnumber.h"
 #include "sizeoptions.h"
 #include "sizing.h"
+#include "textnumber.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -33,14 +35,27 @@ FieldInput ThroughField(double entered) {
     return input;
 }
 
+// A text that reads back as exactly `v` ("12.3456", "1e-320", "1e+300"), so that a note about a
+// changed value never shows the old value like the new one.
+std::string ExactNumber(double v) {
+    const std::string plain = ShortNumber(v);
+    if (plain.size() <= 17 && ParseLeadingNumber(plain) == v)
+        return plain;
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+    return std::string(text, end);
+}
+
 } // namespace
 
 int FindRefrigerant(const RefrigerantDatabase& db, const std::string& which) {
     const int count = std::min(db.nRefrigerants, kMaxRefrigerants);
     if (AllDigits(which)) {
-        if (which.size() > 2)
+        // Leading zeros are fine ("007" is 7); more than two digits after them is no index.
+        const std::size_t first = std::min(which.find_first_not_of('0'), which.size() - 1);
+        if (which.size() - first > 2)
             return -1;
-        const int index = std::stoi(which);
+        const int index = std::stoi(which.substr(first));
         return index < count ? index : -1;
     }
     for (int r = 0; r < count; ++r) {
@@ -102,8 +117,9 @@ int RunSize(const std::vector<std::string>& args) {
     for (Entered& input : inputs) {
         input.field = ThroughField(input.value);
         if (input.field.value != input.value)
-            WriteError("note: " + std::string(input.option) + " " + ShortNumber(input.value) +
-                       " is shown as " + input.field.shown);
+            WriteError("note: " + std::string(input.option) + " " + ExactNumber(input.value) +
+                       " is shown as " + input.field.shown + " and sized as " +
+                       ShortNumber(input.field.value));
     }
 
     SizingResult result;
