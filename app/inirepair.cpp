@@ -170,9 +170,12 @@ private:
                 entry = TrimRight(entry);
             changed = true;
         }
-        if (equals == std::string_view::npos || Trim(entry.substr(0, equals)).empty()) {
+        if (equals == std::string_view::npos) {
             changed = true;
         } else {
+            // The INI reader skips a byte order mark at the start of the file, and only there.
+            if (m_text.empty() && entry.starts_with(kByteOrderMark))
+                m_text += '\n';
             m_text += entry;
             if (closeQuote) {
                 m_text += '"';

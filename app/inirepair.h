@@ -22,7 +22,8 @@
 //     ("dAmbient=2500[Location]") lost its line break there: the header starts a line of its
 //     own. Any other value keeps its brackets ("k=[x]y" is a value the INI writer writes);
 //   - a NUL byte is dropped: the INI writer never writes one raw;
-//   - any other line (nothing but text, or an empty name) is dropped.
+//   - any other line (text without an '=') is dropped. An entry without a name ("=5") is one
+//     to the INI reader, which writes one for the key "/".
 // Names and values stay as written (percent-escaped names, quoted values, escapes); the INI
 // reader decodes them. A file the INI writer wrote is whole and left alone, and so is any file
 // the INI reader reads as a whole, but for comments. One pass over the text, in linear time.

@@ -60,8 +60,8 @@ TEST(IniRepair, EveryLineStandsOnItsOwn) {
          {1, 2, 3}},
         {"neither entry nor header is dropped",
          "garbage\n=5\na\"b=1\nRefrig=2\n",
-         "Refrig=2\n",
-         {1, 2, 3}},
+         "=5\nRefrig=2\n",
+         {1, 3}},
     };
     const std::vector<std::string> names = PersistentSettings::EntryNames();
     for (const RepairCase& c : cases) {
