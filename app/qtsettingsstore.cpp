@@ -200,6 +200,28 @@ QtSettingsStore::QtSettingsStore(const QString& organization, const QString& app
 }
 
 #ifdef VELNOR_SETTINGS_FILE
+std::optional<QtSettingsStore::FileLines> QtSettingsStore::ReadLines() {
+    const FileRead read = ReadSettingsFile(m_path);
+    switch (read.kind) {
+    case FileRead::NotAFile:
+        Stop(SettingsProblem::NotAFile, m_path);
+        return std::nullopt;
+    case FileRead::TooLarge:
+        Stop(SettingsProblem::TooLarge, m_path);
+        return std::nullopt;
+    case FileRead::Unreadable:
+        Stop(SettingsProblem::Unreadable, m_path, read.reason);
+        return std::nullopt;
+    case FileRead::Missing:
+    case FileRead::Read:
+        break;
+    }
+    return FileLines{read.bytes,
+                     IniRepair::Read(std::string_view(read.bytes.constData(),
+                                                      static_cast<std::size_t>(read.bytes.size())),
+                                     PersistentSettings::EntryNames())};
+}
+
 void QtSettingsStore::OpenFile() {
     {
         const QString lockPath = m_path + QStringLiteral(".lock");
@@ -207,22 +229,10 @@ void QtSettingsStore::OpenFile() {
         if (QFileInfo(m_path).absoluteDir().exists() && SafeToLock(lockPath) && lock.tryLock(0))
             RemoveStaleTemporaries(m_path);
     }
-    const FileRead read = ReadSettingsFile(m_path);
-    switch (read.kind) {
-    case FileRead::NotAFile:
-        return Stop(SettingsProblem::NotAFile, m_path);
-    case FileRead::TooLarge:
-        return Stop(SettingsProblem::TooLarge, m_path);
-    case FileRead::Unreadable:
-        return Stop(SettingsProblem::Unreadable, m_path, read.reason);
-    case FileRead::Missing:
+    const std::optional<FileLines> file = ReadLines();
+    if (!file || file->bytes.isEmpty())
         return;
-    case FileRead::Read:
-        break;
-    }
-    const IniRepair repair = IniRepair::Read(
-        std::string_view(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size())),
-        PersistentSettings::EntryNames());
+    const IniRepair& repair = file->lines;
     if (!ReadEntries(repair.Text()))
         return Stop(SettingsProblem::Unreadable, m_path, m_work->errorString());
     if (!repair.Whole()) {
@@ -313,22 +323,11 @@ void QtSettingsStore::SaveFile() {
     m_lockWaitMs = kLockWaitMs;
 
     // Another program may have saved since: its entries are kept, this run's put in.
-    const FileRead read = ReadSettingsFile(m_path);
-    switch (read.kind) {
-    case FileRead::NotAFile:
-        return Stop(SettingsProblem::NotAFile, m_path);
-    case FileRead::TooLarge:
-        return Stop(SettingsProblem::TooLarge, m_path);
-    case FileRead::Unreadable:
-        return Stop(SettingsProblem::Unreadable, m_path, read.reason);
-    case FileRead::Missing:
-    case FileRead::Read:
-        break;
-    }
-    const IniRepair repair = IniRepair::Read(
-        std::string_view(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size())),
-        PersistentSettings::EntryNames());
-    if (!repair.Whole() && !KeepCopy(m_path, read.bytes))
+    const std::optional<FileLines> now = ReadLines();
+    if (!now)
+        return;
+    const IniRepair& repair = now->lines;
+    if (!repair.Whole() && !KeepCopy(m_path, now->bytes))
         return Stop(SettingsProblem::NoBackup, m_path);
     if (WriteProtected(m_path))
         return Tell(SettingsProblem::ReadOnly, m_path);
@@ -347,23 +346,24 @@ void QtSettingsStore::SaveFile() {
 void QtSettingsStore::SaveFile() {}
 #endif
 
-QString QtSettingsStore::WorkFile() {
+QString QtSettingsStore::WorkFile(const std::string& iniText) {
     if (!m_work)
         m_work = std::make_unique<QTemporaryDir>();
     if (!m_work->isValid())
         return {};
     // A new name each time: QSettings keeps what it read of a file name for later readers.
-    return m_work->filePath(QString::number(++m_nWorkFiles) + QStringLiteral(".ini"));
+    const QString name = m_work->filePath(QString::number(++m_nWorkFiles) + QStringLiteral(".ini"));
+    QFile file(name);
+    const auto size = static_cast<qint64>(iniText.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(iniText.data(), size) != size)
+        return {};
+    return name;
 }
 
 bool QtSettingsStore::ReadEntries(const std::string& iniText) {
-    const QString name = WorkFile();
-    QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::WriteOnly) ||
-        file.write(iniText.data(), static_cast<qint64>(iniText.size())) !=
-            static_cast<qint64>(iniText.size()))
+    const QString name = WorkFile(iniText);
+    if (name.isEmpty())
         return false;
-    file.close();
     const QSettings entries(name, QSettings::IniFormat);
     for (const QString& key : entries.allKeys())
         m_values.insert(key, entries.value(key));
@@ -371,13 +371,9 @@ bool QtSettingsStore::ReadEntries(const std::string& iniText) {
 }
 
 bool QtSettingsStore::MergedText(const std::string& iniText, QByteArray& merged) {
-    const QString name = WorkFile();
-    QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::WriteOnly) ||
-        file.write(iniText.data(), static_cast<qint64>(iniText.size())) !=
-            static_cast<qint64>(iniText.size()))
+    const QString name = WorkFile(iniText);
+    if (name.isEmpty())
         return false;
-    file.close();
     {
         QSettings entries(name, QSettings::IniFormat);
         for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
@@ -386,6 +382,7 @@ bool QtSettingsStore::MergedText(const std::string& iniText, QByteArray& merged)
         if (entries.status() != QSettings::NoError)
             return false;
     }
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     merged = file.readAll();

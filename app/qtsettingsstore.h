@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inirepair.h"
 #include "settingsnotice.h"
 #include "settingsstore.h"
 
@@ -8,6 +9,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -76,11 +78,19 @@ private:
     // Reads the file at the start: removes what killed saves left, reads what is to be read,
     // and mends a damaged file.
     void OpenFile();
+    // The file as it is now, read line by line; none when it is no file to read, and then this
+    // run writes it no more and tells why.
+    struct FileLines {
+        QByteArray bytes;
+        IniRepair lines;
+    };
+    std::optional<FileLines> ReadLines();
     // The file's entries, or what the file's damaged lines hold.
     bool ReadEntries(const std::string& iniText);
     // The file's text with the unsaved entries put in, in QSettings' own format.
     bool MergedText(const std::string& iniText, QByteArray& merged);
-    QString WorkFile();
+    // A new file in the private folder holding `iniText`; "" when none could be written.
+    QString WorkFile(const std::string& iniText);
     void SaveFile();
     // Keeps the problem to tell; Stop also ends the writing to the file for this run.
     void Tell(SettingsProblem problem, const QString& path, const QString& reason = {});

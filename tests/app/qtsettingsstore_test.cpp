@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <thread>
@@ -500,12 +501,14 @@ TEST(QtSettingsStore, WhatQtWritesIsLeftAsItIs) {
 }
 
 TEST(QtSettingsStore, WithoutHomeTheAccountsHomeHoldsTheSettings) {
-    const QByteArray home = qgetenv("HOME");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const std::optional<QByteArray> home =
+        qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME")) : std::nullopt;
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"); // set by the test main
     qunsetenv("HOME");
     qunsetenv("XDG_CONFIG_HOME");
     const QString path = QtSettingsStore::FilePath(QStringLiteral("O"), QStringLiteral("a"));
-    qputenv("HOME", home);
+    if (home)
+        qputenv("HOME", *home);
     qputenv("XDG_CONFIG_HOME", config);
     const passwd* account = ::getpwuid(::getuid());
     ASSERT_NE(account, nullptr);
