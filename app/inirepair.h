@@ -15,20 +15,27 @@
 //   - a section header is '[' name ']': a missing ']' is added, a quote or ';' in the name is
 //     percent-escaped (raw, either would run on or cut the line), and text after the ']' is read
 //     as a line of its own;
-//   - an entry is name '=' value, split at the first '=' outside quotes: a quote it leaves open
-//     is closed at its end, a lone backslash at its end is dropped, and a section header glued
-//     to its value ("dAmbient=2500[Location]") goes on a line of its own;
-//   - a comment (from an unquoted ';' on) is left out: the store writes no comments;
-//   - any other line (nothing but text, or an empty name) is dropped.
+//   - an entry is name '=' value, split at the first '=' outside quotes; a comment (from an
+//     unquoted ';' on) is cut off and the blanks before it with it; then a quote left open is
+//     closed at the entry's end and a lone backslash at its end is dropped;
+//   - a whole number of one of the integer entries that runs straight into a section header
+//     ("dAmbient=2500[Location]") lost its line break there: the header starts a line of its
+//     own. Any other value keeps its brackets ("k=[x]y" is a value the INI writer writes);
+//   - a NUL byte is dropped: the INI writer never writes one raw;
+//   - any other line (text without an '=') is dropped. An entry without a name ("=5") is one
+//     to the INI reader, which writes one for the key "/".
 // Names and values stay as written (percent-escaped names, quoted values, escapes); the INI
-// reader decodes them. A file the INI reader reads as a whole is left alone, comments and all.
+// reader decodes them. A file the INI writer wrote is whole and left alone, and so is any file
+// the INI reader reads as a whole, but for comments. One pass over the text, in linear time.
 class IniRepair {
 public:
     // How many names BackupName offers.
     static constexpr int kBackupNames = 9;
 
-    // Reads a settings file's bytes (a leading UTF-8 byte order mark is skipped).
-    static IniRepair Read(std::string_view fileText);
+    // Reads a settings file's bytes (a leading UTF-8 byte order mark is skipped). `integerNames`
+    // are the names (decoded, blanks and all) of the entries that hold whole numbers.
+    static IniRepair Read(std::string_view fileText,
+                          const std::vector<std::string>& integerNames = {});
 
     // The lines as read here, each ending in '\n'.
     const std::string& Text() const { return m_text; }
@@ -43,9 +50,6 @@ public:
     static std::string BackupName(std::string_view fileName, int n);
 
 private:
-    // Appends what one line of the file stands for; returns whether it was read otherwise.
-    bool ReadLine(std::string_view line);
-
     std::string m_text;
     std::vector<int> m_changed;
 };

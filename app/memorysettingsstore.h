@@ -8,7 +8,8 @@
 #include <vector>
 
 // A settings store held in memory, for tests and for runs that must not touch the user's store.
-// It records every write in order, so a test can check what was written and in which order.
+// It records every write and every save in order, so a test can check what was written, in
+// which order, and what a save took along.
 class MemorySettingsStore : public SettingsStore {
 public:
     struct Write {
@@ -20,6 +21,10 @@ public:
 
     int ReadInt(std::string_view section, std::string_view entry, int defaultValue) override;
     void WriteInt(std::string_view section, std::string_view entry, int value) override;
+    // Records the number of writes so far.
+    void Save() override { m_saves.push_back(m_writes.size()); }
+    // Gives `notice` once.
+    std::string TakeNotice() override { return std::exchange(notice, {}); }
 
     // Puts a value into the store without recording it as a write.
     void Set(std::string_view section, std::string_view entry, int value);
@@ -27,9 +32,17 @@ public:
 
     // Every WriteInt since construction or the last ClearWrites, oldest first.
     const std::vector<Write>& Writes() const { return m_writes; }
-    void ClearWrites() { m_writes.clear(); }
+    // For every Save since construction or the last ClearWrites, how many writes came before it.
+    const std::vector<std::size_t>& Saves() const { return m_saves; }
+    void ClearWrites() {
+        m_writes.clear();
+        m_saves.clear();
+    }
+
+    std::string notice; // what TakeNotice gives next
 
 private:
     std::map<std::pair<std::string, std::string>, int> m_values;
     std::vector<Write> m_writes;
+    std::vector<std::size_t> m_saves;
 };

@@ -1,13 +1,12 @@
 #include "persistentsettings.h"
 
-#include "settingsstore.h"
-
 #include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr const char* kRefrig = "Refrig";
+constexpr const char* kLocationNames[] = {"XPos", "YPos", "XSiz", "YSiz"};
 
 // The five inputs: entry name, member and stored default (hundredths), in writing order.
 struct InputEntry {
@@ -42,25 +41,59 @@ const std::array<PersistentSettings::UnitEntry, 7>& PersistentSettings::UnitEntr
     return entries;
 }
 
+std::vector<std::string> PersistentSettings::EntryNames() {
+    std::vector<std::string> names;
+    for (const UnitEntry& entry : UnitEntries())
+        names.emplace_back(entry.szName);
+    names.emplace_back(kRefrig);
+    for (const InputEntry& entry : kInputEntries)
+        names.emplace_back(entry.szName);
+    names.insert(names.end(), std::begin(kLocationNames), std::end(kLocationNames));
+    return names;
+}
+
+int PersistentSettings::KnownValues::ReadInt(std::string_view section, std::string_view entry,
+                                             int defaultValue) {
+    const int value = m_store.ReadInt(section, entry, defaultValue);
+    Assume(section, entry, value);
+    return value;
+}
+
+void PersistentSettings::KnownValues::Assume(std::string_view section, std::string_view entry,
+                                             int value) {
+    m_values[{std::string(section), std::string(entry)}] = value;
+}
+
+void PersistentSettings::KnownValues::WriteInt(std::string_view section, std::string_view entry,
+                                               int value) {
+    const auto [known, added] =
+        m_values.try_emplace({std::string(section), std::string(entry)}, value);
+    if (!added && known->second == value)
+        return;
+    known->second = value;
+    m_store.WriteInt(section, entry, value);
+}
+
 void PersistentSettings::ReadUnits(UnitSettings& units) {
     for (const UnitEntry& entry : UnitEntries()) {
         units.*entry.field = m_store.ReadInt(kSettings, entry.szName, entry.nDefault) != 0 ? 1 : 0;
     }
 }
 
-void PersistentSettings::WriteUnits(const UnitSettings& units) {
+void PersistentSettings::WriteUnits(const UnitSettings& units, const UnitSettings& before) {
     for (const UnitEntry& entry : UnitEntries()) {
-        m_store.WriteInt(kSettings, entry.szName, units.*entry.field);
+        if (units.*entry.field != before.*entry.field)
+            m_store.WriteInt(kSettings, entry.szName, units.*entry.field);
     }
 }
 
 WindowPlacement PersistentSettings::ReadPlacement() {
     const WindowPlacement defaults;
     WindowPlacement placement;
-    placement.x = m_store.ReadInt(kLocation, "XPos", defaults.x);
-    placement.y = m_store.ReadInt(kLocation, "YPos", defaults.y);
-    placement.width = m_store.ReadInt(kLocation, "XSiz", defaults.width);
-    placement.height = m_store.ReadInt(kLocation, "YSiz", defaults.height);
+    placement.x = m_store.ReadInt(kLocation, kLocationNames[0], defaults.x);
+    placement.y = m_store.ReadInt(kLocation, kLocationNames[1], defaults.y);
+    placement.width = m_store.ReadInt(kLocation, kLocationNames[2], defaults.width);
+    placement.height = m_store.ReadInt(kLocation, kLocationNames[3], defaults.height);
     return placement;
 }
 
@@ -87,12 +120,19 @@ void PersistentSettings::WriteSelectionAndInputs(int nRefrig, const SavedInputs&
     }
 }
 
+void PersistentSettings::RestoredSelectionAndInputs(int nRefrig, const SavedInputs& inputs) {
+    m_known.Assume(kSettings, kRefrig, nRefrig);
+    for (const InputEntry& entry : kInputEntries) {
+        m_known.Assume(kSettings, entry.szName, StoredHundredths(inputs.*entry.field));
+    }
+}
+
 bool PersistentSettings::StorePosition(const WindowState& state, int x, int y) {
-    return StoreLocation(state, {"XPos", x}, {"YPos", y});
+    return StoreLocation(state, {kLocationNames[0], x}, {kLocationNames[1], y});
 }
 
 bool PersistentSettings::StoreSize(const WindowState& state, int width, int height) {
-    return StoreLocation(state, {"XSiz", width}, {"YSiz", height});
+    return StoreLocation(state, {kLocationNames[2], width}, {kLocationNames[3], height});
 }
 
 bool PersistentSettings::StoreLocation(const WindowState& state, LocationEntry first,

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "settingsstore.h"
 #include "unitsettings.h"
 
 #include <array>
-
-class SettingsStore;
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 // The window's outer rectangle in screen pixels, frame and caption included.
 struct WindowPlacement {
@@ -36,14 +39,20 @@ struct WindowState {
 // The typed face of the settings store: every section, entry name, default and conversion of the
 // stored values lives here; the windows never name an entry themselves.
 //
+// An object remembers every value it read or wrote and leaves out a write of the value the
+// store is known to hold: what it writes is what changed in this run, so that two programs
+// sharing the store keep each other's changes.
+//
 // Lifecycle, as the main window and the units dialog use it:
 //   start (after the database was read):   ReadUnits, ReadPlacement (then place the window)
 //   control set-up:                         ReadRefrigerant, ReadInputs
-//   units dialog closed with OK:            WriteUnits
+//   units dialog closed with OK:            WriteUnits, the units that changed
 //   window moved / resized:                 StorePosition / StoreSize
-//   window destroyed:                       WriteSelectionAndInputs -- only when the start-up
+//   every timer tick and the window's end:  WriteSelectionAndInputs -- only when the start-up
 //                                           restored the fields; after a failed database read the
 //                                           fields hold nothing and the user's values are kept.
+// The window saves the store (SettingsStore::Save) after each tick and after the units dialog,
+// so that the units and the inputs they converted are saved together.
 class PersistentSettings {
 public:
     static constexpr const char* kSettings = "Settings";
@@ -58,13 +67,16 @@ public:
     };
     static const std::array<UnitEntry, 7>& UnitEntries();
 
-    explicit PersistentSettings(SettingsStore& store) : m_store(store) {}
+    explicit PersistentSettings(SettingsStore& store) : m_known(store), m_store(m_known) {}
+
+    // The names of every entry the program keeps, all of them whole numbers.
+    static std::vector<std::string> EntryNames();
 
     // Reads the seven unit entries in order into `units`. A stored value other than 0 is taken
     // as 1, so that every reader of a field (some test for non-zero, some for 1) agrees.
     void ReadUnits(UnitSettings& units);
-    // Writes all seven unit entries in order, changed or not.
-    void WriteUnits(const UnitSettings& units);
+    // Writes, in order, the unit entries whose field differs between `before` and `units`.
+    void WriteUnits(const UnitSettings& units, const UnitSettings& before);
 
     // "XPos", "YPos", "XSiz", "YSiz" as stored (defaults 10, 10, 800, 640), not yet corrected.
     WindowPlacement ReadPlacement();
@@ -76,8 +88,13 @@ public:
     // The five inputs, each the stored integer / 100.
     SavedInputs ReadInputs();
 
-    // Writes "Refrig" and then the five inputs (StoredHundredths of each), in that order.
+    // Writes "Refrig" and then the five inputs (StoredHundredths of each), in that order, each
+    // unless the store is known to hold that value.
     void WriteSelectionAndInputs(int nRefrig, const SavedInputs& inputs);
+    // The selection and the inputs as the window shows them once restored: they count as what
+    // the store holds, so that only what the user changes is written. (A restored 123.45 would
+    // be written back as 12344; a clamped selection is no change of the user's either.)
+    void RestoredSelectionAndInputs(int nRefrig, const SavedInputs& inputs);
 
     // Write "XPos"/"YPos" (outer top-left corner) or "XSiz"/"YSiz" (outer size) when
     // CanRecordPlacement(state); return whether they wrote.
@@ -95,6 +112,23 @@ public:
     static bool CanRecordPlacement(const WindowState& state);
 
 private:
+    // The store as far as this object knows it: a write of the value last read or written
+    // under an entry is left out.
+    class KnownValues : public SettingsStore {
+    public:
+        explicit KnownValues(SettingsStore& store) : m_store(store) {}
+        int ReadInt(std::string_view section, std::string_view entry, int defaultValue) override;
+        void WriteInt(std::string_view section, std::string_view entry, int value) override;
+        void Save() override { m_store.Save(); }
+        std::string TakeNotice() override { return m_store.TakeNotice(); }
+        // Takes `value` as what the store holds under (section, entry).
+        void Assume(std::string_view section, std::string_view entry, int value);
+
+    private:
+        SettingsStore& m_store;
+        std::map<std::pair<std::string, std::string>, int> m_values;
+    };
+
     struct LocationEntry {
         const char* szName;
         int nValue;
@@ -102,5 +136,6 @@ private:
     // Writes the two entries of the location section when the placement may be recorded.
     bool StoreLocation(const WindowState& state, LocationEntry first, LocationEntry second);
 
-    SettingsStore& m_store;
+    KnownValues m_known;
+    SettingsStore& m_store; // m_known
 };

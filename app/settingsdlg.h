@@ -10,9 +10,9 @@ class SettingsStore;
 struct UnitSettings;
 
 // The units dialog: six pairs of radio buttons and the diameter list. Opening shows `units`;
-// OK updates `units` and writes all seven unit entries to the store; Cancel, Esc and the close
-// box change nothing. The controls with an id carry the object name "id" and the id ("id1004",
-// "id1026", "id1" for OK, "id2" for Cancel).
+// OK updates `units` and writes the unit entries that changed to the store; Cancel, Esc and the
+// close box change nothing. The controls with an id carry the object name "id" and the id
+// ("id1004", "id1026", "id1" for OK, "id2" for Cancel).
 class CSettingsDlg : public QDialog {
     Q_OBJECT
 

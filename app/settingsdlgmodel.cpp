@@ -54,9 +54,10 @@ SettingsDlgModel::SettingsDlgModel(const UnitSettings& units)
 }
 
 void SettingsDlgModel::Accept(UnitSettings& units, PersistentSettings& settings) const {
+    const UnitSettings before = units;
     for (std::size_t i = 0; i < Pairs().size(); ++i) {
         units.*Pairs()[i].field = m_first[i] ? 1 : 0;
     }
     units.DiamType = m_nDiamIndex;
-    settings.WriteUnits(units);
+    settings.WriteUnits(units, before);
 }

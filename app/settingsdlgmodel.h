@@ -40,7 +40,7 @@ public:
     void SetDiamIndex(int index) { m_nDiamIndex = index == 1 ? 1 : 0; }
 
     // OK: each field becomes 1 when the first button of its pair is checked, else 0; `DiamType`
-    // becomes the selected index; then all seven entries are written, changed or not.
+    // becomes the selected index; then the entries of the fields that changed are written.
     void Accept(UnitSettings& units, PersistentSettings& settings) const;
 
     // The dialog's template, in dialog units from the dialog's top-left corner: two rows of

@@ -225,6 +225,7 @@ void CVelnorDlg::SetUpControls() {
         m_fields[FieldSlot(input.id)]->setFont(small);
     m_model.RestoreInputs(
         {saved.dHeatLoad, saved.dEvapTemp, saved.dCondTemp, saved.dRGasTemp, saved.dAmbient});
+    m_settings->RestoredSelectionAndInputs(m_model.Refrigerant(), ShownInputs());
     for (const InputField& input : kInputFields)
         m_fields[FieldSlot(input.id)]->SetBackColor(kFieldBackColor);
 
@@ -275,6 +276,9 @@ void CVelnorDlg::ShowResults() {
 void CVelnorDlg::OnTimer() {
     if (m_model.OnTimer())
         ShowResults();
+    // A change is saved within a tick: a kill loses no more than the last second.
+    SaveSettings();
+    TellStoreNotice();
     m_timer.start(kTimerPeriodMs);
 }
 
@@ -288,8 +292,12 @@ void CVelnorDlg::OnSettings() {
     CSettingsDlg dlg(*m_store, this);
     dlg.exec();
     m_model.OnUnitsChanged(before.UnitsEnergy, before.UnitsTemperature);
+    // The units and the inputs they converted are saved at once: a kill never leaves the one
+    // without the other.
+    SaveSettings();
     update();
     ShowResults();
+    TellStoreNotice();
 }
 
 void CVelnorDlg::OnSysCommand(int id) {
@@ -360,9 +368,14 @@ void CVelnorDlg::showEvent(QShowEvent* event) {
 void CVelnorDlg::paintEvent(QPaintEvent*) {
     OnPaintMain();
     emit Painted();
-    // The icon's renders are no part of the first frame, so they follow it.
+    // The icon's renders are no part of the first frame, so they follow it, and so does what
+    // the settings store has to tell.
     if (!m_iconSet)
         QTimer::singleShot(0, this, &CVelnorDlg::SetIcon);
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &CVelnorDlg::TellStoreNotice);
+    }
 }
 
 void CVelnorDlg::SetIcon() {
@@ -455,6 +468,7 @@ void CVelnorDlg::SavePlacement(bool moved) {
 
 void CVelnorDlg::done(int result) {
     Closing();
+    TellStoreNotice();
     QDialog::done(result);
 }
 
@@ -463,11 +477,32 @@ void CVelnorDlg::Closing() {
         return;
     m_closed = true;
     m_timer.stop();
-    // After a failed start the fields hold nothing; the user's stored values are kept.
-    if (!m_model.DatabaseLoaded() || !bReady)
-        return;
+    SaveSettings();
+}
+
+SavedInputs CVelnorDlg::ShownInputs() const {
     const std::array<double, MainWindowModel::InputCount> v = m_model.InputValues();
-    m_settings->WriteSelectionAndInputs(m_model.Refrigerant(), {v[0], v[1], v[2], v[3], v[4]});
+    return {v[0], v[1], v[2], v[3], v[4]};
+}
+
+void CVelnorDlg::SaveSettings() {
+    // After a failed start the fields hold nothing; the user's stored values are kept.
+    if (m_model.DatabaseLoaded() && bReady)
+        m_settings->WriteSelectionAndInputs(m_model.Refrigerant(), ShownInputs());
+    m_store->Save();
+}
+
+void CVelnorDlg::TellStoreNotice() {
+    // Once the window is up, and one box at a time: a tick during the box keeps its news for
+    // the next.
+    if (!m_painted || m_telling)
+        return;
+    const std::string notice = m_store->TakeNotice();
+    if (notice.empty())
+        return;
+    m_telling = true;
+    m_messages->Show(notice, Messages::Icon::Exclamation);
+    m_telling = false;
 }
 
 void CVelnorDlg::LayoutControls() {

@@ -3,6 +3,7 @@
 #include "diagramcache.h"
 #include "mainwindowmodel.h"
 #include "messages.h"
+#include "persistentsettings.h"
 #include "summarypainter.h"
 
 #include <QImage>
@@ -20,7 +21,6 @@ class CShadeButton;
 class CSkinListCtrl;
 class CLinkStatic;
 class SettingsStore;
-class PersistentSettings;
 class NumberEditWidget;
 
 // The main window: owns the model, the controls and the recalculation timer, restores and
@@ -94,6 +94,12 @@ private:
     void SetIcon();
     void ShowResults();
     void SavePlacement(bool moved);
+    // The inputs as the fields hold them.
+    SavedInputs ShownInputs() const;
+    // Writes the selection and the inputs the user changed, then saves the store.
+    void SaveSettings();
+    // Shows what the settings store has to tell, once the window is up.
+    void TellStoreNotice();
     void Closing();
 
     std::unique_ptr<SettingsStore> m_ownStore;
@@ -118,6 +124,8 @@ private:
     bool bReady = false;
     bool m_closed = false;
     bool m_iconSet = false;
+    bool m_painted = false; // the first frame is done
+    bool m_telling = false; // a notice of the store is on the screen
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
     DiagramCache m_diagram; // the circuit diagram at the size last rendered

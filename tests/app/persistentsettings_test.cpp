@@ -87,24 +87,26 @@ TEST(PersistentSettings, UnitValuesOtherThanZeroAreReadAsOne) {
     }
 }
 
-TEST(PersistentSettings, WriteUnitsWritesAllSevenInOrder) {
+TEST(PersistentSettings, WriteUnitsWritesTheChangedUnitsInOrder) {
     MemorySettingsStore store;
     UnitSettings units;
     units.UnitsEnergy = 1;
     units.UnitsLength = 0;
     units.DiamType = 1;
-    PersistentSettings(store).WriteUnits(units);
-    const std::vector<Write> expected = {
-        {"Settings", "UnitsEnergy     ", 1}, {"Settings", "UnitsTemperature", 1},
-        {"Settings", "UnitsPressure   ", 1}, {"Settings", "UnitsDiameter   ", 1},
-        {"Settings", "UnitsLength     ", 0}, {"Settings", "UnitsFlow       ", 0},
-        {"Settings", "DiamType        ", 1}};
+    PersistentSettings(store).WriteUnits(units, UnitSettings{});
+    const std::vector<Write> expected = {{"Settings", "UnitsEnergy     ", 1},
+                                         {"Settings", "UnitsLength     ", 0},
+                                         {"Settings", "DiamType        ", 1}};
     EXPECT_EQ(store.Writes(), expected);
 
     // And what was written is read back unchanged.
     UnitSettings back;
     PersistentSettings(store).ReadUnits(back);
     EXPECT_EQ(UnitValues(back), UnitValues(units));
+
+    store.ClearWrites();
+    PersistentSettings(store).WriteUnits(units, units);
+    EXPECT_TRUE(store.Writes().empty());
 }
 
 TEST(PersistentSettings, PlacementIsCorrectedToTheScreen) {
@@ -216,6 +218,35 @@ TEST(PersistentSettings, PlacementIsRecordedOnlyWhenReadyAndNormal) {
                                                 : std::vector<Write>{};
         EXPECT_EQ(store.Writes(), expected) << row.name;
     }
+}
+
+TEST(PersistentSettings, WritesOnlyWhatTheRunChanged) {
+    MemorySettingsStore store;
+    store.Set("Settings", "Refrig", 99);
+    store.Set("Settings", "dHeatLoad", 12345);
+    store.Set("Location", "XPos", 50);
+    PersistentSettings settings(store);
+    // As the window restores them: the selection clamped, 123.45 in the field.
+    const int nRefrig = settings.ReadRefrigerant(5);
+    SavedInputs inputs = settings.ReadInputs();
+    settings.RestoredSelectionAndInputs(nRefrig, inputs);
+    const WindowPlacement placement = settings.ReadPlacement();
+
+    // Nothing changed: nothing is written, so the stored 12345 does not drift to 12344 and
+    // another program's changes stay.
+    settings.WriteSelectionAndInputs(nRefrig, inputs);
+    settings.StorePosition({true, false, false}, placement.x, placement.y);
+    EXPECT_TRUE(store.Writes().empty());
+
+    inputs.dEvapTemp = -30.0;
+    settings.WriteSelectionAndInputs(nRefrig, inputs);
+    settings.WriteSelectionAndInputs(nRefrig, inputs);
+    settings.StorePosition({true, false, false}, 60, placement.y);
+    const std::vector<Write> expected = {{"Settings", "dEvapTemp", -3000},
+                                         {"Location", "XPos", 60}};
+    EXPECT_EQ(store.Writes(), expected);
+    EXPECT_EQ(store.ReadInt("Settings", "Refrig", 0), 99);
+    EXPECT_EQ(store.ReadInt("Settings", "dHeatLoad", 0), 12345);
 }
 
 } // namespace

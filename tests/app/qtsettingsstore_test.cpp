@@ -8,8 +8,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 #include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <fcntl.h>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -49,7 +60,7 @@ struct StoredValues {
 
 void WriteAll(SettingsStore& store, const StoredValues& v) {
     PersistentSettings settings(store);
-    settings.WriteUnits(v.units);
+    settings.WriteUnits(v.units, UnitSettings{}); // every unit differs from its default
     settings.WriteSelectionAndInputs(v.nRefrig, v.inputs);
     settings.StorePosition({true, false, false}, v.placement.x, v.placement.y);
     settings.StoreSize({true, false, false}, v.placement.width, v.placement.height);
@@ -119,7 +130,7 @@ TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
         units.UnitsTemperature = 0;
         units.DiamType = 1;
         PersistentSettings settings(store);
-        settings.WriteUnits(units);
+        settings.WriteUnits(units, {0, 1, 0, 0, 0, 1, 0}); // all seven changed
         settings.WriteSelectionAndInputs(2, {123.456, -1.005, 55.0, 32.3, 25.0});
         settings.StorePosition({true, false, false}, -8, 30);
     }
@@ -192,6 +203,8 @@ TEST(QtSettingsStore, WithoutRoomForACopyADamagedFileIsNeverWritten) {
         EXPECT_EQ(ReadAll(store), Values(StoredValues{}));
         PersistentSettings(store).WriteSelectionAndInputs(0, SavedInputs{});
         EXPECT_EQ(store.ReadInt("Settings", "Refrig", -1), 0);
+        store.Save();
+        EXPECT_NE(store.TakeNotice().find("no backup copy"), std::string::npos);
     }
     EXPECT_EQ(ReadBytes(path), damaged);
 }
@@ -252,6 +265,254 @@ TEST(QtSettingsStore, AnEmptyStoreGivesTheDefaultsAndWritesNoFile) {
         EXPECT_DOUBLE_EQ(settings.ReadInputs().dEvapTemp, -25.0);
     }
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// Steps in when the code under test is still blocked after three seconds: runs `unblock`
+// every half second until the scope ends, and says whether it had to.
+class Watchdog {
+public:
+    explicit Watchdog(std::function<void()> unblock)
+        : m_thread([this, unblock = std::move(unblock)] {
+              std::unique_lock lock(m_mutex);
+              if (m_done.wait_for(lock, std::chrono::seconds(3), [this] { return m_finished; }))
+                  return;
+              do {
+                  m_fired = true;
+                  unblock();
+              } while (!m_done.wait_for(lock, std::chrono::milliseconds(500),
+                                        [this] { return m_finished; }));
+          }) {}
+    ~Watchdog() { Finish(); }
+    // Ends the watch; whether it had to step in.
+    bool Finish() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_fired;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    bool m_fired = false;
+    std::thread m_thread;
+};
+
+QString FileKind(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() ? QStringLiteral("link to ") + info.symLinkTarget()
+           : info.isDir()   ? QStringLiteral("folder")
+           : info.isFile()  ? QStringLiteral("file of %1 bytes").arg(info.size())
+                            : QStringLiteral("other");
+}
+
+TEST(QtSettingsStore, WhatIsNoOrdinarySettingsFileIsNeitherReadNorWritten) {
+    const struct {
+        const char* name;
+        std::function<bool(const QString&)> make;
+        const char* notice;
+    } rows[] = {
+        {"a pipe", [](const QString& path) { return ::mkfifo(QFile::encodeName(path), 0600) == 0; },
+         "is not an ordinary file"},
+        {"a link to /dev/zero",
+         [](const QString& path) { return QFile::link(QStringLiteral("/dev/zero"), path); },
+         "is not an ordinary file"},
+        {"a folder", [](const QString& path) { return QDir().mkpath(path); },
+         "is not an ordinary file"},
+        {"a file of more than a MiB",
+         [](const QString& path) {
+             QFile file(path);
+             return file.open(QIODevice::WriteOnly) &&
+                    file.write(QByteArray(QtSettingsStore::kMaxFileSize / 4, ' ')
+                                   .replace(' ', "a=1\n")
+                                   .append("b=1\n")) > QtSettingsStore::kMaxFileSize;
+         },
+         "too large"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = UseApplicationName((std::string("velnor-odd-") + row.name).c_str());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        ASSERT_TRUE(row.make(path));
+        const QString before = FileKind(path);
+        // A reader of the pipe waits for a writer: the watchdog comes as one and goes.
+        Watchdog watchdog([&] {
+            const int fd = ::open(QFile::encodeName(path), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        });
+        {
+            QtSettingsStore store;
+            MemorySettingsStore empty;
+            EXPECT_EQ(ReadAll(store), ReadAll(empty));
+            WriteAll(store, StoredValues{});
+            store.Save();
+            EXPECT_EQ(ReadAll(store), Values(StoredValues{})) << "the run keeps its changes";
+            const std::string notice = store.TakeNotice();
+            EXPECT_NE(notice.find(row.notice), std::string::npos) << notice;
+            EXPECT_NE(notice.find(path.toStdString()), std::string::npos) << notice;
+            store.Save();
+            EXPECT_EQ(store.TakeNotice(), "") << "told once";
+        }
+        EXPECT_FALSE(watchdog.Finish()) << "the store waited on the file";
+        EXPECT_EQ(FileKind(path), before);
+    }
+}
+
+TEST(QtSettingsStore, AHeldLockNeverHoldsUpASave) {
+    const struct {
+        const char* name;
+        std::function<bool(const QString&)> make;
+    } rows[] = {
+        {"a folder", [](const QString& lock) { return QDir().mkpath(lock); }},
+        {"a fresh lock of another computer",
+         [](const QString& lock) {
+             QFile file(lock);
+             return file.open(QIODevice::WriteOnly) &&
+                    file.write("12345\nvelnor\nanother-computer\n") > 0;
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = UseApplicationName((std::string("velnor-lock-") + row.name).c_str());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        WriteBytes(path, "[Settings]\nRefrig=1\n");
+        const QString lock = path + QStringLiteral(".lock");
+        ASSERT_TRUE(row.make(lock));
+        Watchdog watchdog([&] {
+            QDir(lock).removeRecursively();
+            QFile::remove(lock);
+        });
+        QtSettingsStore store;
+        store.WriteInt("Settings", "Refrig", 2);
+        store.Save();
+        store.WriteInt("Settings", "Refrig", 3);
+        store.Save();
+        EXPECT_FALSE(watchdog.Finish()) << "the save waited on the lock";
+        EXPECT_EQ(ReadBytes(path), "[Settings]\nRefrig=1\n");
+        const std::string notice = store.TakeNotice();
+        EXPECT_NE(notice.find("is locked"), std::string::npos) << notice;
+        EXPECT_EQ(store.TakeNotice(), "");
+
+        // Once the lock is gone, the next save keeps the change.
+        QDir(lock).removeRecursively();
+        QFile::remove(lock);
+        store.WriteInt("Settings", "Refrig", 4);
+        store.Save();
+        EXPECT_EQ(ReadBytes(path), "[Settings]\nRefrig=4\n");
+    }
+}
+
+TEST(QtSettingsStore, TwoProgramsKeepEachOthersChanges) {
+    const QString path = UseApplicationName("velnor-two");
+    {
+        QtSettingsStore store;
+        WriteAll(store, StoredValues{});
+    }
+    // Both orders of saving: each run writes only what it changed.
+    for (const bool firstSavesFirst : {true, false}) {
+        QtSettingsStore first;
+        QtSettingsStore second;
+        PersistentSettings one(first);
+        PersistentSettings two(second);
+        SavedInputs inputs = one.ReadInputs();
+        one.RestoredSelectionAndInputs(one.ReadRefrigerant(5), inputs);
+        two.RestoredSelectionAndInputs(two.ReadRefrigerant(5), two.ReadInputs());
+        inputs.dHeatLoad += 1;
+        one.WriteSelectionAndInputs(2, inputs);
+        inputs = two.ReadInputs();
+        inputs.dEvapTemp += 1;
+        two.WriteSelectionAndInputs(2, inputs);
+        (firstSavesFirst ? first : second).Save();
+        (firstSavesFirst ? second : first).Save();
+
+        QtSettingsStore next;
+        const SavedInputs saved = PersistentSettings(next).ReadInputs();
+        EXPECT_DOUBLE_EQ(saved.dHeatLoad, StoredValues{}.inputs.dHeatLoad + 1);
+        EXPECT_DOUBLE_EQ(saved.dEvapTemp, StoredValues{}.inputs.dEvapTemp + 1);
+        WriteAll(next, StoredValues{});
+    }
+}
+
+TEST(QtSettingsStore, AReadOnlyFileIsLeftAloneAndTheUserToldOnce) {
+    const QString path = UseApplicationName("velnor-read-only");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    WriteBytes(path, "[Settings]\nRefrig=1\n");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    {
+        QtSettingsStore store;
+        store.WriteInt("Settings", "Refrig", 2);
+        store.Save();
+        EXPECT_NE(store.TakeNotice().find("is read-only"), std::string::npos);
+        store.WriteInt("Settings", "Refrig", 3);
+        store.Save();
+        EXPECT_EQ(store.TakeNotice(), "");
+        EXPECT_EQ(store.ReadInt("Settings", "Refrig", 0), 3);
+    }
+    EXPECT_EQ(ReadBytes(path), "[Settings]\nRefrig=1\n");
+}
+
+TEST(QtSettingsStore, TemporaryFilesOfKilledSavesGoAtTheStart) {
+    const QString path = UseApplicationName("velnor-stale");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    WriteBytes(path, "[Settings]\nRefrig=1\n");
+    const QString stale = path + QStringLiteral(".Ab12Cd");
+    const QString others[] = {path + QStringLiteral(".bak"), path + QStringLiteral(".Ab12C"),
+                              path + QStringLiteral(".Ab12Cde")};
+    for (const QString& name : others)
+        WriteBytes(name, "x");
+    WriteBytes(stale, "[Settings]\n");
+    QtSettingsStore store;
+    EXPECT_FALSE(QFile::exists(stale));
+    for (const QString& name : others)
+        EXPECT_TRUE(QFile::exists(name)) << name.toStdString();
+    EXPECT_EQ(store.ReadInt("Settings", "Refrig", 0), 1);
+}
+
+TEST(QtSettingsStore, WhatQtWritesIsLeftAsItIs) {
+    const QString path = UseApplicationName("velnor-qt-written");
+    {
+        QSettings qt(path, QSettings::IniFormat);
+        qt.setValue(QStringLiteral("k"), QStringLiteral("[x]y"));
+        qt.setValue(QStringLiteral("Settings/path"), QStringLiteral("C:\\temp\\"));
+        qt.setValue(QStringLiteral("Settings/n"), QStringLiteral("1[Location]"));
+        qt.setValue(QStringLiteral("Settings/list"), QStringList{QStringLiteral("a, [b]"), {}});
+        qt.setValue(QStringLiteral("Settings/q"), QStringLiteral(" \"a;b\"=\\ "));
+        qt.setValue(QStringLiteral("Settings/nul"), QString(QChar(0)) + QStringLiteral("1\t"));
+        qt.setValue(QStringLiteral("Settings/bytes"), QByteArray("\0\xff[;]", 5));
+        qt.setValue(QStringLiteral("odd [group]/\"key\"; x=y"), QStringLiteral("v"));
+        qt.setValue(QStringLiteral("Settings/dAmbient"), 2500);
+    }
+    const QByteArray written = ReadBytes(path);
+    EXPECT_TRUE(IniRepair::Read(written.toStdString(), PersistentSettings::EntryNames()).Whole())
+        << written.toStdString();
+    {
+        QtSettingsStore store;
+        EXPECT_EQ(store.ReadInt("Settings", "dAmbient", 0), 2500);
+        store.WriteInt("Settings", "dAmbient", 2600);
+    }
+    EXPECT_EQ(ReadBytes(path), QByteArray(written).replace("dAmbient=2500", "dAmbient=2600"));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".bak")));
+}
+
+TEST(QtSettingsStore, WithoutHomeTheAccountsHomeHoldsTheSettings) {
+    const std::optional<QByteArray> home =
+        qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME")) : std::nullopt;
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"); // set by the test main
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString path = QtSettingsStore::FilePath(QStringLiteral("O"), QStringLiteral("a"));
+    if (home)
+        qputenv("HOME", *home);
+    qputenv("XDG_CONFIG_HOME", config);
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_EQ(path, QFile::decodeName(account->pw_dir) + QStringLiteral("/.config/O/a.conf"));
 }
 
 } // namespace

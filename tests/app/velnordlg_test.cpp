@@ -18,8 +18,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -152,7 +155,7 @@ TEST_F(MainWindow, UnitsChangeConvertsTheTypedValues) {
     EXPECT_EQ(Text(*dlg, 1003), "99.999"); // repeated switching drifts
 }
 
-TEST_F(MainWindow, ClosingStoresTheSelectionAndTheInputsTruncated) {
+TEST_F(MainWindow, ClosingStoresTheChangedInputsTruncatedAndSaves) {
     {
         auto dlg = Open();
         ASSERT_TRUE(started);
@@ -162,12 +165,70 @@ TEST_F(MainWindow, ClosingStoresTheSelectionAndTheInputsTruncated) {
         store.ClearWrites();
         dlg->reject(); // Esc or the close box
     }
-    EXPECT_EQ(store.ReadInt("Settings", "dHeatLoad", 0), 12345);
-    EXPECT_EQ(store.ReadInt("Settings", "dRGasTemp", 0), 3229);
-    EXPECT_EQ(store.ReadInt("Settings", "dEvapTemp", 0), -100);
-    EXPECT_EQ(store.ReadInt("Settings", "Refrig", -1), 0);
-    ASSERT_EQ(store.Writes().size(), 6u); // written once, though the window is destroyed after
-    EXPECT_EQ(store.Writes()[0].entry, "Refrig");
+    const std::vector<MemorySettingsStore::Write> written = {{"Settings", "dHeatLoad", 12345},
+                                                             {"Settings", "dEvapTemp", -100},
+                                                             {"Settings", "dRGasTemp", 3229}};
+    // Written and saved once, though the window is destroyed after.
+    EXPECT_EQ(store.Writes(), written);
+    EXPECT_EQ(store.Saves(), std::vector<std::size_t>{3});
+}
+
+TEST_F(MainWindow, AChangeIsSavedAtTheNextTick) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    store.ClearWrites();
+    dlg->OnTimer();
+    EXPECT_TRUE(store.Writes().empty()) << "nothing changed";
+    Type(*dlg, 1003, "500");
+    auto* picker = static_cast<QComboBox*>(dlg->Control(1017));
+    picker->setCurrentIndex(2);
+    emit picker->activated(2);
+    dlg->OnTimer();
+    const std::vector<MemorySettingsStore::Write> written = {{"Settings", "Refrig", 2},
+                                                             {"Settings", "dHeatLoad", 50000}};
+    EXPECT_EQ(store.Writes(), written);
+    EXPECT_EQ(store.Saves().back(), 2u);
+}
+
+TEST_F(MainWindow, UnitsAndTheInputsTheyConvertedAreSavedTogether) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    Type(*dlg, 1004, "14");
+    dlg->OnTimer();
+    store.ClearWrites();
+    // ºC in the units dialog, then OK.
+    QTimer::singleShot(0, dlg.get(), [] {
+        QWidget* units = QApplication::activeModalWidget();
+        ASSERT_NE(units, nullptr);
+        QTest::mouseClick(units->findChild<QRadioButton*>(QStringLiteral("id1009")), Qt::LeftButton,
+                          {}, QPoint(6, 6));
+        QTest::mouseClick(units->findChild<QPushButton*>(QStringLiteral("id1")), Qt::LeftButton);
+    });
+    dlg->OnSettings();
+    EXPECT_EQ(Text(*dlg, 1004), "-10");
+    const std::vector<MemorySettingsStore::Write> written = {{"Settings", "UnitsTemperature", 0},
+                                                             {"Settings", "dEvapTemp", -1000},
+                                                             {"Settings", "dCondTemp", 1277},
+                                                             {"Settings", "dRGasTemp", 0},
+                                                             {"Settings", "dAmbient", -388}};
+    EXPECT_EQ(store.Writes(), written);
+    // One save, after all of them.
+    EXPECT_EQ(store.Saves(), std::vector<std::size_t>{written.size()});
+}
+
+TEST_F(MainWindow, WhatTheStoreHasToTellIsShownOnceTheWindowIsUp) {
+    store.notice = "Settings are not kept.";
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->OnTimer();
+    EXPECT_TRUE(messages.shown.empty()) << "not before the first frame";
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }));
+    EXPECT_EQ(messages.shown[0].text, "Settings are not kept.");
+    EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Exclamation);
+    dlg->OnTimer();
+    dlg->reject();
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(MainWindow, EnterDoesNothingAndEscapeEnds) {
@@ -259,7 +320,7 @@ TEST_F(MainWindow, FieldsOutOfViewTakeNoKeysAndAreNotOfferedToScreenReaders) {
         EXPECT_EQ(window->indexOfChild(QAccessible::queryAccessibleInterface(dlg->Field(id))), -1);
 
     dlg->reject();
-    EXPECT_EQ(store.ReadInt("Settings", "dAmbient", 0), 2500);
+    EXPECT_FALSE(store.Contains("Settings", "dAmbient"));
 }
 
 TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {

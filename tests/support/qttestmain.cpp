@@ -2,6 +2,7 @@
 // names another platform) whose settings and standard paths lie in a temporary directory, so no
 // test ever touches the user's own settings or files.
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     settingsDir = dir.path();
+    // The settings store's own file lies under $XDG_CONFIG_HOME.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir));
     // Before any QSettings exists: every format and scope points into the temporary directory.
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, settingsDir);
