@@ -220,7 +220,7 @@ void CVelnorDlg::SetUpControls() {
     m_picker->SetHighlightColors(RGB(49, 106, 197), RGB(255, 255, 255));
     m_picker->SetNormalColors(RGB(242, 246, 251), RGB(0, 0, 0));
 
-    const SavedInputs saved = m_settings->ReadInputs();
+    const SavedInputs saved = m_settings->ReadInputs(TheUnitSettings());
     for (const InputField& input : kInputFields)
         m_fields[FieldSlot(input.id)]->setFont(small);
     m_model.RestoreInputs(
@@ -266,9 +266,8 @@ void CVelnorDlg::ShowResults() {
     }
     m_results->SelectRow(content.selectedRow);
     m_results->SetRedraw(true);
-    // A recommendation also changes the summary panel's flow line.
-    if (content.valid)
-        update();
+    // The summary panel's flow line follows: a new figure, or none while an input is invalid.
+    update();
     MainWindowAccessible::PanelChanged(this);
 }
 
@@ -397,6 +396,7 @@ SummaryState CVelnorDlg::Summary() const {
     state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
     state.dN2Flow = m_model.Result().dN2Flow;
+    state.bFlowValid = m_model.ListContent().valid;
     state.units = TheUnitSettings();
     return state;
 }

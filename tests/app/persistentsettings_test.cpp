@@ -34,12 +34,22 @@ TEST(PersistentSettings, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 0);
 
-    const SavedInputs inputs = settings.ReadInputs();
-    EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 110.0);
-    EXPECT_DOUBLE_EQ(inputs.dEvapTemp, -25.0);
-    EXPECT_DOUBLE_EQ(inputs.dCondTemp, 55.0);
-    EXPECT_DOUBLE_EQ(inputs.dRGasTemp, 32.0);
-    EXPECT_DOUBLE_EQ(inputs.dAmbient, 25.0);
+    // 110 W, -25, 55, 32 and 25 ºC in the units read, to hundredths as the store keeps them.
+    const SavedInputs inputs = settings.ReadInputs(units);
+    EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 375.33);
+    EXPECT_DOUBLE_EQ(inputs.dEvapTemp, -13.0);
+    EXPECT_DOUBLE_EQ(inputs.dCondTemp, 131.0);
+    EXPECT_DOUBLE_EQ(inputs.dRGasTemp, 89.6);
+    EXPECT_DOUBLE_EQ(inputs.dAmbient, 77.0);
+    UnitSettings si;
+    si.UnitsEnergy = 1;
+    si.UnitsTemperature = 0;
+    const SavedInputs siInputs = settings.ReadInputs(si);
+    EXPECT_DOUBLE_EQ(siInputs.dHeatLoad, 110.0);
+    EXPECT_DOUBLE_EQ(siInputs.dEvapTemp, -25.0);
+    EXPECT_DOUBLE_EQ(siInputs.dCondTemp, 55.0);
+    EXPECT_DOUBLE_EQ(siInputs.dRGasTemp, 32.0);
+    EXPECT_DOUBLE_EQ(siInputs.dAmbient, 25.0);
     EXPECT_TRUE(store.Writes().empty()); // reading never writes
 }
 
@@ -184,7 +194,7 @@ TEST(PersistentSettings, SelectionAndInputsRoundTrip) {
     EXPECT_EQ(store.Writes(), expected);
 
     EXPECT_EQ(settings.ReadRefrigerant(5), 3);
-    const SavedInputs back = settings.ReadInputs();
+    const SavedInputs back = settings.ReadInputs(UnitSettings{});
     EXPECT_DOUBLE_EQ(back.dHeatLoad, 123.45);
     EXPECT_DOUBLE_EQ(back.dEvapTemp, 32.29);
     EXPECT_DOUBLE_EQ(back.dCondTemp, -1.0);

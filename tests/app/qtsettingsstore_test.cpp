@@ -74,7 +74,7 @@ std::vector<double> ReadAll(SettingsStore& store) {
     settings.ReadUnits(v.units);
     v.placement = settings.ReadPlacement();
     v.nRefrig = settings.ReadRefrigerant(5);
-    v.inputs = settings.ReadInputs();
+    v.inputs = settings.ReadInputs(v.units);
     return Values(v);
 }
 
@@ -144,7 +144,7 @@ TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     settings.ReadUnits(units);
     EXPECT_EQ(UnitValues(units), (std::vector<int>{1, 0, 1, 1, 1, 0, 1}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 2);
-    const SavedInputs inputs = settings.ReadInputs();
+    const SavedInputs inputs = settings.ReadInputs(units);
     EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 123.45);
     EXPECT_DOUBLE_EQ(inputs.dEvapTemp, -1.0);
     EXPECT_DOUBLE_EQ(inputs.dRGasTemp, 32.29);
@@ -249,7 +249,7 @@ TEST(QtSettingsStore, AnEmptyStoreGivesTheDefaultsAndWritesNoFile) {
         settings.ReadUnits(units);
         EXPECT_EQ(UnitValues(units), UnitValues(UnitSettings{}));
         EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
-        EXPECT_DOUBLE_EQ(settings.ReadInputs().dEvapTemp, -25.0);
+        EXPECT_DOUBLE_EQ(settings.ReadInputs(units).dEvapTemp, -13.0); // -25 ºC
     }
     EXPECT_FALSE(QFile::exists(path));
 }

@@ -53,11 +53,14 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
     EXPECT_EQ(dlg->pos(), QPoint(10, 10));
     EXPECT_EQ(dlg->size(), QSize(800, 640));
     EXPECT_EQ(dlg->Model().Refrigerant(), 0);
-    EXPECT_EQ(Text(*dlg, 1003), "110");
-    EXPECT_EQ(Text(*dlg, 1004), "-25");
-    EXPECT_EQ(Text(*dlg, 1005), "55");
-    EXPECT_EQ(Text(*dlg, 1006), "32");
-    EXPECT_EQ(Text(*dlg, 1008), "25");
+    // 110 W, -25, 55, 32 and 25 ºC in the first-run units, Btu/hr and ºF: a valid sizing.
+    EXPECT_EQ(Text(*dlg, 1003), "375.33");
+    EXPECT_EQ(Text(*dlg, 1004), "-13");
+    EXPECT_EQ(Text(*dlg, 1005), "131");
+    EXPECT_EQ(Text(*dlg, 1006), "89.6");
+    EXPECT_EQ(Text(*dlg, 1008), "77");
+    EXPECT_TRUE(dlg->Model().ListContent().valid);
+    EXPECT_EQ(dlg->Model().ListContent().rows.size(), 9u);
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Kestrin Capillary Tube Selector"));
     // Restoring the inputs marked them changed; the first calculation cleared the mark.
     EXPECT_FALSE(dlg->Model().Changed());
@@ -132,6 +135,12 @@ TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
     EXPECT_EQ(list->GetItemText(0, 0), QStringLiteral("Heat load invalid"));
     EXPECT_EQ(list->GetItemText(0, 1), QStringLiteral("1 to 10000W"));
     EXPECT_EQ(list->GetSelectedRow(), -1);
+    // The summary shows no flow beside the invalid input, until the inputs are valid again.
+    const auto flowLine = [&dlg] { return dlg->PanelReadings()[kFlowLineReading].text; };
+    EXPECT_EQ(flowLine(), QStringLiteral("Flow Rate: --- CFM (N2 at delta p 145 psi)"));
+    Type(*dlg, 1003, "500");
+    dlg->OnTimer();
+    EXPECT_FALSE(flowLine().contains(QStringLiteral("---"))) << flowLine().toStdString();
 }
 
 TEST_F(MainWindow, UnitsChangeConvertsTheTypedValues) {
@@ -243,7 +252,7 @@ TEST_F(MainWindow, FieldsOutOfViewTakeNoKeysAndAreNotOfferedToScreenReaders) {
         dlg->Field(id)->setFocus();
         EXPECT_FALSE(outOfView(QApplication::focusWidget())) << id;
     }
-    EXPECT_EQ(Text(*dlg, 1008), "25");
+    EXPECT_EQ(Text(*dlg, 1008), "77");
 
     // The window's accessible children are the shown controls only.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dlg.get());
@@ -259,7 +268,7 @@ TEST_F(MainWindow, FieldsOutOfViewTakeNoKeysAndAreNotOfferedToScreenReaders) {
         EXPECT_EQ(window->indexOfChild(QAccessible::queryAccessibleInterface(dlg->Field(id))), -1);
 
     dlg->reject();
-    EXPECT_EQ(store.ReadInt("Settings", "dAmbient", 0), 2500);
+    EXPECT_EQ(store.ReadInt("Settings", "dAmbient", 0), 7700); // 77 ºF, untouched
 }
 
 TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
