@@ -25,6 +25,7 @@
 #include "skinlistctrl.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -39,6 +40,7 @@
 namespace {
 
 constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
+constexpr const char* kDatabaseFileName = "Velnor.dkt";
 
 // Arial of the given cell height, weight 400, as the panel's own fonts.
 QFont PanelFont(int cellHeight) {
@@ -180,8 +182,10 @@ QLineEdit* CVelnorDlg::Field(int id) const {
 }
 
 bool CVelnorDlg::Start() {
-    if (!m_model.LoadDatabase("Velnor.dkt")) {
-        m_messages->Show("Could not read Velnor.dkt", Messages::Icon::Error);
+    if (!m_model.LoadDatabase(kDatabaseFileName)) {
+        const QString path = QDir::current().absoluteFilePath(QLatin1String(kDatabaseFileName));
+        m_messages->Show(m_model.LoadFailureMessage(ToCp1252(QDir::toNativeSeparators(path))),
+                         Messages::Icon::Error);
         return false;
     }
     ApplyDatabaseVersion(theProductIdentity, m_model.Database());

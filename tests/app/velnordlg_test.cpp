@@ -17,11 +17,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -72,16 +75,44 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
 }
 
 TEST_F(MainWindow, UnreadableDatabaseShowsTheMessageAndKeepsTheStore) {
-    QTemporaryDir empty;
+    QTemporaryDir folder;
     const QString old = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     store.Set("Settings", "Refrig", 3);
     store.Set("Settings", "dHeatLoad", 12345);
-    {
+    const std::string path = folder.filePath(QStringLiteral("Velnor.dkt")).toStdString();
+    const auto write = [&path](const char* bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    };
+    // Each way the file can fail, set up in turn, with the message it gives.
+    struct Case {
+        std::function<void()> make;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {[] {}, "the file is missing."},
+        {[&path] { ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path))); },
+         "it is not a regular file."},
+        {[&path] {
+             QDir().rmdir(QString::fromStdString(path));
+             ASSERT_TRUE(QFile::link(QString::fromStdString(path), QString::fromStdString(path)));
+         },
+         "it is unreadable (Too many levels of symbolic links)."},
+        {[&] {
+             QFile::remove(QString::fromStdString(path));
+             write("not scrambled");
+         },
+         "it is not a Velnor database."},
+    };
+    for (const Case& c : cases) {
+        c.make();
+        messages.shown.clear();
         auto dlg = Open();
         EXPECT_FALSE(started);
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, "Could not read Velnor.dkt");
+        EXPECT_EQ(messages.shown[0].text, "Could not read " + path + ": " + c.reason);
         EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Error);
     }
     QDir::setCurrent(old);
