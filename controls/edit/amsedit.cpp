@@ -1,6 +1,27 @@
 #include "amsedit.h"
 
+#include "memorytextfield.h"
 #include "scopedvalue.h"
+
+namespace {
+
+// A field's text, selection, state and paste text, in memory, for a paste to be worked out on;
+// its beeps and message boxes are the field's.
+class PasteDraft : public MemoryTextField {
+public:
+    explicit PasteDraft(TextField& field) : m_field(field) {
+        SetWindowText(field.GetText());
+        const TextSelection sel = field.GetSel();
+        SetSel(sel.start, sel.end);
+        SetClipboardText(field.PasteText());
+    }
+    Messages& GetMessages() override { return m_field.GetMessages(); }
+
+private:
+    TextField& m_field;
+};
+
+} // namespace
 
 // --- CEditRule ---
 
@@ -14,6 +35,10 @@ void CEditRule::HandleKeyDown(int /*key*/) {
 
 void CEditRule::HandleFocusLost() {
     PassToDefault();
+}
+
+void CEditRule::HandlePaste() {
+    m_edit.PasteAsPlatform();
 }
 
 void CEditRule::PassToDefault() {
@@ -70,6 +95,27 @@ void CValidEdit::OnKillFocus() {
 }
 
 void CValidEdit::OnPaste() {
+    if (!m_field || m_field->IsReadOnly() || !m_field->IsEnabled())
+        return;
+    TextField& field = *m_field;
+    // The paste and the corrections after it are made on a draft of the field; the platform
+    // field then takes the outcome as one replacement, which one undo takes back.
+    PasteDraft draft(field);
+    {
+        const ScopedValue<TextField*> onDraft(m_field, &draft);
+        HandlePaste();
+    }
+    const std::string text = draft.GetText();
+    if (text != field.GetText()) {
+        field.SetSel(0, static_cast<int>(field.GetText().size()), false);
+        field.ReplaceSel(text, true);
+    }
+    const TextSelection sel = draft.GetSel();
+    if (sel != field.GetSel())
+        field.SetSel(sel.start, sel.end);
+}
+
+void CValidEdit::PasteAsPlatform() {
     if (!m_field)
         return;
     const TextSelection before = m_field->GetSel();
@@ -167,6 +213,10 @@ void CValidEdit::HandleKeyDown(int /*key*/) {
 
 void CValidEdit::HandleFocusLost() {
     PassToDefault();
+}
+
+void CValidEdit::HandlePaste() {
+    PasteAsPlatform();
 }
 
 void CValidEdit::SetBackColor(COLORREF color) {
