@@ -10,6 +10,7 @@
 
 #include <QCursor>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -38,6 +39,7 @@ CLinkStatic::CLinkStatic(const QString& text, QWidget* parent, LinkOpener* opene
     LinkStaticAccessible::Install();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::TabFocus);
     setText(text);
     Attach();
 }
@@ -109,6 +111,32 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
     painter.setPen(ToQColor(m_model.TextColour()));
     const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | wrap, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(ToQColor(m_model.TextColour()), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void CLinkStatic::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Open();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CLinkStatic::focusInEvent(QFocusEvent* event) {
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void CLinkStatic::focusOutEvent(QFocusEvent* event) {
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 void CLinkStatic::enterEvent(QEnterEvent* event) {

@@ -221,6 +221,19 @@ void CShadeButton::leaveEvent(QEvent* event) {
     QPushButton::leaveEvent(event);
 }
 
+void CShadeButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus, as Space does, whether or not the button is
+    // a dialog's default one.
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CShadeButton::focusOutEvent(QFocusEvent* event) {
     // Losing the focus lets go of the mouse: the release that follows is no click.
     if (m_model.OnFocusLost())

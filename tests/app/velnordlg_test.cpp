@@ -14,6 +14,7 @@
 #include "velnordlg.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -221,6 +223,69 @@ TEST_F(MainWindow, EnterDoesNothingAndEscapeEnds) {
     QTest::keyClick(dlg.get(), Qt::Key_Escape);
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
+}
+
+TEST_F(MainWindow, TheKeyboardReachesEveryControlInReadingOrder) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    // The picker first, then the fields, the list, the link and the buttons left to right.
+    const int chain[] = {1017, 1003, 1004, 1005, 1006, 1020, 1022, 1019, 1018, 1016, 1017};
+    EXPECT_EQ(QApplication::focusWidget(), dlg->Control(chain[0]));
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dlg->Control(chain[i])) << "Tab " << i;
+    }
+
+    // A click gives the list the focus, and Down moves its selection, not the refrigerant's.
+    auto* list = static_cast<CSkinListCtrl*>(dlg->Control(1020));
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, 30));
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    const int row = list->GetSelectedRow();
+    dlg->OnTimer(); // the click's recalculation
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->GetSelectedRow(), row + 1);
+    EXPECT_EQ(dlg->Model().Refrigerant(), 0);
+    EXPECT_TRUE(dlg->Model().Changed()) << "the optimal row comes back at the next tick";
+
+    // Shift+F10 opens the window menu, whose A is "About...".
+    QString menu;
+    QString about;
+    QTimer::singleShot(100, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        menu = popup ? popup->objectName() : QString();
+        QTimer::singleShot(100, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                about = QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        if (popup)
+            QTest::keyClick(popup, Qt::Key_A);
+    });
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(menu, QStringLiteral("windowMenu"));
+    EXPECT_EQ(about, QStringLiteral("CAboutBox"));
+
+    // In a field Shift+F10 opens the field's own menu.
+    dlg->Field(1003)->setFocus();
+    QTest::keyClick(dlg->Field(1003), Qt::Key_F10, Qt::ShiftModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_NE(popup->findChild<QAction*>(QStringLiteral("edit-paste")), nullptr);
+    popup->close();
+
+    // Enter presses the focused button: Settings, whose dialog is closed at once.
+    const int calculations = dlg->Model().CalculationCount();
+    dlg->Control(1016)->setFocus();
+    QTimer::singleShot(100, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    QTest::keyClick(dlg->Control(1016), Qt::Key_Return);
+    EXPECT_EQ(dlg->Model().CalculationCount(), calculations + 1);
 }
 
 TEST_F(MainWindow, ShownWindowGetsTheProgramIcon) {
