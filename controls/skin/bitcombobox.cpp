@@ -7,6 +7,8 @@
 #include "qrect.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -72,7 +74,25 @@ CBitComboBox::CBitComboBox(QWidget* parent)
     // Focus by click and Tab, never by the wheel: a wheel over the unfocused picker must not
     // make it the focused one.
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QComboBox::currentIndexChanged, this, &CBitComboBox::OnChoiceChanged);
     BitComboBoxAccessible::ReplaceEarlyInterface(this);
+}
+
+void CBitComboBox::OnChoiceChanged(int index) {
+    if (QItemSelectionModel* selection = view()->selectionModel()) {
+        const QModelIndex item = model()->index(index, modelColumn(), rootModelIndex());
+        if (item.isValid())
+            selection->select(item, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->clear();
+    }
+    // The combo box itself announces a new value; its text interface changes with it.
+    const QString text = currentText();
+    if (QAccessible::isActive() && text != m_announcedText) {
+        QAccessibleTextUpdateEvent changed(this, 0, m_announcedText, text);
+        QAccessible::updateAccessibility(&changed);
+    }
+    m_announcedText = text;
 }
 
 CBitComboBox::~CBitComboBox() {

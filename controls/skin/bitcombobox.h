@@ -42,6 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A new choice: the drop-down list selects it too, and a screen reader hears the new text.
+    void OnChoiceChanged(int index);
     bool HasKeyboardFocus() const;
     void LearnList();
     void PaintList();
@@ -50,4 +52,5 @@ private:
     CBitListBox m_list;
     QPointer<QWidget> m_popup; // the window the list opens in, watched for its show and hide
     QFont m_itemFont;
+    QString m_announcedText; // the choice a screen reader last heard of
 };

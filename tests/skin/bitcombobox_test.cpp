@@ -6,6 +6,7 @@
 #include "resourceids.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -208,3 +209,19 @@ TEST_F(BitComboBoxTest, WheelChangesTheSelectionOnlyWhileThePickerHasTheFocus) {
 }
 
 } // namespace
+
+TEST_F(BitComboBoxTest, AScreenReaderReadsTheChoiceAsTheTextAndTheListsSelectedItem) {
+    picker->setAccessibleName(QStringLiteral("Refrigerant"));
+    picker->setCurrentIndex(3);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(picker);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Refrigerant"));
+    QAccessibleTextInterface* text = reader->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("R-410A"));
+    QAccessibleTableInterface* list = reader->child(0)->tableInterface();
+    ASSERT_NE(list, nullptr);
+    const QList<QAccessibleInterface*> selected = list->selectedCells();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0]->text(QAccessible::Name), QStringLiteral("R-410A"));
+}
