@@ -186,6 +186,23 @@ TEST_F(BitComboBoxTest, OpenListShowsTheDroppedButtonAndItsItemBands) {
     ExpectFaceBitmaps(Grab(*picker), ResourceId::kComboButton, Rgb(kHighlightBack));
 }
 
+TEST_F(BitComboBoxTest, ALongNameStopsBeforeTheButtonAndTheListFitsIt) {
+    const QString name = QStringLiteral("R1234ze(E) long");
+    picker->addItem(name);
+    picker->setCurrentIndex(picker->count() - 1);
+    // The button's pixels are the bitmap's alone; the name shows whole as the tool tip.
+    ExpectFaceBitmaps(Grab(*picker), ResourceId::kComboButton, Rgb(kNormalBack));
+    EXPECT_EQ(picker->toolTip(), name);
+    picker->setCurrentIndex(0);
+    EXPECT_TRUE(picker->toolTip().isEmpty()) << "a name that fits needs none";
+
+    picker->showPopup();
+    const QFontMetrics metrics(picker->font());
+    const int indent = BitComboModel::TextIndent();
+    EXPECT_GE(picker->view()->viewport()->width(), indent + metrics.horizontalAdvance(name));
+    picker->hidePopup();
+}
+
 TEST_F(BitComboBoxTest, WheelChangesTheSelectionOnlyWhileThePickerHasTheFocus) {
     QSignalSpy activated(picker, &QComboBox::activated);
     const auto Wheel = [this] {
