@@ -4,6 +4,7 @@
 #include "linkstaticaccessible.h"
 #include "qcolour.h"
 #include "qcp1252.h"
+#include "qkeys.h"
 #include "qrect.h"
 #include "qtmessages.h"
 #include "xdglinkopener.h"
@@ -119,9 +120,7 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
 }
 
 void CLinkStatic::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (IsPlainEnter(*event)) {
         Open();
         event->accept();
         return;

@@ -5,6 +5,7 @@
 #include "panelfont.h"
 #include "qcolour.h"
 #include "qcp1252.h"
+#include "qkeys.h"
 #include "qrect.h"
 
 #include <QHelpEvent>
@@ -224,9 +225,7 @@ void CShadeButton::leaveEvent(QEvent* event) {
 void CShadeButton::keyPressEvent(QKeyEvent* event) {
     // Enter presses the button that has the focus, as Space does, whether or not the button is
     // a dialog's default one.
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (IsPlainEnter(*event)) {
         click();
         event->accept();
         return;

@@ -35,21 +35,16 @@ TEST(PersistentSettings, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(settings.ReadRefrigerant(5), 0);
 
     // 110 W, -25, 55, 32 and 25 ºC in the units read, to hundredths as the store keeps them.
-    const SavedInputs inputs = settings.ReadInputs(units);
-    EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 375.33);
-    EXPECT_DOUBLE_EQ(inputs.dEvapTemp, -13.0);
-    EXPECT_DOUBLE_EQ(inputs.dCondTemp, 131.0);
-    EXPECT_DOUBLE_EQ(inputs.dRGasTemp, 89.6);
-    EXPECT_DOUBLE_EQ(inputs.dAmbient, 77.0);
+    // Each the stored hundredths / 100, so exactly the nearest double of these decimals.
+    const auto read = [&settings](const UnitSettings& in) {
+        const SavedInputs i = settings.ReadInputs(in);
+        return std::vector<double>{i.dHeatLoad, i.dEvapTemp, i.dCondTemp, i.dRGasTemp, i.dAmbient};
+    };
+    EXPECT_EQ(read(units), (std::vector<double>{375.33, -13.0, 131.0, 89.6, 77.0}));
     UnitSettings si;
     si.UnitsEnergy = 1;
     si.UnitsTemperature = 0;
-    const SavedInputs siInputs = settings.ReadInputs(si);
-    EXPECT_DOUBLE_EQ(siInputs.dHeatLoad, 110.0);
-    EXPECT_DOUBLE_EQ(siInputs.dEvapTemp, -25.0);
-    EXPECT_DOUBLE_EQ(siInputs.dCondTemp, 55.0);
-    EXPECT_DOUBLE_EQ(siInputs.dRGasTemp, 32.0);
-    EXPECT_DOUBLE_EQ(siInputs.dAmbient, 25.0);
+    EXPECT_EQ(read(si), (std::vector<double>{110.0, -25.0, 55.0, 32.0, 25.0}));
     EXPECT_TRUE(store.Writes().empty()); // reading never writes
 }
 
