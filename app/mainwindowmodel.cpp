@@ -7,9 +7,31 @@ MainWindowModel::MainWindowModel()
       m_help(std::make_unique<HelpText>()) {}
 
 bool MainWindowModel::LoadDatabase(const char* fileName) {
-    m_databaseLoaded =
-        ReadDatabaseFile(*m_file, *m_help, fileName) != 0 && ParseDatabase(*m_file, *m_db, *m_help);
+    m_databaseLoaded = ReadDatabaseFile(*m_file, *m_help, fileName, &m_loadFailure) != 0 &&
+                       ParseDatabase(*m_file, *m_db, *m_help);
+    if (!m_databaseLoaded && m_loadFailure.kind == DatabaseFailure::None)
+        m_loadFailure.kind = DatabaseFailure::NotDatabase;
     return m_databaseLoaded;
+}
+
+std::string MainWindowModel::LoadFailureMessage(const std::string& path) const {
+    std::string reason;
+    switch (m_loadFailure.kind) {
+    case DatabaseFailure::Missing:
+        reason = "the file is missing.";
+        break;
+    case DatabaseFailure::NotRegularFile:
+        reason = "it is not a regular file.";
+        break;
+    case DatabaseFailure::Unreadable:
+        reason = "it is unreadable (" + m_loadFailure.systemError + ").";
+        break;
+    case DatabaseFailure::None:
+    case DatabaseFailure::NotDatabase:
+        reason = "it is not a Velnor database.";
+        break;
+    }
+    return "Could not read " + path + ": " + reason;
 }
 
 void MainWindowModel::RestoreInputs(const std::array<double, InputCount>& values) {

@@ -23,6 +23,9 @@ public:
     // Reads and parses `fileName` from the working directory. False when the file cannot be
     // read or is malformed; the window then shows its message and closes.
     bool LoadDatabase(const char* fileName);
+    // After a failed LoadDatabase, what the window says: the file's full path (`path`, as the
+    // window knows it, Windows-1252) and why it could not be read.
+    std::string LoadFailureMessage(const std::string& path) const;
     bool DatabaseLoaded() const { return m_databaseLoaded; }
     const RefrigerantDatabase& Database() const { return *m_db; }
     const HelpText& Help() const { return *m_help; }
@@ -68,5 +71,6 @@ private:
     int nRefrig = 0;
     bool bChanged = false;
     bool m_databaseLoaded = false;
+    DatabaseReadError m_loadFailure;
     int m_calculations = 0;
 };

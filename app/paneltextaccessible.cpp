@@ -13,12 +13,12 @@ QAccessibleInterface* PanelTextAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(m_window.data());
 }
 
-QString PanelTextAccessible::Text() const {
+QString PanelTextAccessible::AccessibleText() const {
     return m_window ? m_window->PanelReadings()[m_index].text : QString();
 }
 
 QString PanelTextAccessible::text(QAccessible::Text type) const {
-    return type == QAccessible::Name || type == QAccessible::Value ? Text() : QString();
+    return type == QAccessible::Name || type == QAccessible::Value ? AccessibleText() : QString();
 }
 
 QRect PanelTextAccessible::rect() const {
@@ -49,24 +49,4 @@ PanelTextAccessible::relations(QAccessible::Relation match) const {
         return {};
     // Qt names the relation from the control's side: it is labelled by this text.
     return {{QAccessible::queryAccessibleInterface(control), QAccessible::Labelled}};
-}
-
-void PanelTextAccessible::selection(int, int* startOffset, int* endOffset) const {
-    *startOffset = 0;
-    *endOffset = 0;
-}
-
-QString PanelTextAccessible::text(int startOffset, int endOffset) const {
-    return Text().mid(startOffset, endOffset - startOffset);
-}
-
-int PanelTextAccessible::characterCount() const {
-    return static_cast<int>(Text().size());
-}
-
-QString PanelTextAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    // One run of plain text without attributes.
-    *startOffset = offset < 0 || offset > characterCount() ? -1 : 0;
-    *endOffset = *startOffset < 0 ? -1 : characterCount();
-    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qreadonlytext.h"
+
 #include <QAccessibleInterface>
 #include <QPointer>
 
@@ -11,7 +13,7 @@ class CVelnorDlg;
 // offered to a screen reader as a static text with its text interface; an input row's text is
 // the label of its control. It keeps no copy: every answer reads the window's panel as it is
 // now, so a new flow rate is read as soon as it is painted.
-class PanelTextAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
+class PanelTextAccessible : public QAccessibleInterface, public ReadOnlyAccessibleText {
 public:
     PanelTextAccessible(CVelnorDlg* window, std::size_t index);
 
@@ -31,25 +33,12 @@ public:
     // An input row's text is the label of the row's control.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override;
+    using ReadOnlyAccessibleText::text; // the text interface's, beside the interface's text()
 
-    // The text interface: the whole text, read only, nothing selected.
-    void selection(int, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* startOffset, int* endOffset) const override;
+protected:
+    QString AccessibleText() const override;
 
 private:
-    QString Text() const;
-
     QPointer<CVelnorDlg> m_window;
     std::size_t m_index;
 };

@@ -1,5 +1,8 @@
 #include "persistentsettings.h"
 
+#include "defaultinputs.h"
+#include "settingsstore.h"
+
 #include <cmath>
 #include <limits>
 
@@ -8,19 +11,18 @@ namespace {
 constexpr const char* kRefrig = "Refrig";
 constexpr const char* kLocationNames[] = {"XPos", "YPos", "XSiz", "YSiz"};
 
-// The five inputs: entry name, member and stored default (hundredths), in writing order.
+// The five inputs: entry name and member, in writing order, the order of DefaultInput.
 struct InputEntry {
     const char* szName;
     double SavedInputs::*field;
-    int nDefault;
 };
 
-constexpr std::array<InputEntry, 5> kInputEntries = {{
-    {"dHeatLoad", &SavedInputs::dHeatLoad, 11000},
-    {"dEvapTemp", &SavedInputs::dEvapTemp, -2500},
-    {"dCondTemp", &SavedInputs::dCondTemp, 5500},
-    {"dRGasTemp", &SavedInputs::dRGasTemp, 3200},
-    {"dAmbient", &SavedInputs::dAmbient, 2500},
+constexpr std::array<InputEntry, kDefaultInputCount> kInputEntries = {{
+    {"dHeatLoad", &SavedInputs::dHeatLoad},
+    {"dEvapTemp", &SavedInputs::dEvapTemp},
+    {"dCondTemp", &SavedInputs::dCondTemp},
+    {"dRGasTemp", &SavedInputs::dRGasTemp},
+    {"dAmbient", &SavedInputs::dAmbient},
 }};
 
 // The gap left to the screen's edges when a stored size does not fit on the screen.
@@ -105,10 +107,12 @@ int PersistentSettings::ReadRefrigerant(int nRefrigerants) {
     return ClampRefrigerant(m_store.ReadInt(kSettings, kRefrig, 0), nRefrigerants);
 }
 
-SavedInputs PersistentSettings::ReadInputs() {
+SavedInputs PersistentSettings::ReadInputs(const UnitSettings& units) {
+    const std::array<int, kDefaultInputCount> defaults = DefaultInputHundredths(units);
     SavedInputs inputs;
-    for (const InputEntry& entry : kInputEntries) {
-        inputs.*entry.field = m_store.ReadInt(kSettings, entry.szName, entry.nDefault) / 100.0;
+    for (std::size_t i = 0; i < kInputEntries.size(); ++i) {
+        const InputEntry& entry = kInputEntries[i];
+        inputs.*entry.field = m_store.ReadInt(kSettings, entry.szName, defaults[i]) / 100.0;
     }
     return inputs;
 }

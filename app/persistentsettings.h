@@ -20,11 +20,11 @@ struct WindowPlacement {
 
 // The five numeric inputs as they stand in the main window's fields, in the units in force.
 struct SavedInputs {
-    double dHeatLoad = 110.0;
-    double dEvapTemp = -25.0;
-    double dCondTemp = 55.0;
-    double dRGasTemp = 32.0;
-    double dAmbient = 25.0;
+    double dHeatLoad = 0.0;
+    double dEvapTemp = 0.0;
+    double dCondTemp = 0.0;
+    double dRGasTemp = 0.0;
+    double dAmbient = 0.0;
 };
 
 // What the window knows about itself when it moves or is resized: its placement is recorded only
@@ -85,8 +85,9 @@ public:
 
     // "Refrig" clamped to 0 .. nRefrigerants - 1; -1 when there are no refrigerants.
     int ReadRefrigerant(int nRefrigerants);
-    // The five inputs, each the stored integer / 100.
-    SavedInputs ReadInputs();
+    // The five inputs, each the stored integer / 100. An input not stored is its default
+    // (DefaultInputHundredths) in `units`, the units read at the same start.
+    SavedInputs ReadInputs(const UnitSettings& units);
 
     // Writes "Refrig" and then the five inputs (StoredHundredths of each), in that order, each
     // unless the store is known to hold that value.

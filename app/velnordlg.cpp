@@ -24,7 +24,9 @@
 #include "shadebutton.h"
 #include "skinlistctrl.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -39,6 +41,7 @@
 namespace {
 
 constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
+constexpr const char* kDatabaseFileName = "Velnor.dkt";
 
 // Arial of the given cell height, weight 400, as the panel's own fonts.
 QFont PanelFont(int cellHeight) {
@@ -148,6 +151,7 @@ void CVelnorDlg::CreateControls() {
         b->setDefault(false);
     }
     m_link = new CLinkStatic(QString(), this);
+    SetTabOrder();
 
     connect(m_picker, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { m_model.OnRefrigerantSelected(index); });
@@ -155,10 +159,32 @@ void CVelnorDlg::CreateControls() {
         connect(m_fields[FieldSlot(input.id)], &QLineEdit::textChanged, this,
                 [this, which = input.input] { m_model.OnInputEdited(which); });
     }
+    // A row chosen by a click or a key shows for a moment; the next tick brings the optimal
+    // row back.
     connect(m_results, &CSkinListCtrl::clicked, this, [this] { m_model.OnResultListClicked(); });
+    connect(m_results, &CSkinListCtrl::selectionMovedByKey, this,
+            [this] { m_model.OnResultListClicked(); });
     connect(m_settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
     connect(m_printButton, &QPushButton::clicked, this, &CVelnorDlg::OnPrint);
     connect(m_helpButton, &QPushButton::clicked, this, &CVelnorDlg::OnHelp);
+}
+
+void CVelnorDlg::SetTabOrder() {
+    // Reading order: the picker, the four shown fields, the results list, the home-page link,
+    // then the buttons as they stand from left to right; Tab goes round. The fields out of view
+    // take no focus and are skipped.
+    QWidget* chain[] = {m_picker,
+                        Field(MainControlId::kHeatLoad),
+                        Field(MainControlId::kEvapTemp),
+                        Field(MainControlId::kCondTemp),
+                        Field(MainControlId::kRGasTemp),
+                        m_results,
+                        m_link,
+                        m_helpButton,
+                        m_printButton,
+                        m_settingsButton};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 QWidget* CVelnorDlg::Control(int id) const {
@@ -180,8 +206,10 @@ QLineEdit* CVelnorDlg::Field(int id) const {
 }
 
 bool CVelnorDlg::Start() {
-    if (!m_model.LoadDatabase("Velnor.dkt")) {
-        m_messages->Show("Could not read Velnor.dkt", Messages::Icon::Error);
+    if (!m_model.LoadDatabase(kDatabaseFileName)) {
+        const QString path = QDir::current().absoluteFilePath(QLatin1String(kDatabaseFileName));
+        m_messages->Show(m_model.LoadFailureMessage(ToCp1252(QDir::toNativeSeparators(path))),
+                         Messages::Icon::Error);
         return false;
     }
     ApplyDatabaseVersion(theProductIdentity, m_model.Database());
@@ -202,6 +230,7 @@ bool CVelnorDlg::Start() {
     resize(m_outerSize);
 
     SetUpControls();
+    m_picker->setFocus();
     bReady = true;
     m_timer.start(kTimerPeriodMs);
     return true;
@@ -220,7 +249,7 @@ void CVelnorDlg::SetUpControls() {
     m_picker->SetHighlightColors(RGB(49, 106, 197), RGB(255, 255, 255));
     m_picker->SetNormalColors(RGB(242, 246, 251), RGB(0, 0, 0));
 
-    const SavedInputs saved = m_settings->ReadInputs();
+    const SavedInputs saved = m_settings->ReadInputs(TheUnitSettings());
     for (const InputField& input : kInputFields)
         m_fields[FieldSlot(input.id)]->setFont(small);
     m_model.RestoreInputs(
@@ -267,9 +296,8 @@ void CVelnorDlg::ShowResults() {
     }
     m_results->SelectRow(content.selectedRow);
     m_results->SetRedraw(true);
-    // A recommendation also changes the summary panel's flow line.
-    if (content.valid)
-        update();
+    // The summary panel's flow line follows: a new figure, or none while an input is invalid.
+    update();
     MainWindowAccessible::PanelChanged(this);
 }
 
@@ -323,15 +351,42 @@ void CVelnorDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Shift+F10 is the menu key: the focused control's menu where it has one (a text field),
+    // else, passed up, the window's.
+    if (event->key() == Qt::Key_F10 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        event->accept();
+        QWidget* target = focusWidget() ? focusWidget() : this;
+        const QPoint at = KeyboardMenuPoint(*target);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &menu);
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
 void CVelnorDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The window menu's "&About..." item, where a desktop without window menus offers it.
+    // The window menu's "&About..." item, where a desktop without window menus offers it. From
+    // the keyboard it opens at the control that has the focus, not at the mouse pointer.
+    QWidget* focused = focusWidget() ? focusWidget() : this;
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard
+                          ? focused->mapToGlobal(KeyboardMenuPoint(*focused))
+                          : event->globalPos();
     QMenu menu(this);
+    menu.setObjectName(QStringLiteral("windowMenu"));
     QAction* about = menu.addAction(QStringLiteral("&About..."));
-    if (menu.exec(event->globalPos()) == about)
+    if (menu.exec(at) == about)
         OnSysCommand(kAboutCommand);
+}
+
+QPoint CVelnorDlg::KeyboardMenuPoint(const QWidget& widget) {
+    // Below the caret of a text field, else at the control's lower left corner.
+    if (widget.testAttribute(Qt::WA_InputMethodEnabled)) {
+        const QRect caret = widget.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        if (caret.isValid())
+            return caret.bottomLeft();
+    }
+    return QPoint(0, widget.height());
 }
 
 void CVelnorDlg::resizeEvent(QResizeEvent* event) {
@@ -410,6 +465,7 @@ SummaryState CVelnorDlg::Summary() const {
     state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
     state.dN2Flow = m_model.Result().dN2Flow;
+    state.bFlowValid = m_model.ListContent().valid;
     state.units = TheUnitSettings();
     return state;
 }

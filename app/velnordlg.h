@@ -85,6 +85,9 @@ protected:
 
 private:
     void CreateControls();
+    void SetTabOrder();
+    // Where a menu opened from the keyboard appears, in `widget`'s coordinates.
+    static QPoint KeyboardMenuPoint(const QWidget& widget);
     void SetUpControls();
     void LayoutControls();
     void OnPaintMain();

@@ -3,6 +3,7 @@
 #include "cp1252.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -27,6 +28,17 @@ bool ToCp1252Byte(char32_t ch, char& byte) {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
         byte = static_cast<char>(ch);
         return true;
+    }
+    // Characters the code page lacks but whose meaning it has: the minus sign and the hyphens
+    // that pages and documents write for it are its hyphen-minus, the narrow no-break space
+    // that groups digits in some locales is its no-break space. (The en dash has a byte.)
+    static constexpr std::pair<char32_t, char> kMeanings[] = {
+        {0x2212, '-'}, {0x2010, '-'}, {0x2011, '-'}, {0xFE63, '-'}, {0x202F, '\xA0'}};
+    for (const auto& [code, meaning] : kMeanings) {
+        if (ch == code) {
+            byte = meaning;
+            return true;
+        }
     }
     for (unsigned b = 0x80; b <= 0x9F; ++b) {
         if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == ch) {

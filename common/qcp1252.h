@@ -10,7 +10,10 @@
 // QString, so a byte position is a code-point position. The five bytes the code page leaves
 // undefined stand for the code points of the same value, both ways, as in Cp1252ToUnicode.
 
-// The byte of a code point; false when the code page has none.
+// The byte of a code point; false when the code page has none. A character the code page lacks
+// but whose meaning it has is that byte: U+2212 (minus), U+2010, U+2011 and U+FE63 are '-',
+// U+202F (narrow no-break space) is 0xA0. So these, unlike the rest, do not come back from
+// FromCp1252 as they were.
 bool ToCp1252Byte(char32_t ch, char& byte);
 
 // `text` in Windows-1252, '?' for each character the code page lacks.

@@ -3,9 +3,11 @@
 #include "regularfile.h"
 #include "textnumber.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,6 +16,21 @@ constexpr int kFieldLength = 29;  // characters of one number field
 constexpr int kHeaderLength = 20; // a header or preferred-length line must be shorter
 constexpr int kVersionTextSize = 16;
 constexpr int kRecordNumbers = 20; // limits, flow and correction coefficients of a record
+
+// Why OpenRegularFile refused `path`, from a second look at it; `reason` is OpenRegularFile's.
+DatabaseReadError OpenFailure(const std::string& path, std::string_view reason) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {DatabaseFailure::Missing, {}};
+    } else if (!S_ISREG(info.st_mode)) {
+        return {DatabaseFailure::NotRegularFile, {}};
+    }
+    constexpr std::string_view kOpenPrefix = "cannot open: ";
+    if (reason.substr(0, kOpenPrefix.size()) == kOpenPrefix)
+        reason.remove_prefix(kOpenPrefix.size());
+    return {DatabaseFailure::Unreadable, std::string(reason)};
+}
 
 bool IsBreak(char c) {
     return c == '\r' || c == '\n';
@@ -354,23 +371,37 @@ int DecodeDatabaseBytes(DatabaseFile& file, const char* data, std::size_t size) 
     return file.length;
 }
 
-int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name) {
+int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name,
+                     DatabaseReadError* error) {
     file.bytes.fill('\0');
     file.text.fill('\0');
     file.length = 0;
     help = HelpText{};
+    DatabaseReadError ignored;
+    DatabaseReadError& why = error ? *error : ignored;
+    why = {};
     // Relative to the current working directory, not to the program's directory.
     // Only a regular file is read: a FIFO or a device of that name would block or never end.
     const std::string path = std::string("./") + name;
     std::string reason;
     std::FILE* f = OpenRegularFile(path, reason);
-    if (!f)
+    if (!f) {
+        why = OpenFailure(path, reason);
         return 0;
+    }
     static char raw[kDatabaseFileBytes];
     const std::size_t got = std::fread(raw, 1, sizeof raw, f);
+    const bool failed = std::ferror(f) != 0;
+    const int readErrno = errno;
     std::fclose(f);
-    if (got < 2)
+    if (failed) {
+        why = {DatabaseFailure::Unreadable, std::strerror(readErrno)};
         return 0;
+    }
+    if (got < 2) {
+        why.kind = DatabaseFailure::NotDatabase;
+        return 0;
+    }
     return DecodeDatabaseBytes(file, raw, got);
 }
 

@@ -55,11 +55,20 @@ struct ParseReport {
     std::vector<std::string> warnings;
 };
 
+// Why the database file could not be read. A file that gives fewer than two bytes, or that
+// ParseDatabase refuses, is not a database.
+enum class DatabaseFailure { None, Missing, NotRegularFile, Unreadable, NotDatabase };
+struct DatabaseReadError {
+    DatabaseFailure kind = DatabaseFailure::None;
+    std::string systemError; // the system's words for an Unreadable file ("Permission denied")
+};
+
 // Reads the file `name` from the current working directory in text mode (CR LF counts as LF,
 // 0x1A ends the data), at most the first 102,400 bytes, and unscrambles it: character i is the
 // byte at 2i minus 66, modulo 256. Returns the text length, 0 when the file could not be opened
-// or gave fewer than two bytes. `help` is cleared as well.
-int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name);
+// or gave fewer than two bytes; `error`, when given, then says why. `help` is cleared as well.
+int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name,
+                     DatabaseReadError* error = nullptr);
 
 // The unscrambling alone, on bytes already in memory (at most 102,400 of them are used, after
 // the text-mode translation). Returns the text length.

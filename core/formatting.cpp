@@ -15,7 +15,7 @@ std::string GetUnitLabel(int kind, const UnitSettings& units) {
                                            : "\xBA"
                                              "C";
     case 2:
-        return units.UnitsPressure != 0 ? "psi" : "nbar";
+        return units.UnitsPressure != 0 ? "psi" : "bar";
     case 3:
         return units.UnitsDiameter != 0 ? "in." : "mm";
     case 4:
@@ -112,7 +112,7 @@ ResultListContent FillResultList(const SizingResult& result, const RefrigerantDa
         const int r = nRefrig;
         if (!result.bHeatLoadOk)
             return MessageRow("Heat load invalid",
-                              units.UnitsEnergy != 0 ? "1 to 10000W" : "1 to 34000 btu/hr");
+                              units.UnitsEnergy != 0 ? "1 to 10000W" : "4 to 34121 btu/hr");
         if (!result.bEvapTempOk)
             return MessageRow("Evap temp invalid",
                               TemperatureRange(db.dEvapMin[r], db.dEvapMax[r], units));

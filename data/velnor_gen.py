@@ -50,7 +50,7 @@ capillary as its expansion device.
 How to use it
 1. Pick the refrigerant of the system in the refrigerant list.
 2. Enter the heat load, the cooling capacity of the system at its operating
-   point (1 to 10000 W, or 3.4 to 34000 Btu/hr).
+   point (1 to 10000 W, or 4 to 34121 Btu/hr).
 3. Enter the evaporating temperature.
 4. Enter the condensing temperature.
    Both are saturation temperatures; for blends with a glide use the mean of

@@ -4,12 +4,14 @@
 #include "linkstaticaccessible.h"
 #include "qcolour.h"
 #include "qcp1252.h"
+#include "qkeys.h"
 #include "qrect.h"
 #include "qtmessages.h"
 #include "xdglinkopener.h"
 
 #include <QCursor>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -38,6 +40,7 @@ CLinkStatic::CLinkStatic(const QString& text, QWidget* parent, LinkOpener* opene
     LinkStaticAccessible::Install();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::TabFocus);
     setText(text);
     Attach();
 }
@@ -109,6 +112,30 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
     painter.setPen(ToQColor(m_model.TextColour()));
     const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | wrap, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(ToQColor(m_model.TextColour()), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void CLinkStatic::keyPressEvent(QKeyEvent* event) {
+    if (IsPlainEnter(*event)) {
+        Open();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CLinkStatic::focusInEvent(QFocusEvent* event) {
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void CLinkStatic::focusOutEvent(QFocusEvent* event) {
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 void CLinkStatic::enterEvent(QEnterEvent* event) {

@@ -73,9 +73,9 @@ std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX,
     return markers;
 }
 
-std::string FlowLineText(double dN2Flow, const UnitSettings& units) {
-    return "Flow Rate: " + FlowText(dN2Flow, units) + " (N_2 at delta p " +
-           TestPressureText(units) + ")";
+std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units) {
+    const std::string flow = dN2Flow ? FlowText(*dN2Flow, units) : "--- " + GetUnitLabel(5, units);
+    return "Flow Rate: " + flow + " (N_2 at delta p " + TestPressureText(units) + ")";
 }
 
 SummaryText ProductNameText(const SummaryState& state) {
@@ -97,7 +97,8 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
         {"Input Data", P, 74, 20},
         {"Capillary Tube Recommendation", P, 255, 20},
     }};
-    plan.flowLine = FlowLineText(state.dN2Flow, state.units);
+    plan.flowLine =
+        FlowLineText(state.bFlowValid ? std::optional(state.dN2Flow) : std::nullopt, state.units);
     plan.flowBox = {P + 6, 272, P + 300, 293};
     plan.hint = {"Optimal selection is highlighted in green.", P + 6, 505, 12};
 

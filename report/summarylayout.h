@@ -4,6 +4,7 @@
 #include "unitsettings.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct SummaryState {
     int nDiagramY = 0;
     double dDiagramScale = 0.0; // the scale the circuit diagram was last drawn at
     double dN2Flow = 0.0;       // l/min, of the last successful calculation (0 before the first)
+    bool bFlowValid = true;     // false while an input is invalid: the flow figure reads "---"
     UnitSettings units;
 
     // The three identity texts; the numbers and units stay as they are.
@@ -79,8 +81,9 @@ std::array<MarkerPlacement, 4> RowMarkers(int panelLeft);
 std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX, int originY);
 
 // "Flow Rate: 0.35 CFM (N_2 at delta p 145 psi)": the flow in the chosen flow unit (one decimal
-// in l/min, two in CFM) and the test pressure of 10 bar in the chosen pressure unit.
-std::string FlowLineText(double dN2Flow, const UnitSettings& units);
+// in l/min, two in CFM) and the test pressure of 10 bar in the chosen pressure unit. Without a
+// flow the figure is "---": "Flow Rate: --- CFM (N_2 at delta p 145 psi)".
+std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units);
 
 // The product name, the first thing drawn; its drawn width places the rest of the header.
 SummaryText ProductNameText(const SummaryState& state);

@@ -1,6 +1,7 @@
 #include "amsedit.h"
 
 #include "messages.h"
+#include "memorytextfield.h"
 #include "scopedvalue.h"
 
 namespace {
@@ -17,6 +18,22 @@ std::optional<std::string> PastedPart(std::string_view before, TextSelection sel
     return std::string(after.substr(start, after.size() - start - rest.size()));
 }
 
+// A field's text, selection, state and paste text, in memory, for a paste to be worked out on;
+// its beeps and message boxes are the field's.
+class PasteDraft : public MemoryTextField {
+public:
+    explicit PasteDraft(TextField& field) : m_field(field) {
+        SetWindowText(field.GetText());
+        const TextSelection sel = field.GetSel();
+        SetSel(sel.start, sel.end);
+        SetClipboardText(field.PasteText());
+    }
+    Messages& GetMessages() override { return m_field.GetMessages(); }
+
+private:
+    TextField& m_field;
+};
+
 } // namespace
 
 // --- CEditRule ---
@@ -31,6 +48,10 @@ void CEditRule::HandleKeyDown(int /*key*/) {
 
 void CEditRule::HandleFocusLost() {
     PassToDefault();
+}
+
+void CEditRule::HandlePaste() {
+    m_edit.PasteAsPlatform();
 }
 
 void CEditRule::PassToDefault() {
@@ -87,6 +108,27 @@ void CValidEdit::OnKillFocus() {
 }
 
 void CValidEdit::OnPaste() {
+    if (!m_field || m_field->IsReadOnly() || !m_field->IsEnabled())
+        return;
+    TextField& field = *m_field;
+    // The paste and the corrections after it are made on a draft of the field; the platform
+    // field then takes the outcome as one replacement, which one undo takes back.
+    PasteDraft draft(field);
+    {
+        const ScopedValue<TextField*> onDraft(m_field, &draft);
+        HandlePaste();
+    }
+    const std::string text = draft.GetText();
+    if (text != field.GetText()) {
+        field.SetSel(0, static_cast<int>(field.GetText().size()), false);
+        field.ReplaceSel(text, true);
+    }
+    const TextSelection sel = draft.GetSel();
+    if (sel != field.GetSel())
+        field.SetSel(sel.start, sel.end);
+}
+
+void CValidEdit::PasteAsPlatform() {
     if (!m_field)
         return;
     const TextSelection before = m_field->GetSel();
@@ -201,6 +243,10 @@ void CValidEdit::HandleKeyDown(int /*key*/) {
 
 void CValidEdit::HandleFocusLost() {
     PassToDefault();
+}
+
+void CValidEdit::HandlePaste() {
+    PasteAsPlatform();
 }
 
 void CValidEdit::SetBackColor(COLORREF color) {

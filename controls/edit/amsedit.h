@@ -35,6 +35,8 @@ public:
     // The platform's own handling unless a rule overrides them.
     virtual void HandleKeyDown(int key);
     virtual void HandleFocusLost();
+    // The paste of the field's PasteText; by default the platform's (CValidEdit::PasteAsPlatform).
+    virtual void HandlePaste();
     // These forward to the field.
     virtual void PassToDefault();
     virtual void Reapply();
@@ -78,6 +80,8 @@ public:
     void OnChar(char ch);
     void OnKeyDown(int key);
     void OnKillFocus();
+    // A paste, with the corrections the field makes to it, is one undoable edit of the
+    // platform field, and the owner hears of it once. A read-only or disabled field ignores it.
     void OnPaste();
     void OnCut();
     void OnClear();
@@ -91,6 +95,9 @@ public:
     // Lets the platform field handle the event at hand (the typed character, the pressed key or
     // the focus loss) in its own way; nothing outside an event.
     void PassToDefault();
+    // The platform's paste, then the filtered text stored when it differs, with the selection of
+    // before the paste put back. The paste of every rule that has none of its own.
+    void PasteAsPlatform();
 
     // Stores the filtered form of the text when it differs.
     virtual void Reapply();
@@ -117,6 +124,7 @@ protected:
     // all of them, and the text is then filtered); none refuses the paste: a beep, and the text
     // is as it was.
     virtual std::optional<std::string> TakePaste(std::string_view pasted) const;
+    virtual void HandlePaste();
 
 private:
     enum class EventKind { None, Char, KeyDown, FocusLost };

@@ -35,6 +35,7 @@ public:
     void DefaultChar(char ch) override;
     void DefaultKeyDown(int key) override;
     void DefaultPaste() override;
+    std::string PasteText() const override { return m_clipboard; }
     void DefaultFocusLost() override { ++m_calls.focusLosses; }
     void CopySelection() override;
 

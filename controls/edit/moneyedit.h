@@ -23,4 +23,6 @@ protected:
     // A pasted amount is read in the field's own format (ReadAmount): "($50.00)" is -50.00. One
     // that cannot be read so is refused rather than read as another number.
     std::optional<std::string> TakePaste(std::string_view pasted) const override;
+    // A paste goes through TakePaste rather than the plain number reading of the numeric rule.
+    void HandlePaste() override { PasteAsPlatform(); }
 };

@@ -2,6 +2,7 @@
 
 #include "numbertext.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,3 +24,19 @@ char DistinctGroupSeparator(char decimalPoint, char groupSeparator);
 // decimal point becomes ','.
 std::string CarriedOverText(const NumberSyntax& before, const NumberSyntax& after,
                             std::string_view text);
+
+// The en dash, which some pages write for a minus sign (Windows-1252 0x96).
+constexpr char kEnDash = '\x96';
+
+// A typed character as the numeric field takes it: the en dash is the negative sign, and in a
+// field that shows no grouping either '.' or ',' is the decimal point, whatever the locale's.
+char TypedNumberChar(const NumberSyntax& syntax, char ch);
+
+// A pasted text read as a number in the locale's form. Blanks (and line breaks) around it are
+// left out. Then: the prefix, if the text starts with it; an optional sign (the negative sign,
+// '-', the en dash or '+'); digits, either all together or grouped by the group separator, the
+// first group of one to three digits and each further one of three (of GroupSize when the field
+// groups); and optionally the decimal point with the decimals after it. At least one digit. The
+// result is that number in the field's characters without grouping (sign, digits, decimal
+// point); nothing when the text is not such a number.
+std::optional<std::string> ReadPastedNumber(const NumberSyntax& syntax, std::string_view text);

@@ -96,32 +96,39 @@ void CNumberRule::ReplaceOne(TextField& field, std::string_view text) {
 }
 
 void CNumberRule::Default(int groupSeparatorsBefore, bool regroup) {
-    PassToDefault();
+    // The platform would enter the character as typed; a character taken as another is entered
+    // as that one.
+    TextField* field = Field();
+    if (m_takenAs != '\0' && field)
+        field->ReplaceSel(std::string_view(&m_takenAs, 1), true);
+    else
+        PassToDefault();
     if (regroup)
         RegroupAfterEdit(groupSeparatorsBefore);
 }
 
-void CNumberRule::HandleChar(char ch) {
+void CNumberRule::HandleChar(char typed) {
     TextField* field = Field();
     if (!field || field->IsReadOnly())
         return;
     const std::string& prefix = m_syntax.Prefix;
     const int p = Length(prefix);
     const TextSelection sel = field->GetSel();
+    const char ch = TypedNumberChar(Syntax(), typed);
+    const ScopedValue takenAs(m_takenAs, ch != typed ? ch : '\0');
     if (sel.start >= p || !IsPrintableChar(ch)) {
         HandleNumberChar(*field, ch);
         return;
     }
 
-    // The caret is inside the prefix.
+    // The caret is inside the prefix, where a character of the prefix is itself.
     const std::string t = field->GetText();
     const int l = Length(t);
-    const std::string_view one(&ch, 1);
-    if (ch == prefix[static_cast<std::size_t>(sel.start)]) {
-        if (!MayEnter(ch))
+    if (typed == prefix[static_cast<std::size_t>(sel.start)]) {
+        if (!MayEnter(typed))
             return;
         if (l > sel.start)
-            ReplaceOne(*field, one);
+            ReplaceOne(*field, std::string_view(&typed, 1));
         else
             PassToDefault();
     } else if (IsDigit(ch) || ch == m_syntax.NegativeSign || ch == m_syntax.DecimalPoint) {
@@ -138,8 +145,25 @@ void CNumberRule::HandleChar(char ch) {
         field->ReplaceSel(std::string_view(prefix).substr(static_cast<std::size_t>(sel.start)),
                           true);
         if (field->GetSel().start >= p)
-            HandleChar(ch);
+            HandleChar(typed);
     }
+}
+
+void CNumberRule::HandlePaste() {
+    TextField* field = Field();
+    if (!field)
+        return;
+    const std::string pasted = field->PasteText();
+    if (pasted.empty())
+        return; // nothing to paste: nothing to refuse either
+    const std::optional<std::string> number = ReadPastedNumber(Syntax(), pasted);
+    if (!number) {
+        field->GetMessages().Beep();
+        return;
+    }
+    const int g = CountGroupSeparators(field->GetText());
+    field->ReplaceSel(*number, true);
+    RegroupAfterEdit(g);
 }
 
 void CNumberRule::HandleNumberChar(TextField& field, char ch) {

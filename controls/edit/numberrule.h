@@ -22,6 +22,9 @@ public:
     void HandleChar(char ch) override;
     void HandleKeyDown(int key) override;
     void HandleFocusLost() override;
+    // A paste is read as a number in the locale's form (ReadPastedNumber) and typed in as the
+    // field writes it; a text that does not read so is refused with a beep.
+    void HandlePaste() override;
     virtual bool IsInRange() const;
     virtual void ShowRangeMessage();
 
@@ -95,4 +98,5 @@ private:
     double m_minimum;
     double m_maximum;
     bool m_adjusting = false; // true only while RegroupAfterEdit runs
+    char m_takenAs = '\0';    // while a typed character is handled as another (TypedNumberChar)
 };

@@ -199,17 +199,6 @@ void DeleteAtCaret(QPlainTextEdit& edit, bool before) {
         edit.ensureCursorVisible();
 }
 
-// What a paste of the clipboard's `text` inserts: the line edit takes it as Qt's own paste
-// would; the text edit only the characters of the code page, its line breaks in the document's
-// form.
-QString PastedText(const QLineEdit& /*edit*/, const QString& text, const TextMapping& /*map*/) {
-    return text;
-}
-
-QString PastedText(const QPlainTextEdit& /*edit*/, const QString& text, const TextMapping& map) {
-    return FromCp1252(map.ShownText(Cp1252Chars(text)));
-}
-
 // The widget that shows the text, for repainting.
 QWidget& Surface(QLineEdit& edit) {
     return edit;
@@ -422,10 +411,15 @@ template <class Widget> void QtTextField<Widget>::DefaultKeyDown(int key) {
 }
 
 template <class Widget> void QtTextField<Widget>::DefaultPaste() {
-    if (!Editable())
-        return;
+    if (Editable())
+        ReplaceSel(PasteText(), true);
+}
+
+template <class Widget> std::string QtTextField<Widget>::PasteText() const {
+    // Narrowed as typed text is: the characters the code page has, a minus sign as '-'. Any
+    // line break reads as the field's: CR LF in a multi-line field.
     const QString text = m_pasteText ? *m_pasteText : QApplication::clipboard()->text();
-    Insert(*this, PastedText(*this, text, m_mapping));
+    return m_mapping.FieldText(m_mapping.ShownText(Cp1252Chars(text)));
 }
 
 template <class Widget> void QtTextField<Widget>::DefaultFocusLost() {

@@ -90,6 +90,7 @@ public:
     void DefaultChar(char ch) override;
     void DefaultKeyDown(int key) override;
     void DefaultPaste() override;
+    std::string PasteText() const override;
     void DefaultFocusLost() override;
     void CopySelection() override;
     // TextField: feedback and colours.

@@ -22,6 +22,7 @@ protected:
     void HandleChar(char ch) override { m_rule.HandleChar(ch); }
     void HandleKeyDown(int key) override { m_rule.HandleKeyDown(key); }
     void HandleFocusLost() override { m_rule.HandleFocusLost(); }
+    void HandlePaste() override { m_rule.HandlePaste(); }
 
 private:
     R m_rule;

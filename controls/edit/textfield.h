@@ -53,6 +53,9 @@ public:
     virtual void DefaultChar(char ch) = 0;
     virtual void DefaultKeyDown(int key) = 0;
     virtual void DefaultPaste() = 0;
+    // The text a paste would insert now (the clipboard's, or that of a paste the platform
+    // started), in the field's characters.
+    virtual std::string PasteText() const = 0;
     virtual void DefaultFocusLost() = 0;
     // Copies the selected text to the clipboard (no change to the text).
     virtual void CopySelection() = 0;

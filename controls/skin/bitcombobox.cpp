@@ -7,11 +7,14 @@
 #include "qrect.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -51,12 +54,14 @@ void Frame(QPainter& painter, const Rect& rect, COLORREF colour) {
     painter.fillRect(QRect(rect.right - 1, rect.top, 1, rect.Height()), c);
 }
 
+// A text that does not fit its place ends in an ellipsis there.
 void Text(QPainter& painter, const TextPlacement& placement, const QString& text) {
     if (text.isEmpty() || placement.rect.IsEmpty())
         return;
+    const QRect rect = ToQRect(placement.rect);
     painter.setPen(ToQColor(placement.colour));
-    painter.drawText(ToQRect(placement.rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     text);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
 }
 
 } // namespace
@@ -72,7 +77,37 @@ CBitComboBox::CBitComboBox(QWidget* parent)
     // Focus by click and Tab, never by the wheel: a wheel over the unfocused picker must not
     // make it the focused one.
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QComboBox::currentIndexChanged, this, &CBitComboBox::OnChoiceChanged);
     BitComboBoxAccessible::ReplaceEarlyInterface(this);
+}
+
+void CBitComboBox::OnChoiceChanged(int index) {
+    if (QItemSelectionModel* selection = view()->selectionModel()) {
+        const QModelIndex item = model()->index(index, modelColumn(), rootModelIndex());
+        if (item.isValid())
+            selection->select(item, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->clear();
+    }
+    // The combo box itself announces a new value; its text interface changes with it.
+    const QString text = currentText();
+    if (QAccessible::isActive() && text != m_announcedText) {
+        QAccessibleTextUpdateEvent changed(this, 0, m_announcedText, text);
+        QAccessible::updateAccessibility(&changed);
+    }
+    m_announcedText = text;
+    UpdateToolTip();
+}
+
+void CBitComboBox::UpdateToolTip() {
+    const int room = m_model.Face(FromQRect(rect()), false).text.rect.Width();
+    const QString text = currentText();
+    setToolTip(QFontMetrics(m_itemFont).horizontalAdvance(text) > room ? text : QString());
+}
+
+void CBitComboBox::resizeEvent(QResizeEvent* event) {
+    QComboBox::resizeEvent(event);
+    UpdateToolTip();
 }
 
 CBitComboBox::~CBitComboBox() {
@@ -85,6 +120,7 @@ CBitComboBox::~CBitComboBox() {
 
 void CBitComboBox::SetBitmaps(int nLeftCap, int nButton, int nButtonDropped, int nMiddle) {
     m_model.SetBitmaps(nLeftCap, nButton, nButtonDropped, nMiddle);
+    UpdateToolTip();
     update();
 }
 
@@ -110,6 +146,16 @@ void CBitComboBox::showPopup() {
         m_popup = view()->window();
         m_popup->installEventFilter(this);
     }
+    // Wide enough for the longest name, whatever the face's width.
+    const QFontMetrics metrics(m_itemFont);
+    int longest = 0;
+    for (int i = 0; i < count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(itemText(i)));
+    const int scrollBar = count() > maxVisibleItems()
+                              ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view())
+                              : 0;
+    view()->setMinimumWidth(
+        m_model.ListWidth(width(), longest, 2 * view()->frameWidth() + scrollBar));
     QComboBox::showPopup();
 }
 

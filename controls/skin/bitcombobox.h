@@ -11,7 +11,9 @@
 // skin bitmaps (left cap, stretched middle, button) and whose drop-down list it paints itself,
 // all texts in Arial of cell height 14. While the picker has the keyboard focus the face shows
 // the highlight colours, otherwise the normal ones; in the list the focused item shows the
-// highlight colours. While the list is open the button shows its dropped bitmap.
+// highlight colours. While the list is open the button shows its dropped bitmap. A name too long
+// for the face ends in an ellipsis before the button and shows whole as the tool tip; the list
+// is as wide as the longest name needs.
 //
 // Selection, keyboard use and signals are the combo box's own; the items carry no data of the
 // picker's. The picker takes the mouse wheel only while it has the keyboard focus: otherwise
@@ -38,11 +40,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A new choice: the drop-down list selects it too, and a screen reader hears the new text.
+    void OnChoiceChanged(int index);
     bool HasKeyboardFocus() const;
+    // A name cut short on the face shows whole as the face's tool tip.
+    void UpdateToolTip();
     void LearnList();
     void PaintList();
 
@@ -50,4 +57,5 @@ private:
     CBitListBox m_list;
     QPointer<QWidget> m_popup; // the window the list opens in, watched for its show and hide
     QFont m_itemFont;
+    QString m_announcedText; // the choice a screen reader last heard of
 };

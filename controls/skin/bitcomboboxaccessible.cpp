@@ -44,6 +44,16 @@ QString BitComboBoxAccessible::text(QAccessible::Text type) const {
     }
 }
 
+QString BitComboBoxAccessible::AccessibleText() const {
+    return Picker()->currentText();
+}
+
+void* BitComboBoxAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
 QAccessible::State BitComboBoxAccessible::state() const {
     QAccessible::State state = QAccessibleWidget::state();
     state.expandable = true;

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "qreadonlytext.h"
+
 #include <QAccessibleWidget>
 
 class CBitComboBox;
 
 // What a screen reader is offered of the bitmap picker: a combo box named by its accessible
-// name (the label beside it; the chosen item when it has none), whose value is the chosen item,
-// whose one child is its drop-down list and whose press action opens or closes that list.
-class BitComboBoxAccessible : public QAccessibleWidget {
+// name (the label beside it; the chosen item when it has none), whose value and text are the
+// chosen item, whose one child is its drop-down list (with the chosen item selected) and whose
+// press action opens or closes that list. The picker announces a change of the choice: Qt's
+// value change, and the change of this text.
+class BitComboBoxAccessible : public QAccessibleWidget, public ReadOnlyAccessibleText {
 public:
     explicit BitComboBoxAccessible(CBitComboBox* picker);
 
@@ -19,12 +23,17 @@ public:
     static void ReplaceEarlyInterface(CBitComboBox* picker);
 
     QString text(QAccessible::Text type) const override;
+    using ReadOnlyAccessibleText::text; // the text interface's, beside the interface's text()
     QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
+
+protected:
+    QString AccessibleText() const override;
 
 private:
     CBitComboBox* Picker() const;

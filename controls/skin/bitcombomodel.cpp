@@ -84,8 +84,11 @@ BitComboFace BitComboModel::Face(const Rect& client, bool bFocused) const {
                     client.bottom - 5};
     const COLORREF back = bFocused ? m_highlightBack : m_normalBack;
     face.fill = {fill.IsEmpty() ? Rect{} : fill, back};
-    // Two pixels above the client area, so that the text sits a little high on the face.
-    face.text = {Rect{client.left + theTextIndent, client.top - 2, client.right, client.bottom},
+    // Two pixels above the client area, so that the text sits a little high on the face, and
+    // clear of the button.
+    face.text = {Rect{client.left + theTextIndent, client.top - 2,
+                      std::max(client.left + theTextIndent, client.right - buttonWidth),
+                      client.bottom},
                  bFocused ? m_highlightText : m_normalText};
     return face;
 }
@@ -102,6 +105,11 @@ BitListItem BitComboModel::ListItem(const Rect& item, bool bFocused) {
     drawn.text = {Rect{theTextIndent, band.top, band.right, band.bottom},
                   bFocused ? m_highlightText : m_normalText};
     return drawn;
+}
+
+int BitComboModel::ListWidth(int faceWidth, int textWidth, int extra) const {
+    return std::max(faceWidth,
+                    BitmapWidth(m_nLeftCap) + kListTextGap + textWidth + kListTextGap + extra);
 }
 
 int BitComboModel::TextIndent() {

@@ -83,7 +83,7 @@ public:
 
     // The face over the client rectangle `client`, in the highlight colours when the picker
     // has the keyboard focus and in the normal ones otherwise. Bitmap rows below the client
-    // area are cut off, not squeezed.
+    // area are cut off, not squeezed. The text stops where the button begins.
     BitComboFace Face(const Rect& client, bool bFocused) const;
 
     // The list's client area `client`: the normal background, framed in the highlight
@@ -93,6 +93,10 @@ public:
     // text starts at its left edge plus the left cap's width plus kListTextGap; that position
     // becomes the text indent of every picker, the face's included.
     BitListItem ListItem(const Rect& item, bool bFocused);
+    // The width the drop-down list needs for a text `textWidth` pixels wide to show whole: the
+    // indent a list item gives its text, the text, as much gap again after it, and `extra`
+    // pixels for the list's own frame and scroll bar; never narrower than the face.
+    int ListWidth(int faceWidth, int textWidth, int extra) const;
 
     // The x offset at which the face text and the item texts start; one value shared by every
     // picker of the program.

@@ -5,6 +5,7 @@
 #include "panelfont.h"
 #include "qcolour.h"
 #include "qcp1252.h"
+#include "qkeys.h"
 #include "qrect.h"
 
 #include <QHelpEvent>
@@ -219,6 +220,17 @@ void CShadeButton::leaveEvent(QEvent* event) {
     m_model.OnLeave();
     update();
     QPushButton::leaveEvent(event);
+}
+
+void CShadeButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus, as Space does, whether or not the button is
+    // a dialog's default one.
+    if (IsPlainEnter(*event)) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CShadeButton::focusOutEvent(QFocusEvent* event) {

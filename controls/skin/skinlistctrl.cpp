@@ -39,7 +39,7 @@ CSkinListCtrl::CSkinListCtrl(QWidget* parent)
     : QWidget(parent), m_header(new CSkinHeaderCtrl(m_model, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     SkinListAccessible::Install();
     m_header->setGeometry(0, 0, width(), SkinListModel::kHeaderHeight);
     m_model.SetRowHeight(QFontMetrics(font()).height());
@@ -215,6 +215,22 @@ void CSkinListCtrl::paintEvent(QPaintEvent*) {
     if (m_skinScrollBars)
         UpdateScrollBars();
     PaintRows(dc.Painter());
+    if (hasFocus())
+        PaintFocus(dc.Painter());
+}
+
+void CSkinListCtrl::PaintFocus(QPainter& painter) const {
+    const int nRow = m_model.GetSelectedRow();
+    QRect frame = nRow >= 0 ? ToQRect(m_model.RowRect(nRow))
+                            : QRect(0, SkinListModel::kHeaderHeight, width(),
+                                    height() - SkinListModel::kHeaderHeight);
+    frame = frame.intersected(rect().adjusted(0, SkinListModel::kHeaderHeight, 0, 0));
+    if (frame.width() < 3 || frame.height() < 3)
+        return;
+    QPen pen(Qt::black, 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame.adjusted(1, 1, -2, -2));
 }
 
 void CSkinListCtrl::PaintRows(QPainter& painter) const {
@@ -292,7 +308,49 @@ void CSkinListCtrl::wheelEvent(QWheelEvent* event) {
 void CSkinListCtrl::keyPressEvent(QKeyEvent* event) {
     if (m_skinScrollBars)
         UpdateScrollBars();
-    QWidget::keyPressEvent(event);
+    const int nPage = m_model.GetFullyVisibleRows(height());
+    const int nAll = m_model.GetItemCount();
+    int nRows = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        nRows = -1;
+        break;
+    case Qt::Key_Down:
+        nRows = 1;
+        break;
+    case Qt::Key_PageUp:
+        nRows = -nPage;
+        break;
+    case Qt::Key_PageDown:
+        nRows = nPage;
+        break;
+    case Qt::Key_Home:
+        nRows = -nAll;
+        break;
+    case Qt::Key_End:
+        nRows = nAll;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!m_model.MoveSelection(nRows, height()))
+        return;
+    update();
+    QAccessibleEvent selection(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&selection);
+    emit selectionMovedByKey();
+}
+
+void CSkinListCtrl::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CSkinListCtrl::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void CSkinListCtrl::keyReleaseEvent(QKeyEvent* event) {

@@ -15,9 +15,12 @@ class QHelpEvent;
 
 // The results list: a two-column table under a skinned header that draws every ordinary row
 // black on RGB(242,246,251) and every selected row black on RGB(44,190,77). It paints off screen,
-// never erases its background, has no scroll bars of its own and takes no keyboard focus. It can
-// be given two bitmap scroll bars beside it (Init). A left click selects the row under the mouse
-// (or clears the selection outside the rows) and emits clicked() when the button is released. A
+// never erases its background and has no scroll bars of its own. It can be given two bitmap
+// scroll bars beside it (Init). It takes the keyboard focus by a click or Tab and then shows a
+// dotted frame around the selected row (around the rows without one). A left click selects the
+// row under the mouse (or clears the selection outside the rows) and emits clicked() when the
+// button is released; the arrow, page, Home and End keys move the selection (MoveSelection) and
+// emit selectionMovedByKey(). A
 // text cut to fit its cell shows whole as the cell's tool tip, and a screen reader finds every
 // text whole as a cell of the table it offers a screen reader (SkinListAccessible).
 //
@@ -87,6 +90,8 @@ public:
 signals:
     // A left click anywhere in the rows area, sent when the button is released.
     void clicked();
+    // A key moved the selection.
+    void selectionMovedByKey();
 
 protected:
     bool event(QEvent* event) override;
@@ -96,6 +101,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -110,6 +117,8 @@ private:
     // The content moved: the list and its header are drawn again.
     void Scrolled();
     void PaintRows(QPainter& painter) const;
+    // The dotted frame of the focus: around the selected row, or around the rows area.
+    void PaintFocus(QPainter& painter) const;
     // Brings the bars' thumbs up to the list's scroll position: vertical, then horizontal.
     void UpdateScrollBars();
 

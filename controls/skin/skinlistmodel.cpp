@@ -225,6 +225,27 @@ bool SkinListModel::Click(int x, int y) {
     return bChanged;
 }
 
+bool SkinListModel::MoveSelection(int nRows, int nClientHeight) {
+    const int nCount = GetItemCount();
+    if (nCount == 0 || nRows == 0)
+        return false;
+    const int nOld = GetSelectedRow();
+    int nRow = 0;
+    if (nOld < 0)
+        nRow = nRows > 0 ? 0 : nCount - 1;
+    else
+        nRow = static_cast<int>(
+            std::clamp<long long>(static_cast<long long>(nOld) + nRows, 0, nCount - 1));
+    SelectRow(nRow);
+    const int nShown = GetFullyVisibleRows(nClientHeight);
+    if (nRow < m_topRow)
+        m_topRow = nRow;
+    else if (nRow >= m_topRow + nShown)
+        m_topRow = nRow - nShown + 1;
+    ClampTopRow(nClientHeight);
+    return nRow != nOld;
+}
+
 SkinCellColors SkinListModel::CellColors(int nRow, int nColumn) const {
     const bool bWholeRow = (m_extendedStyle & kStyleFullRowSelect) != 0;
     if (GetItemState(nRow, kStateSelected) && (bWholeRow || nColumn == 0))

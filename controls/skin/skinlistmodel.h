@@ -138,6 +138,12 @@ public:
     // anywhere else below the header the selection is cleared. Returns whether the selection
     // changed.
     bool Click(int x, int y);
+    // A key that moves the selection by nRows (positive: towards the end), kept within the rows:
+    // the arrows move it by one, the page keys by the rows that fit whole, Home and End to the
+    // first and the last row. Without a selection, a move towards the end selects the first row
+    // and one towards the start the last. The row is then scrolled into view. Returns whether
+    // the selection changed.
+    bool MoveSelection(int nRows, int nClientHeight);
 
     // Selected cells draw in the selection colours, every other cell in the normal colours.
     // With full-row select the whole row counts as selected, otherwise only its first column.

@@ -3,6 +3,7 @@
 #include "../edit/mainwindowtyping.h"
 #include "numbereditwidget.h"
 #include "qcp1252.h"
+#include "recordingmessages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,6 +64,7 @@ protected:
 
 class NumberEditWidgetTest : public ::testing::Test {
 protected:
+    RecordingMessages messages; // outlives the field that may be given it
     NumberEditWidget field;
 };
 
@@ -109,20 +111,29 @@ TEST_F(NumberEditWidgetTest, UndoOfATypedDigit) {
     EXPECT_EQ(field.GetText(), "12");
 }
 
-TEST_F(NumberEditWidgetTest, PasteIsCorrected) {
+TEST_F(NumberEditWidgetTest, APasteIsReadAsANumberAndUndoneInOneStep) {
+    field.SetMessages(messages);
+    field.SetValue(12, true);
     QSignalSpy changed(&field, &QLineEdit::textChanged);
-    QApplication::clipboard()->setText(QStringLiteral("ab-12.34567"));
+    // A minus sign as web pages and documents write it, more decimals than the field keeps.
+    QApplication::clipboard()->setText(QStringLiteral("\u22124.56789"));
+    field.selectAll();
     QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(field.GetText(), "-12.345");
-    EXPECT_DOUBLE_EQ(field.GetValue(), -12.345);
-    // Once for the pasted text and once for its correction; the owner sees the final text.
-    ASSERT_EQ(changed.count(), 2);
-    EXPECT_EQ(changed.last().at(0).toString(), QStringLiteral("-12.345"));
+    EXPECT_EQ(field.GetText(), "-4.567");
+    ASSERT_EQ(changed.count(), 1) << "the owner hears of the paste once, corrected";
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.GetText(), "12");
 
-    QApplication::clipboard()->setText(QStringLiteral("1.2.3"));
+    // In the locale's form, grouping included; what does not read so is refused.
+    QApplication::clipboard()->setText(QStringLiteral(" 1,234.5\n"));
     field.selectAll();
     QTest::keyClick(&field, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(field.GetText(), "1.23");
+    EXPECT_EQ(field.GetText(), "1234.5");
+    QApplication::clipboard()->setText(QStringLiteral("14,5"));
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.GetText(), "1234.5");
+    EXPECT_EQ(messages.nBeeps, 1);
 }
 
 TEST_F(NumberEditWidgetTest, CutTakesTheSelectionUnfiltered) {
@@ -151,12 +162,12 @@ TEST_F(NumberEditWidgetTest, ContextMenuCutPasteAndDeleteGoThroughTheField) {
     EXPECT_EQ(field.GetText(), "123456789");
 
     field.clear();
-    QApplication::clipboard()->setText(QStringLiteral("12-3"));
+    QApplication::clipboard()->setText(QStringLiteral("-1,234"));
     menu.reset(field.CreateContextMenu());
     QAction* paste = MenuAction(*menu, "edit-paste");
     ASSERT_NE(paste, nullptr);
     paste->trigger();
-    EXPECT_EQ(field.GetText(), "-123");
+    EXPECT_EQ(field.GetText(), "-1234");
 }
 
 TEST_F(NumberEditWidgetTest, InputMethodCommitsAreTyped) {

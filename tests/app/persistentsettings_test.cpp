@@ -34,12 +34,17 @@ TEST(PersistentSettings, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 0);
 
-    const SavedInputs inputs = settings.ReadInputs();
-    EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 110.0);
-    EXPECT_DOUBLE_EQ(inputs.dEvapTemp, -25.0);
-    EXPECT_DOUBLE_EQ(inputs.dCondTemp, 55.0);
-    EXPECT_DOUBLE_EQ(inputs.dRGasTemp, 32.0);
-    EXPECT_DOUBLE_EQ(inputs.dAmbient, 25.0);
+    // 110 W, -25, 55, 32 and 25 ºC in the units read, to hundredths as the store keeps them.
+    // Each the stored hundredths / 100, so exactly the nearest double of these decimals.
+    const auto read = [&settings](const UnitSettings& in) {
+        const SavedInputs i = settings.ReadInputs(in);
+        return std::vector<double>{i.dHeatLoad, i.dEvapTemp, i.dCondTemp, i.dRGasTemp, i.dAmbient};
+    };
+    EXPECT_EQ(read(units), (std::vector<double>{375.33, -13.0, 131.0, 89.6, 77.0}));
+    UnitSettings si;
+    si.UnitsEnergy = 1;
+    si.UnitsTemperature = 0;
+    EXPECT_EQ(read(si), (std::vector<double>{110.0, -25.0, 55.0, 32.0, 25.0}));
     EXPECT_TRUE(store.Writes().empty()); // reading never writes
 }
 
@@ -186,7 +191,7 @@ TEST(PersistentSettings, SelectionAndInputsRoundTrip) {
     EXPECT_EQ(store.Writes(), expected);
 
     EXPECT_EQ(settings.ReadRefrigerant(5), 3);
-    const SavedInputs back = settings.ReadInputs();
+    const SavedInputs back = settings.ReadInputs(UnitSettings{});
     EXPECT_DOUBLE_EQ(back.dHeatLoad, 123.45);
     EXPECT_DOUBLE_EQ(back.dEvapTemp, 32.29);
     EXPECT_DOUBLE_EQ(back.dCondTemp, -1.0);
@@ -228,7 +233,7 @@ TEST(PersistentSettings, WritesOnlyWhatTheRunChanged) {
     PersistentSettings settings(store);
     // As the window restores them: the selection clamped, 123.45 in the field.
     const int nRefrig = settings.ReadRefrigerant(5);
-    SavedInputs inputs = settings.ReadInputs();
+    SavedInputs inputs = settings.ReadInputs(UnitSettings{});
     settings.RestoredSelectionAndInputs(nRefrig, inputs);
     const WindowPlacement placement = settings.ReadPlacement();
 

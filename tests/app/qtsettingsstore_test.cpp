@@ -85,7 +85,7 @@ std::vector<double> ReadAll(SettingsStore& store) {
     settings.ReadUnits(v.units);
     v.placement = settings.ReadPlacement();
     v.nRefrig = settings.ReadRefrigerant(5);
-    v.inputs = settings.ReadInputs();
+    v.inputs = settings.ReadInputs(v.units);
     return Values(v);
 }
 
@@ -155,7 +155,7 @@ TEST(QtSettingsStore, WritesAnIniFileUnderTheCompanyKeyAndApplicationName) {
     settings.ReadUnits(units);
     EXPECT_EQ(UnitValues(units), (std::vector<int>{1, 0, 1, 1, 1, 0, 1}));
     EXPECT_EQ(settings.ReadRefrigerant(5), 2);
-    const SavedInputs inputs = settings.ReadInputs();
+    const SavedInputs inputs = settings.ReadInputs(units);
     EXPECT_DOUBLE_EQ(inputs.dHeatLoad, 123.45);
     EXPECT_DOUBLE_EQ(inputs.dEvapTemp, -1.0);
     EXPECT_DOUBLE_EQ(inputs.dRGasTemp, 32.29);
@@ -262,7 +262,7 @@ TEST(QtSettingsStore, AnEmptyStoreGivesTheDefaultsAndWritesNoFile) {
         settings.ReadUnits(units);
         EXPECT_EQ(UnitValues(units), UnitValues(UnitSettings{}));
         EXPECT_EQ(settings.ReadPlacement(1920, 1080), (WindowPlacement{10, 10, 800, 640}));
-        EXPECT_DOUBLE_EQ(settings.ReadInputs().dEvapTemp, -25.0);
+        EXPECT_DOUBLE_EQ(settings.ReadInputs(units).dEvapTemp, -13.0); // -25 ºC
     }
     EXPECT_FALSE(QFile::exists(path));
 }
@@ -420,19 +420,19 @@ TEST(QtSettingsStore, TwoProgramsKeepEachOthersChanges) {
         QtSettingsStore second;
         PersistentSettings one(first);
         PersistentSettings two(second);
-        SavedInputs inputs = one.ReadInputs();
+        SavedInputs inputs = one.ReadInputs(UnitSettings{});
         one.RestoredSelectionAndInputs(one.ReadRefrigerant(5), inputs);
-        two.RestoredSelectionAndInputs(two.ReadRefrigerant(5), two.ReadInputs());
+        two.RestoredSelectionAndInputs(two.ReadRefrigerant(5), two.ReadInputs(UnitSettings{}));
         inputs.dHeatLoad += 1;
         one.WriteSelectionAndInputs(2, inputs);
-        inputs = two.ReadInputs();
+        inputs = two.ReadInputs(UnitSettings{});
         inputs.dEvapTemp += 1;
         two.WriteSelectionAndInputs(2, inputs);
         (firstSavesFirst ? first : second).Save();
         (firstSavesFirst ? second : first).Save();
 
         QtSettingsStore next;
-        const SavedInputs saved = PersistentSettings(next).ReadInputs();
+        const SavedInputs saved = PersistentSettings(next).ReadInputs(UnitSettings{});
         EXPECT_DOUBLE_EQ(saved.dHeatLoad, StoredValues{}.inputs.dHeatLoad + 1);
         EXPECT_DOUBLE_EQ(saved.dEvapTemp, StoredValues{}.inputs.dEvapTemp + 1);
         WriteAll(next, StoredValues{});

@@ -14,9 +14,11 @@
 #include "velnordlg.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +27,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -56,11 +60,14 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
     EXPECT_EQ(dlg->pos(), QPoint(10, 10));
     EXPECT_EQ(dlg->size(), QSize(800, 640));
     EXPECT_EQ(dlg->Model().Refrigerant(), 0);
-    EXPECT_EQ(Text(*dlg, 1003), "110");
-    EXPECT_EQ(Text(*dlg, 1004), "-25");
-    EXPECT_EQ(Text(*dlg, 1005), "55");
-    EXPECT_EQ(Text(*dlg, 1006), "32");
-    EXPECT_EQ(Text(*dlg, 1008), "25");
+    // 110 W, -25, 55, 32 and 25 ºC in the first-run units, Btu/hr and ºF: a valid sizing.
+    EXPECT_EQ(Text(*dlg, 1003), "375.33");
+    EXPECT_EQ(Text(*dlg, 1004), "-13");
+    EXPECT_EQ(Text(*dlg, 1005), "131");
+    EXPECT_EQ(Text(*dlg, 1006), "89.6");
+    EXPECT_EQ(Text(*dlg, 1008), "77");
+    EXPECT_TRUE(dlg->Model().ListContent().valid);
+    EXPECT_EQ(dlg->Model().ListContent().rows.size(), 9u);
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Kestrin Capillary Tube Selector"));
     // Restoring the inputs marked them changed; the first calculation cleared the mark.
     EXPECT_FALSE(dlg->Model().Changed());
@@ -72,16 +79,44 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
 }
 
 TEST_F(MainWindow, UnreadableDatabaseShowsTheMessageAndKeepsTheStore) {
-    QTemporaryDir empty;
+    QTemporaryDir folder;
     const QString old = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     store.Set("Settings", "Refrig", 3);
     store.Set("Settings", "dHeatLoad", 12345);
-    {
+    const std::string path = folder.filePath(QStringLiteral("Velnor.dkt")).toStdString();
+    const auto write = [&path](const char* bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    };
+    // Each way the file can fail, set up in turn, with the message it gives.
+    struct Case {
+        std::function<void()> make;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {[] {}, "the file is missing."},
+        {[&path] { ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path))); },
+         "it is not a regular file."},
+        {[&path] {
+             QDir().rmdir(QString::fromStdString(path));
+             ASSERT_TRUE(QFile::link(QString::fromStdString(path), QString::fromStdString(path)));
+         },
+         "it is unreadable (Too many levels of symbolic links)."},
+        {[&] {
+             QFile::remove(QString::fromStdString(path));
+             write("not scrambled");
+         },
+         "it is not a Velnor database."},
+    };
+    for (const Case& c : cases) {
+        c.make();
+        messages.shown.clear();
         auto dlg = Open();
         EXPECT_FALSE(started);
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, "Could not read Velnor.dkt");
+        EXPECT_EQ(messages.shown[0].text, "Could not read " + path + ": " + c.reason);
         EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Error);
     }
     QDir::setCurrent(old);
@@ -135,6 +170,12 @@ TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
     EXPECT_EQ(list->GetItemText(0, 0), QStringLiteral("Heat load invalid"));
     EXPECT_EQ(list->GetItemText(0, 1), QStringLiteral("1 to 10000W"));
     EXPECT_EQ(list->GetSelectedRow(), -1);
+    // The summary shows no flow beside the invalid input, until the inputs are valid again.
+    const auto flowLine = [&dlg] { return dlg->PanelReadings()[kFlowLineReading].text; };
+    EXPECT_EQ(flowLine(), QStringLiteral("Flow Rate: --- CFM (N2 at delta p 145 psi)"));
+    Type(*dlg, 1003, "500");
+    dlg->OnTimer();
+    EXPECT_FALSE(flowLine().contains(QStringLiteral("---"))) << flowLine().toStdString();
 }
 
 TEST_F(MainWindow, UnitsChangeConvertsTheTypedValues) {
@@ -208,9 +249,9 @@ TEST_F(MainWindow, UnitsAndTheInputsTheyConvertedAreSavedTogether) {
     EXPECT_EQ(Text(*dlg, 1004), "-10");
     const std::vector<MemorySettingsStore::Write> written = {{"Settings", "UnitsTemperature", 0},
                                                              {"Settings", "dEvapTemp", -1000},
-                                                             {"Settings", "dCondTemp", 1277},
-                                                             {"Settings", "dRGasTemp", 0},
-                                                             {"Settings", "dAmbient", -388}};
+                                                             {"Settings", "dCondTemp", 5500},
+                                                             {"Settings", "dRGasTemp", 3200},
+                                                             {"Settings", "dAmbient", 2500}};
     EXPECT_EQ(store.Writes(), written);
     // One save, after all of them.
     EXPECT_EQ(store.Saves(), std::vector<std::size_t>{written.size()});
@@ -242,6 +283,70 @@ TEST_F(MainWindow, EnterDoesNothingAndEscapeEnds) {
     QTest::keyClick(dlg.get(), Qt::Key_Escape);
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
+}
+
+TEST_F(MainWindow, TheKeyboardReachesEveryControlInReadingOrder) {
+    auto dlg = Open();
+    ASSERT_TRUE(started);
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    // The picker first, then the fields, the list, the link and the buttons left to right.
+    const int chain[] = {1017, 1003, 1004, 1005, 1006, 1020, 1022, 1019, 1018, 1016, 1017};
+    EXPECT_EQ(QApplication::focusWidget(), dlg->Control(chain[0]));
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dlg->Control(chain[i])) << "Tab " << i;
+    }
+
+    // A click gives the list the focus, and Down moves its selection, not the refrigerant's.
+    auto* list = static_cast<CSkinListCtrl*>(dlg->Control(1020));
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, 30));
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    const int row = list->GetSelectedRow();
+    dlg->OnTimer(); // the click's recalculation
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->GetSelectedRow(), row + 1);
+    EXPECT_EQ(dlg->Model().Refrigerant(), 0);
+    EXPECT_TRUE(dlg->Model().Changed()) << "the optimal row comes back at the next tick";
+
+    // Shift+F10 opens the window menu, whose A is "About...".
+    QString menu;
+    QString about;
+    QTimer::singleShot(100, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            return;
+        menu = popup->objectName();
+        QTimer::singleShot(100, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                about = QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        QTest::keyClick(popup, Qt::Key_A);
+    });
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(menu, QStringLiteral("windowMenu"));
+    EXPECT_EQ(about, QStringLiteral("CAboutBox"));
+
+    // In a field Shift+F10 opens the field's own menu.
+    dlg->Field(1003)->setFocus();
+    QTest::keyClick(dlg->Field(1003), Qt::Key_F10, Qt::ShiftModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_NE(popup->findChild<QAction*>(QStringLiteral("edit-paste")), nullptr);
+    popup->close();
+
+    // Enter presses the focused button: Settings, whose dialog is closed at once.
+    const int calculations = dlg->Model().CalculationCount();
+    dlg->Control(1016)->setFocus();
+    QTimer::singleShot(100, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    QTest::keyClick(dlg->Control(1016), Qt::Key_Return);
+    EXPECT_EQ(dlg->Model().CalculationCount(), calculations + 1);
 }
 
 TEST_F(MainWindow, ShownWindowGetsTheProgramIcon) {
@@ -304,7 +409,7 @@ TEST_F(MainWindow, FieldsOutOfViewTakeNoKeysAndAreNotOfferedToScreenReaders) {
         dlg->Field(id)->setFocus();
         EXPECT_FALSE(outOfView(QApplication::focusWidget())) << id;
     }
-    EXPECT_EQ(Text(*dlg, 1008), "25");
+    EXPECT_EQ(Text(*dlg, 1008), "77");
 
     // The window's accessible children are the shown controls only.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dlg.get());

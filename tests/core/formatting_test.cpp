@@ -67,7 +67,7 @@ TEST(UnitLabels, EveryKind) {
     const char* metricLabels[] = {"m",
                                   "\xBA"
                                   "C",
-                                  "nbar",
+                                  "bar",
                                   "mm",
                                   "W",
                                   "l/min"};
@@ -90,7 +90,7 @@ TEST(DisplayTexts, LengthsDiametersFlowPressure) {
     EXPECT_EQ(FlowText(10.0, inches), "0.35 CFM");
     EXPECT_EQ(FlowText(10.0, metric), "10.0 l/min");
     EXPECT_EQ(TestPressureText(inches), "145 psi");
-    EXPECT_EQ(TestPressureText(metric), "10 nbar");
+    EXPECT_EQ(TestPressureText(metric), "10 bar");
     EXPECT_EQ(ToDisplayLength(1.0, inches), 39.37);
     EXPECT_EQ(ToDisplayDiameter(1.0, inches), 0.039370078740157);
 }
@@ -128,7 +128,7 @@ TEST(ResultList, MessageRowOfTheFirstFailingCheck) {
     const UnitSettings btu = Units(0, 1, 1, 1, 1, 0);
     const Case cases[] = {
         {"heat load before condensing", w, 0, -25, 99, 32, "Heat load invalid", "1 to 10000W"},
-        {"lower-case btu", btu, 1, 0, 0, 0, "Heat load invalid", "1 to 34000 btu/hr"},
+        {"lower-case btu", btu, 1, 0, 0, 0, "Heat load invalid", "4 to 34121 btu/hr"},
         {"evaporating", w, 100, 0, 45, 32, "Evap temp invalid",
          "-40.0\xBA"
          "C to -10.0\xBA"

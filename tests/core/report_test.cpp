@@ -38,7 +38,7 @@ TEST(ReportLines, ValidRecommendationInMetres) {
                              "C");
     EXPECT_EQ(lines[18].text, "Capillary Tube Recommendation: ");
     EXPECT_EQ(lines[19].text, "Flow Rate");
-    EXPECT_EQ(lines[20].text, "11.0 l/min (N2 at delta p 10 nbar)");
+    EXPECT_EQ(lines[20].text, "11.0 l/min (N2 at delta p 10 bar)");
     EXPECT_EQ(lines[22].text, "Length");
     EXPECT_EQ(lines[23].text, "Diameter");
     const int k = r.OptimalIndex();

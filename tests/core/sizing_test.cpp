@@ -41,8 +41,9 @@ TEST(Sizing, HeatLoadLimitsInBtuPerHour) {
         double q;
         bool ok;
     };
-    for (const Case c :
-         {Case{3, false}, Case{34000, true}, Case{34120, true}, Case{34125, false}}) {
+    // The ends of the range the results list names, "4 to 34121 btu/hr", are valid; the whole
+    // numbers beyond them are not.
+    for (const Case c : {Case{3, false}, Case{4, true}, Case{34121, true}, Case{34122, false}}) {
         ComputeSizing(db, 0, u, c.q, -25, 45, 20, r);
         EXPECT_EQ(r.bHeatLoadOk, c.ok) << c.q;
     }

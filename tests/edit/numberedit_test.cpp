@@ -2,24 +2,56 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <tuple>
 
-TEST(NumberEdit, PasteIsRepaired) {
+TEST(NumberEdit, APasteIsReadAsANumberInTheLocalesForm) {
+    const NumberLocale english{"-", ".", ","};
+    const NumberLocale german{"-", ",", "."};
+    const NumberLocale french{"-", ",", "\xA0"};
+    // What the field shows after a paste over "7"; "7" again and a beep when it is refused.
     const struct {
         const char* clipboard;
+        NumberLocale locale;
         const char* shown;
     } cases[] = {
-        {"ab-12.34567", "-12.345"},   {"1.2.3", "1.23"}, {"12-3", "-123"}, {"1.2345-", "1.234"},
-        {"12345678901", "123456789"},
+        {"-12.34567", english, "-12.345"},
+        {"12345678901", english, "123456789"},
+        {" 1,234,567.5\r\n", english, "1234567.5"},
+        {"\x96"
+         "4",
+         english, "-4"},
+        {"+.5", english, ".5"},
+        {"1.234,5", german, "1234,5"},
+        {"1 234,5", french, "1234,5"},
+        {"ab-12.3", english, "7"},
+        {"1.2.3", english, "7"},
+        {"12-3", english, "7"},
+        {"14,5", english, "7"},
+        {"1,2345", english, "7"},
+        {"14.5", german, "7"},
+        {"1e3", english, "7"},
+        {"-", english, "7"},
+        {"", english, "7"},
     };
     for (const auto& c : cases) {
-        NumberField f;
+        NumberField f(9, 3, c.locale);
+        f.Put("[7]");
         f.field.SetClipboardText(c.clipboard);
         f.edit.OnPaste();
         EXPECT_EQ(f.edit.GetText(), c.shown) << c.clipboard;
-        ASSERT_FALSE(f.notified.empty());
-        EXPECT_EQ(f.notified.back(), c.shown) << "the owner hears of the correction";
+        const bool refused = std::string_view(c.shown) == "7";
+        EXPECT_EQ(f.notified.size(), refused ? 0u : 1u) << c.clipboard;
+        EXPECT_EQ(f.field.GetCalls().beeps, refused && *c.clipboard ? 1 : 0) << c.clipboard;
     }
+}
+
+TEST(NumberEdit, APastedNumberGoesWhereTheSelectionWas) {
+    NumberField f;
+    f.Put("1|3");
+    f.field.SetClipboardText("-2");
+    f.edit.OnPaste();
+    EXPECT_EQ(f.State(), "-12|3") << "the sign in front, the caret after the pasted digits";
 }
 
 TEST(NumberEdit, SetValueShowsTheFilteredValue) {

@@ -31,6 +31,16 @@ TEST(NumberTyping, MainWindowFields) {
     }
 }
 
+TEST(NumberTyping, APointIsTheDecimalPointOfAFieldThatShowsNoGrouping) {
+    NumberField german(9, 3, NumberLocale{"-", ",", "."});
+    german.Type("14.5");
+    EXPECT_EQ(german.State(), "14,5|");
+    german.Rule().SetGroupSize(3); // grouped, the group separator is no decimal point
+    german.Put("1.234|");
+    german.Type(".");
+    EXPECT_EQ(german.State(), "1.234|");
+}
+
 TEST(NumberTyping, OtherSettings) {
     const std::pair<Settings, TypingCase> cases[] = {
         {{.decimals = 0}, {"no decimal point without decimals", "12|", ".", "12|"}},

@@ -15,10 +15,10 @@ TEST(QNumberLocale, FirstCharacterOfEachInWindows1252) {
         {"German", QLocale(QLocale::German, QLocale::Germany), {"-", ",", "."}},
         // The group separator is U+2019, which the code page has (0x92).
         {"Swiss German", QLocale(QLocale::German, QLocale::Switzerland), {"-", ".", "\x92"}},
-        // U+2212 has no byte: the field keeps its '-'; the no-break space is 0xA0.
-        {"Swedish", QLocale(QLocale::Swedish, QLocale::Sweden), {"", ",", "\xA0"}},
-        // U+202F (narrow no-break space) has no byte: the field keeps its default.
-        {"French", QLocale(QLocale::French, QLocale::France), {"-", ",", ""}},
+        // U+2212 (minus) is '-'; the no-break space is 0xA0.
+        {"Swedish", QLocale(QLocale::Swedish, QLocale::Sweden), {"-", ",", "\xA0"}},
+        // U+202F (narrow no-break space) is the no-break space.
+        {"French", QLocale(QLocale::French, QLocale::France), {"-", ",", "\xA0"}},
     };
     for (const LocaleRow& row : rows) {
         SCOPED_TRACE(row.name);

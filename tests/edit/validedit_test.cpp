@@ -14,12 +14,15 @@ TEST(ValidEdit, SetTextStoresTwiceAtMost) {
     EXPECT_TRUE(f.notified.empty()) << "an unchanged text is no change";
 }
 
-TEST(ValidEdit, PasteRestoresTheSelectionAfterACorrection) {
-    NumberField f;
+TEST(ValidEdit, APasteAndItsCorrectionAreOneUndoableEdit) {
+    FilterField f(0, ":");
     f.Put("1[2]3");
-    f.field.SetClipboardText("x4");
+    f.field.SetClipboardText("x:4");
     f.edit.OnPaste();
-    EXPECT_EQ(f.State(), "1[4]3");
+    EXPECT_EQ(f.State(), "1[x]43") << "corrected, the selection put back";
+    EXPECT_EQ(f.notified, (std::vector<std::string>{"1x43"})) << "one change";
+    f.field.Undo();
+    EXPECT_EQ(f.edit.GetText(), "123");
 
     f.Put("1|3");
     f.field.SetClipboardText("2");

@@ -171,6 +171,16 @@ TEST(CLinkStatic, TheRightButtonOpensNothing) {
     EXPECT_TRUE(w.opener.addresses.empty());
 }
 
+TEST(CLinkStatic, TabReachesItAndEnterOpensIt) {
+    LinkWindow w(42);
+    EXPECT_EQ(w.link->focusPolicy(), Qt::TabFocus) << "a click opens, it does not focus";
+    w.link->setFocus();
+    QTest::keyClick(w.link, Qt::Key_Space);
+    EXPECT_TRUE(w.opener.addresses.empty());
+    QTest::keyClick(w.link, Qt::Key_Return);
+    EXPECT_EQ(w.opener.addresses, std::vector<std::string>{kAddress});
+}
+
 TEST(CLinkStatic, AScreenReaderFindsALinkToItsAddressAndPressesIt) {
     LinkWindow w(42);
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w.link);

@@ -77,7 +77,7 @@ TEST(PrintedReport, ValidResultIsOnePageInOrderInEitherUnits) {
          32,
          {"R-test", "500", "-25", "45", "32"},
          "500 W",
-         "11.0 l/min (N2 at delta p 10 nbar)",
+         "11.0 l/min (N2 at delta p 10 bar)",
          "0.19 m|0.50 mm"},
         {"inches, CFM",
          UnitSettings{},

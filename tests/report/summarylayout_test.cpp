@@ -118,11 +118,11 @@ struct FlowCase {
 
 const std::vector<FlowCase> kFlowCases = {
     {"CfmAndPsi", 10.0, 0, 1, "Flow Rate: 0.35 CFM (N_2 at delta p 145 psi)"},
-    {"LitresAndBar", 10.0, 1, 0, "Flow Rate: 10.0 l/min (N_2 at delta p 10 nbar)"},
+    {"LitresAndBar", 10.0, 1, 0, "Flow Rate: 10.0 l/min (N_2 at delta p 10 bar)"},
     {"LitresAndPsi", 12.34, 1, 1, "Flow Rate: 12.3 l/min (N_2 at delta p 145 psi)"},
-    {"CfmAndBar", 100.0, 0, 0, "Flow Rate: 3.53 CFM (N_2 at delta p 10 nbar)"},
+    {"CfmAndBar", 100.0, 0, 0, "Flow Rate: 3.53 CFM (N_2 at delta p 10 bar)"},
     {"NoCalculationYetCfm", 0.0, 0, 1, "Flow Rate: 0.00 CFM (N_2 at delta p 145 psi)"},
-    {"NoCalculationYetLitres", 0.0, 1, 0, "Flow Rate: 0.0 l/min (N_2 at delta p 10 nbar)"},
+    {"NoCalculationYetLitres", 0.0, 1, 0, "Flow Rate: 0.0 l/min (N_2 at delta p 10 bar)"},
 };
 
 class FlowLine : public ::testing::TestWithParam<FlowCase> {};
@@ -148,6 +148,12 @@ SummaryState State(int clientWidth) {
     state.dDiagramScale = 0.5;
     state.dN2Flow = 10.0;
     return state;
+}
+
+TEST(PlanSummary, WhileAnInputIsInvalidTheFlowLineHasNoFigure) {
+    SummaryState state = State(800);
+    state.bFlowValid = false;
+    EXPECT_EQ(PlanSummary(state, 200).flowLine, "Flow Rate: --- CFM (N_2 at delta p 145 psi)");
 }
 
 TEST(PlanSummary, HeaderFollowsTheProductNamesWidth) {
@@ -241,7 +247,7 @@ TEST(PlanSummary, FlowLineAndDiagramMarkersFromTheState) {
     state.units.UnitsPressure = 0;
     state.dN2Flow = 7.26;
     const SummaryPlan plan = PlanSummary(state, 0);
-    EXPECT_EQ(plan.flowLine, "Flow Rate: 7.3 l/min (N_2 at delta p 10 nbar)");
+    EXPECT_EQ(plan.flowLine, "Flow Rate: 7.3 l/min (N_2 at delta p 10 bar)");
     EXPECT_EQ(plan.diagramMarkers,
               DiagramMarkers(0.5, MainLayout::kDiagramX, MainLayout::kDiagramY));
 }
@@ -264,7 +270,7 @@ TEST(ReadSummary, HeaderPanelAndFlowLineAsTheyRead) {
                                                "Condensing temperature " + plan.inputs[7].text,
                                                "Return gas temperature " + plan.inputs[9].text,
                                                "Capillary Tube Recommendation",
-                                               "Flow Rate: 7.3 l/min (N2 at delta p 10 nbar)",
+                                               "Flow Rate: 7.3 l/min (N2 at delta p 10 bar)",
                                                "Optimal selection is highlighted in green."}));
     // Each is found where it is painted; an input row labels its control.
     EXPECT_EQ(reading[1].pieces, (std::vector<SummaryText>{plan.header[1], plan.header[2]}));

@@ -6,6 +6,7 @@
 #include "resourceids.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -185,6 +186,23 @@ TEST_F(BitComboBoxTest, OpenListShowsTheDroppedButtonAndItsItemBands) {
     ExpectFaceBitmaps(Grab(*picker), ResourceId::kComboButton, Rgb(kHighlightBack));
 }
 
+TEST_F(BitComboBoxTest, ALongNameStopsBeforeTheButtonAndTheListFitsIt) {
+    const QString name = QStringLiteral("R1234ze(E) long");
+    picker->addItem(name);
+    picker->setCurrentIndex(picker->count() - 1);
+    // The button's pixels are the bitmap's alone; the name shows whole as the tool tip.
+    ExpectFaceBitmaps(Grab(*picker), ResourceId::kComboButton, Rgb(kNormalBack));
+    EXPECT_EQ(picker->toolTip(), name);
+    picker->setCurrentIndex(0);
+    EXPECT_TRUE(picker->toolTip().isEmpty()) << "a name that fits needs none";
+
+    picker->showPopup();
+    const QFontMetrics metrics(picker->font());
+    const int indent = BitComboModel::TextIndent();
+    EXPECT_GE(picker->view()->viewport()->width(), indent + metrics.horizontalAdvance(name));
+    picker->hidePopup();
+}
+
 TEST_F(BitComboBoxTest, WheelChangesTheSelectionOnlyWhileThePickerHasTheFocus) {
     QSignalSpy activated(picker, &QComboBox::activated);
     const auto Wheel = [this] {
@@ -208,3 +226,19 @@ TEST_F(BitComboBoxTest, WheelChangesTheSelectionOnlyWhileThePickerHasTheFocus) {
 }
 
 } // namespace
+
+TEST_F(BitComboBoxTest, AScreenReaderReadsTheChoiceAsTheTextAndTheListsSelectedItem) {
+    picker->setAccessibleName(QStringLiteral("Refrigerant"));
+    picker->setCurrentIndex(3);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(picker);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Refrigerant"));
+    QAccessibleTextInterface* text = reader->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("R-410A"));
+    QAccessibleTableInterface* list = reader->child(0)->tableInterface();
+    ASSERT_NE(list, nullptr);
+    const QList<QAccessibleInterface*> selected = list->selectedCells();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0]->text(QAccessible::Name), QStringLiteral("R-410A"));
+}

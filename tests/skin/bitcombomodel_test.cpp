@@ -54,7 +54,8 @@ TEST(BitComboModel, FaceFromCapStretchedMiddleAndButtonInTheFocusColours) {
         EXPECT_EQ(face.fill, (SolidFill{{cap + 1, 3, 80 - button, 16},
                                         focused ? kHighlightBack : kNormalBack}));
         EXPECT_EQ(face.text,
-                  (TextPlacement{{7, -2, 80, 21}, focused ? kHighlightText : kNormalText}));
+                  (TextPlacement{{7, -2, 80 - button, 21}, focused ? kHighlightText : kNormalText}))
+            << "the text stops where the button begins";
     }
     // A face taller than the bitmaps shows them whole, unstretched, over the normal background.
     const BitComboFace tall = model.Face({0, 0, 80, 40}, false);

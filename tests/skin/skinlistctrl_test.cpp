@@ -235,6 +235,27 @@ TEST(SkinListCtrl, ClickMovesTheSelectionAndSignals) {
     EXPECT_EQ(image.pixel(2, RowMiddle(4)), kGreen);
 }
 
+TEST(SkinListCtrl, AClickGivesItTheFocusAndTheKeysMoveTheSelection) {
+    auto list = MainWindowList();
+    FillNineRows(*list, 4);
+    list->show();
+    list->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(list.get()));
+    QSignalSpy moved(list.get(), &CSkinListCtrl::selectionMovedByKey);
+    QTest::mouseClick(list.get(), Qt::LeftButton, {}, QPoint(250, RowMiddle(1)));
+    EXPECT_TRUE(list->hasFocus());
+    QTest::keyClick(list.get(), Qt::Key_Down);
+    EXPECT_EQ(list->GetSelectedRow(), 2);
+    QTest::keyClick(list.get(), Qt::Key_End);
+    EXPECT_EQ(list->GetSelectedRow(), 8);
+    EXPECT_EQ(moved.count(), 2);
+    // The focus shows as a dotted frame inside the selected row.
+    const QImage image = Grab(*list);
+    const int frameTop = kTop + 8 * kRowHeight + 1;
+    EXPECT_GT(CountIn(image, QRect(0, frameTop, 308, 1), IsDark), 100);
+    EXPECT_EQ(image.pixel(2, RowMiddle(8)), kGreen);
+}
+
 TEST(SkinListCtrl, ClickBelowTheRowsClearsTheSelection) {
     auto list = MainWindowList();
     list->InsertItem(0, QStringLiteral("Heat load invalid"));

@@ -170,6 +170,24 @@ TEST(SkinListModel, ClickMovesOrClearsTheSelection) {
     EXPECT_EQ(model.GetSelectedRow(), -1);
 }
 
+TEST(SkinListModel, KeysMoveTheSelectionAndShowIt) {
+    SkinListModel model = ResultsList(9);
+    model.SetRowHeight(23); // 7 rows fit
+    EXPECT_TRUE(model.MoveSelection(1, 201)) << "nothing selected: Down selects the first row";
+    EXPECT_EQ(model.GetSelectedRow(), 0);
+    EXPECT_FALSE(model.MoveSelection(-1, 201)) << "already at the first row";
+    EXPECT_TRUE(model.MoveSelection(7, 201));
+    EXPECT_EQ(model.GetSelectedRow(), 7);
+    EXPECT_EQ(model.GetTopRow(), 1) << "scrolled so that the row shows whole";
+    EXPECT_TRUE(model.MoveSelection(-9, 201)); // Home
+    EXPECT_EQ(model.GetSelectedRow(), 0);
+    EXPECT_EQ(model.GetTopRow(), 0);
+    model.SelectRow(-1);
+    EXPECT_TRUE(model.MoveSelection(-1, 201)) << "nothing selected: Up selects the last row";
+    EXPECT_EQ(model.GetSelectedRow(), 8);
+    EXPECT_EQ(model.GetItemState(0, kSel), 0u);
+}
+
 TEST(SkinListModel, ScrollingKeepsTheLastRowWhole) {
     SkinListModel model = ResultsList(9);
     // 9 rows fit: nothing to scroll.

@@ -418,7 +418,7 @@ TEST_F(DktTest, SizePrintsTheReportOfAValidResult) {
                                                    "C\n"
                                                    " \n \n \n \n"
                                                    "Capillary Tube Recommendation: \n"
-                                                   "Flow Rate\t0.35 CFM (N2 at delta p 10 nbar)\n"
+                                                   "Flow Rate\t0.35 CFM (N2 at delta p 10 bar)\n"
                                                    " \n"
                                                    "Length\tDiameter\n"
                                                    "0.58 m\t0.60 mm\n"
@@ -475,6 +475,21 @@ TEST_F(DktTest, SizeInTheDefaultUnitsShowsFieldsAndInchFractions) {
     EXPECT_TRUE(Contains(cut.err, "shown as 12.345")) << cut.err;
     const ToolRun tiny = RunTool({"size", dkt, "--heat-load", "1e-320"});
     EXPECT_TRUE(Contains(tiny.err, "--heat-load 1e-320 is shown as 0 ")) << tiny.err;
+}
+
+TEST_F(DktTest, SizeTakesTheFirstRunInputsInTheUnitsChosen) {
+    // 110 W, -25, 55 and 32 ºC, wherever --units stands.
+    const std::string dkt = WriteDkt("small.dkt", SmallDatabase());
+    const std::string imperial = RunTool({"size", dkt}).out;
+    EXPECT_TRUE(Contains(imperial, "system\t375.33 Btu/hr\nEvaporating temperature\t-13 \xC2\xBA"
+                                   "F\nCondensing temperature\t131 \xC2\xBA"
+                                   "F\nReturn gas temperature\t89.6 \xC2\xBA"))
+        << imperial;
+    const std::string si = RunTool({"size", dkt, "--cond", "50", "--units", "1000000"}).out;
+    EXPECT_TRUE(Contains(si, "system\t110 W\nEvaporating temperature\t-25 \xC2\xBA"
+                             "C\nCondensing temperature\t50 \xC2\xBA"
+                             "C\nReturn gas temperature\t32 \xC2\xBA"))
+        << si;
 }
 
 TEST_F(DktTest, SizePrintsTheReportOfAnInvalidResult) {

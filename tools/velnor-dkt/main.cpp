@@ -21,10 +21,11 @@ constexpr const char* kUsage =
     "      --refrigerant N|NAME   0-based index or name (default 0)\n"
     "      --units EUTPDLFD       seven digits 0 or 1: energy, temperature, pressure,\n"
     "                             diameter, length, flow, diameter list (default 0111100)\n"
-    "      --heat-load Q          in the energy unit chosen (default 110)\n"
-    "      --evap TE              evaporating temperature (default -25)\n"
-    "      --cond TC              condensing temperature (default 55)\n"
-    "      --return-gas TRG       return gas temperature (default 32)\n"
+    "      --heat-load Q          in the energy unit chosen (default 110 W)\n"
+    "      --evap TE              evaporating temperature (default -25 C)\n"
+    "      --cond TC              condensing temperature (default 55 C)\n"
+    "      --return-gas TRG       return gas temperature (default 32 C)\n"
+    "                             the defaults are converted into the units chosen\n"
     "  --help                     this text\n";
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "sizeoptions.h"
 
+#include "defaultinputs.h"
 #include "textnumber.h"
 
 #include <algorithm>
@@ -44,6 +45,7 @@ bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options
                                     {"--evap", &options.evapTemp},
                                     {"--cond", &options.condTemp},
                                     {"--return-gas", &options.rgasTemp}};
+    bool given[std::size(numbers)] = {};
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -86,11 +88,14 @@ bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options
                 return false;
             }
         } else {
-            for (const NumberOption& o : numbers) {
-                if (name == o.name && !ParseNumberArgument(value, *o.value)) {
+            for (std::size_t n = 0; n < std::size(numbers); ++n) {
+                if (name != numbers[n].name)
+                    continue;
+                if (!ParseNumberArgument(value, *numbers[n].value)) {
                     error = name + " " + value + ": not a number";
                     return false;
                 }
+                given[n] = true;
             }
         }
     }
@@ -100,5 +105,12 @@ bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options
         return false;
     }
     options.database = files[0];
+    // The numbers' order is that of DefaultInput; the defaults are in the units chosen, in
+    // whatever place --units stood.
+    const auto defaults = DefaultInputHundredths(options.units);
+    for (std::size_t n = 0; n < std::size(numbers); ++n) {
+        if (!given[n])
+            *numbers[n].value = defaults[n] / 100.0;
+    }
     return true;
 }

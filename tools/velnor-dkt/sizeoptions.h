@@ -6,17 +6,17 @@
 #include <string_view>
 #include <vector>
 
-// The arguments of velnor-dkt size. Missing options take the settings store's defaults: the
-// first refrigerant, 110 (heat load), -25 (evaporating), 55 (condensing), 32 (return gas),
-// in the units of the default unit choices.
+// The arguments of velnor-dkt size. Missing options take the main window's first-run values:
+// the first refrigerant, the first-run units, and the default inputs (DefaultInputHundredths)
+// converted into the units chosen: 110 W, -25, 55 and 32 ºC.
 struct SizeOptions {
     std::string database;
     std::string refrigerant = "0"; // a 0-based index or a name
     UnitSettings units;
-    double heatLoad = 110.0;
-    double evapTemp = -25.0;
-    double condTemp = 55.0;
-    double rgasTemp = 32.0;
+    double heatLoad = 0.0;
+    double evapTemp = 0.0;
+    double condTemp = 0.0;
+    double rgasTemp = 0.0;
 };
 
 // Fills `options` from `args` (the database file and the options, in any order; each option
