@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-// The arguments of velnor-dkt size. Missing options take the settings store's defaults: the
-// first refrigerant, 110 (heat load), -25 (evaporating), 55 (condensing), 32 (return gas),
-// in the units of the default unit choices.
+// The arguments of velnor-dkt size and rate. Missing options take the settings store's defaults:
+// the first refrigerant, 110 (heat load), -25 (evaporating), 55 (condensing), 32 (return gas), in
+// the units of the default unit choices.
 struct SizeOptions {
     std::string database;
     std::string refrigerant = "0"; // a 0-based index or a name
@@ -17,13 +17,21 @@ struct SizeOptions {
     double evapTemp = -25.0;
     double condTemp = 55.0;
     double rgasTemp = 32.0;
+    // rate only: the tube, in the diameter and length units chosen; both must be given.
+    double diameter = 0.0;
+    double length = 0.0;
+    // size only: the CSV file of duties; it replaces the refrigerant and the four values.
+    std::string batch;
 };
+
+enum class SizeCommand { Size, Rate };
 
 // Fills `options` from `args` (the database file and the options, in any order; each option
 // takes the next argument, or its value after "="). False, with `error` set, for an unknown
-// option, a missing value, a bad units string or a number that does not parse.
+// option, a missing value, a bad units string or a number that does not parse; for rate also
+// when --diameter or --length is missing, for size when --batch comes with an input it replaces.
 bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options,
-                      std::string& error);
+                      std::string& error, SizeCommand command = SizeCommand::Size);
 
 // Seven digits 0 or 1 in the order UnitsEnergy, UnitsTemperature, UnitsPressure,
 // UnitsDiameter, UnitsLength, UnitsFlow, DiamType.
