@@ -40,6 +40,13 @@ double ToDisplayPressure(double bar, const UnitSettings& units) {
     return units.UnitsPressure == 1 ? bar * 14.5037738 : bar;
 }
 
+double FromDisplayDiameter(double shown, const UnitSettings& units) {
+    return shown / ToDisplayDiameter(1.0, units);
+}
+double FromDisplayLength(double shown, const UnitSettings& units) {
+    return shown / ToDisplayLength(1.0, units);
+}
+
 std::string FormatInchFraction(double inches) {
     if (!(inches >= 0.0) || !(inches < 1e10))
         return "-";
@@ -65,21 +72,29 @@ std::string FormatInchFraction(double inches) {
     return text;
 }
 
-std::string LengthText(double metres, const UnitSettings& units) {
+std::string LengthNumberText(double metres, const UnitSettings& units) {
     const double shown = ToDisplayLength(metres, units);
-    if (units.UnitsLength != 0)
-        return FormatInchFraction(shown) + " " + GetUnitLabel(0, units);
-    return FormatFixed(shown, 2) + " " + GetUnitLabel(0, units);
+    return units.UnitsLength != 0 ? FormatInchFraction(shown) : FormatFixed(shown, 2);
+}
+
+std::string DiameterNumberText(double mm, const UnitSettings& units) {
+    return FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2);
+}
+
+std::string FlowNumberText(double litresPerMinute, const UnitSettings& units) {
+    return FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1);
+}
+
+std::string LengthText(double metres, const UnitSettings& units) {
+    return LengthNumberText(metres, units) + " " + GetUnitLabel(0, units);
 }
 
 std::string DiameterText(double mm, const UnitSettings& units) {
-    return FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2) + " " +
-           GetUnitLabel(3, units);
+    return DiameterNumberText(mm, units) + " " + GetUnitLabel(3, units);
 }
 
 std::string FlowText(double litresPerMinute, const UnitSettings& units) {
-    return FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1) + " " +
-           GetUnitLabel(5, units);
+    return FlowNumberText(litresPerMinute, units) + " " + GetUnitLabel(5, units);
 }
 
 std::string TestPressureText(const UnitSettings& units) {
@@ -140,6 +155,12 @@ ResultListContent FillResultList(const SizingResult& result, const RefrigerantDa
     content.selectedRow = result.nOptimalRow;
     content.valid = true;
     return content;
+}
+
+std::string MessageRowText(const ResultListContent& content) {
+    if (content.valid || content.rows.empty())
+        return {};
+    return content.rows[0].length + " (" + content.rows[0].diameter + ")";
 }
 
 ResultListContent NoRefrigerantList() {

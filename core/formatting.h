@@ -16,6 +16,9 @@ double ToDisplayLength(double metres, const UnitSettings& units);
 double ToDisplayDiameter(double mm, const UnitSettings& units);
 double ToDisplayFlow(double litresPerMinute, const UnitSettings& units);
 double ToDisplayPressure(double bar, const UnitSettings& units);
+// A diameter and a length in the units chosen back to mm and m, the exact reverse of the above.
+double FromDisplayDiameter(double shown, const UnitSettings& units);
+double FromDisplayLength(double shown, const UnitSettings& units);
 
 // A length in inches as a whole number and eighths, always rounded up to the next eighth
 // above its fractional part ("75 3/8", "76 ", "3/8"). Lengths that are not a finite number
@@ -27,6 +30,10 @@ std::string LengthText(double metres, const UnitSettings& units);        // "75 
 std::string DiameterText(double mm, const UnitSettings& units);          // "0.031 in.", "0.80 mm"
 std::string FlowText(double litresPerMinute, const UnitSettings& units); // "0.35 CFM"
 std::string TestPressureText(const UnitSettings& units);                 // "145 psi"
+// The same texts without the unit label: "75 5/8", "0.80", "0.35".
+std::string LengthNumberText(double metres, const UnitSettings& units);
+std::string DiameterNumberText(double mm, const UnitSettings& units);
+std::string FlowNumberText(double litresPerMinute, const UnitSettings& units);
 
 // What the results list shows: the rows (nine, or a short list's every diameter) with the
 // optimal row selected, or one message row with nothing selected.
@@ -42,6 +49,9 @@ struct ResultListContent {
 // nRefrig is the refrigerant the result was computed for; its limits make the range texts.
 ResultListContent FillResultList(const SizingResult& result, const RefrigerantDatabase& db,
                                  int nRefrig, const UnitSettings& units);
+
+// A message row on one line, "Evap temp invalid (-40.0ºF to 14.0ºF)"; empty for tube rows.
+std::string MessageRowText(const ResultListContent& content);
 
 // The message row shown when the database holds no refrigerant to size for.
 ResultListContent NoRefrigerantList();

@@ -2,10 +2,37 @@
 
 #include "formatting.h"
 
+namespace {
+
+constexpr const char* kHeatLoadCaption = "Heat load of the system";
+
+} // namespace
+
+std::string ReportFlowText(double dN2Flow, const UnitSettings& units) {
+    return FlowText(dN2Flow, units) + " (N2 at delta p " + TestPressureText(units) + ")";
+}
+
+std::vector<ReportLine> ComposeInputLines(const ReportInputs& inputs, const UnitSettings& units,
+                                          bool withHeatLoad) {
+    std::vector<ReportLine> lines;
+    const auto pair = [&lines](std::string caption, std::string text) {
+        lines.push_back({std::move(caption), 0});
+        lines.push_back({std::move(text), 1});
+    };
+    lines.insert(lines.end(), {{" ", 0}, {" ", 0}, {"Input Data: ", 0}, {" ", 0}});
+    pair("Refrigerant", inputs.refrigerantName);
+    if (withHeatLoad)
+        pair(kHeatLoadCaption, inputs.heatLoadText + " " + GetUnitLabel(4, units));
+    pair("Evaporating temperature", inputs.evapTempText + " " + GetUnitLabel(1, units));
+    pair("Condensing temperature", inputs.condTempText + " " + GetUnitLabel(1, units));
+    pair("Return gas temperature", inputs.rgasTempText + " " + GetUnitLabel(1, units));
+    return lines;
+}
+
 std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const SizingResult& result,
                                            const RefrigerantDatabase& db,
                                            const UnitSettings& units) {
-    std::vector<ReportLine> lines;
+    std::vector<ReportLine> lines = ComposeInputLines(inputs, units);
     const auto line = [&lines](std::string text) { lines.push_back({std::move(text), 0}); };
     const auto beside = [&lines](std::string text) { lines.push_back({std::move(text), 1}); };
     const auto blank = [&line](int count) {
@@ -13,19 +40,6 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
             line(" ");
     };
 
-    blank(2);
-    line("Input Data: ");
-    blank(1);
-    line("Refrigerant");
-    beside(inputs.refrigerantName);
-    line("Heat load of the system");
-    beside(inputs.heatLoadText + " " + GetUnitLabel(4, units));
-    line("Evaporating temperature");
-    beside(inputs.evapTempText + " " + GetUnitLabel(1, units));
-    line("Condensing temperature");
-    beside(inputs.condTempText + " " + GetUnitLabel(1, units));
-    line("Return gas temperature");
-    beside(inputs.rgasTempText + " " + GetUnitLabel(1, units));
     blank(1);
 
     if (!result.Valid()) {
@@ -37,7 +51,7 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
     blank(3);
     line("Capillary Tube Recommendation: ");
     line("Flow Rate");
-    beside(FlowText(result.dN2Flow, units) + " (N2 at delta p " + TestPressureText(units) + ")");
+    beside(ReportFlowText(result.dN2Flow, units));
     blank(1);
     line("Length");
     beside("Diameter");
@@ -56,5 +70,31 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
     const int k = result.OptimalIndex();
     line("A " + LengthText(result.dLength[list][k], units) + " length of " +
          DiameterText(diam[k], units) + " diameter tubing.");
+    return lines;
+}
+
+std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
+                                           const std::string& diameterText,
+                                           const std::string& lengthText, const TubeRating& rating,
+                                           const UnitSettings& units) {
+    std::vector<ReportLine> lines = ComposeInputLines(inputs, units, false);
+    const auto line = [&lines](std::string text, int column) {
+        lines.push_back({std::move(text), column});
+    };
+    line("Inner diameter", 0);
+    line(diameterText + " " + GetUnitLabel(3, units), 1);
+    line("Length", 0);
+    line(lengthText + " " + GetUnitLabel(0, units), 1);
+    line(" ", 0);
+    if (rating.FlowKnown()) {
+        line("Flow Rate", 0);
+        line(ReportFlowText(rating.dN2Flow, units), 1);
+    }
+    if (rating.Valid()) {
+        line(kHeatLoadCaption, 0);
+        line(rating.heatLoadText, 1);
+    } else {
+        line(rating.message, 0);
+    }
     return lines;
 }

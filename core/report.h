@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "sizing.h"
+#include "tuberating.h"
 #include "unitsettings.h"
 
 #include <string>
@@ -24,7 +25,24 @@ struct ReportInputs {
     std::string rgasTempText;
 };
 
+// The report's flow text: "0.35 CFM (N2 at delta p 145 psi)".
+std::string ReportFlowText(double dN2Flow, const UnitSettings& units);
+
+// The report's input section, from its first blank line to the return gas line; without the
+// heat-load line when `withHeatLoad` is false.
+std::vector<ReportLine> ComposeInputLines(const ReportInputs& inputs, const UnitSettings& units,
+                                          bool withHeatLoad = true);
+
 // The report's lines after the page header, in printing order.
 std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const SizingResult& result,
                                            const RefrigerantDatabase& db,
+                                           const UnitSettings& units);
+
+// The lines of a tube check: the input section without the heat load, the tube's inner
+// diameter and length (the fields' texts as shown), a blank line, the flow line when the tube
+// gives a flow, and "Heat load of the system" with the heat load it serves, or the message why
+// there is none.
+std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
+                                           const std::string& diameterText,
+                                           const std::string& lengthText, const TubeRating& rating,
                                            const UnitSettings& units);

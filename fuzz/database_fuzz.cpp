@@ -9,7 +9,8 @@
 //   the character 0xD8, which the encoder refuses;
 // - every refrigerant, sized in every unit setting from the middle of its ranges, gives either
 //   a valid result with a finite flow, finite lengths and a row window inside the diameter list,
-//   or an invalid one that the results list shows as a single message row.
+//   or an invalid one that the results list shows as a single message row; the optimal tube of
+//   a valid one, checked the other way round, gives a heat load or says why there is none.
 #include "convert.h"
 #include "database.h"
 #include "formatting.h"
@@ -17,6 +18,7 @@
 #include "numbertext.h"
 #include "report.h"
 #include "sizing.h"
+#include "tuberating.h"
 
 #include <cmath>
 #include <cstddef>
@@ -181,6 +183,14 @@ void CheckSizing(const RefrigerantDatabase& db, int r, const UnitSettings& units
         Promise(list.valid && static_cast<int>(list.rows.size()) == result.nRows &&
                     list.selectedRow == result.nOptimalRow,
                 "the results list shows a valid sizing's rows");
+        const int k = result.OptimalIndex();
+        const TubeRating rating =
+            RateTube(db, r, units, ParseValue(field, inputs.evapTempText),
+                     ParseValue(field, inputs.condTempText), ParseValue(field, inputs.rgasTempText),
+                     ToDisplayDiameter(DiameterList(db, units.DiamType)[k], units),
+                     ToDisplayLength(result.dLength[units.DiamType != 0 ? 1 : 0][k], units));
+        Promise(rating.Valid() == rating.message.empty(),
+                "a tube check gives a heat load or says why there is none");
     } else {
         Promise(!list.valid && list.rows.size() == 1 && list.selectedRow == -1,
                 "the results list shows an invalid sizing as one message row");

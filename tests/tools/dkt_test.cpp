@@ -528,6 +528,7 @@ TEST_F(DktTest, SizeRefusesBadArguments) {
         const char* name;
         std::vector<std::string> args;
         std::string message;
+        const char* command = "size";
     } cases[] = {
         {"unknown option", {dkt, "--colour", "red"}, "unknown option --colour"},
         {"missing value", {dkt, "--evap"}, "needs a value"},
@@ -544,16 +545,114 @@ TEST_F(DktTest, SizeRefusesBadArguments) {
         {"no database", {"--evap", "-10"}, "needs a database file"},
         {"two databases", {dkt, dkt}, "one database file"},
         {"unreadable database", {dir.Write("bad.dkt", "xy")}, "Could not read Velnor.dkt"},
+        {"a duty's input with --batch", {dkt, "--batch", "d.csv", "--evap", "1"}, "--evap cannot"},
+        {"no duties file", {dkt, "--batch", dir.Path("none.csv")}, "none.csv: cannot open"},
+        {"rate without a length", {dkt, "--diameter", "1"}, "--length is missing", "rate"},
+        {"rate with a heat load", {dkt, "--heat-load", "1"}, "unknown option --heat-load", "rate"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<std::string> args{"size"};
+        std::vector<std::string> args{c.command};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(Contains(run.err, c.message)) << run.err;
     }
+}
+
+// ---- rate -------------------------------------------------------------------------------
+
+TEST_F(DktTest, RatePrintsTheHeatLoadATubeServes) {
+    // 10 × F W for ALPHA, F = √(750 × 0.78⁵ / 2.17) l/min: the tube size picks for 100 W.
+    const std::string dkt = WriteDkt("small.dkt", SmallDatabase());
+    const std::vector<std::string> args{"rate",         dkt,   "--units",    "1000000",
+                                        "--evap",       "-25", "--cond",     "45",
+                                        "--return-gas", "20",  "--diameter", "0.78"};
+    std::vector<std::string> valid = args;
+    valid.insert(valid.end(), {"--length", "2.17"});
+    const ToolRun run = RunTool(valid);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, std::string(kInputHeader) + "Refrigerant\tALPHA\n"
+                                                   "Evaporating temperature\t-25 \xC2\xBA"
+                                                   "C\n"
+                                                   "Condensing temperature\t45 \xC2\xBA"
+                                                   "C\n"
+                                                   "Return gas temperature\t20 \xC2\xBA"
+                                                   "C\n"
+                                                   "Inner diameter\t0.78 mm\n"
+                                                   "Length\t2.17 m\n"
+                                                   " \n"
+                                                   "Flow Rate\t0.35 CFM (N2 at delta p 10 bar)\n"
+                                                   "Heat load of the system\t99.89 W\n");
+
+    // A tube too long for 1 W: the flow line stays, the answer says why there is none.
+    std::vector<std::string> tooLong = args;
+    tooLong.insert(tooLong.end(), {"--length", "30000"});
+    const ToolRun serves = RunTool(tooLong);
+    EXPECT_EQ(serves.exitCode, 0);
+    EXPECT_TRUE(Contains(serves.out, "Flow Rate\t0.00 CFM (N2 at delta p 10 bar)\n"
+                                     "Heat load invalid: the tube serves less than 1.00 W\n"))
+        << serves.out;
+}
+
+// ---- size --batch ------------------------------------------------------------------------
+
+TEST_F(DktTest, SizeBatchSizesEveryDutyAndSkipsMalformedLines) {
+    // A third refrigerant whose name holds quotes.
+    const std::string dkt =
+        WriteDkt("small.dkt", SmallDatabase() +
+                                  CrLf({"R\"Q\",-20,10,30,50,0,30,0,0,0,0,0,0.1,0,0,0,0,1,0,0,0"}));
+    const std::string duties =
+        dir.Write("duties.csv", "refrigerant,heat_load,evap,cond,return_gas\r\n"
+                                "ALPHA,100,-25,45,20\r\n"
+                                "1,100,-30,45,20\r\n"
+                                "\r\n"
+                                "\"R\"\"Q\"\"\", 100 ,\"-10\",40,10\r\n"
+                                "ALPHA,100,-25\r\n"
+                                "GAMMA,1,2,3,4\r\n"
+                                "ALPHA,abc,1,2,3\r\n"
+                                "\"ALPHA\"x,1,2,3,4\r\n"
+                                "0,12.3456,-25,45,20");
+    const ToolRun run = RunTool({"size", dkt, "--units", "1000000", "--batch", duties});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "refrigerant,heat_load,evap,cond,return_gas,flow,flow_unit,diameter,"
+                       "diameter_unit,length,length_unit,message\n"
+                       "ALPHA,100,-25,45,20,0.35,CFM,0.78,mm,2.17,m,\n"
+                       "BETA,100,-30,45,20,,,,,,,Evap temp invalid (-20.0\xC2\xBA"
+                       "C to 10.0\xC2\xBA"
+                       "C)\n"
+                       "\"R\"\"Q\"\"\",100,-10,40,10,0.35,CFM,0.78,mm,2.17,m,\n"
+                       "ALPHA,12.345,-25,45,20,0.04,CFM,0.50,mm,15.38,m,\n");
+    for (const char* skipped :
+         {"duties.csv:6: expected 5 fields", "duties.csv:7: unknown refrigerant GAMMA",
+          "duties.csv:8: heat_load \"abc\" is not a number",
+          "duties.csv:9: text after a closing quote",
+          "duties.csv:10: note: heat_load 12.3456 is shown as 12.345"})
+        EXPECT_TRUE(Contains(run.err, skipped)) << run.err;
+
+    // A whole inch is written without the report's trailing blank; no bad line, exit status 0.
+    const ToolRun inches = RunTool(
+        {"size", dkt, "--units", "1000100", "--batch",
+         dir.Write("one.csv", "refrigerant,heat_load,evap,cond,return_gas\n0,100,-25,45,20\n")});
+    EXPECT_EQ(inches.exitCode, 0) << inches.err;
+    EXPECT_TRUE(Contains(inches.out, ",0.78,mm,85 3/8,in.,\n")) << inches.out;
+
+    const ToolRun noHeader =
+        RunTool({"size", dkt, "--batch", dir.Write("bad.csv", "ALPHA,100,-25,45,20\n")});
+    EXPECT_EQ(noHeader.exitCode, 1);
+    EXPECT_EQ(noHeader.out, "");
+    EXPECT_TRUE(Contains(noHeader.err, "the first line must be the header")) << noHeader.err;
+}
+
+TEST_F(DktTest, EveryCommandExplainsItselfOnRequest) {
+    for (const char* command : {"decode", "encode", "check", "size", "rate"}) {
+        const ToolRun run = RunTool({command, "--help"});
+        EXPECT_EQ(run.exitCode, 0) << command;
+        EXPECT_TRUE(Contains(run.out, std::string("usage: velnor-dkt ") + command)) << run.out;
+    }
+    EXPECT_TRUE(Contains(RunTool({"size", "x.dkt", "--help"}).out, "--batch DUTIES.csv"));
+    EXPECT_TRUE(Contains(RunTool({"rate", "--help"}).out, "--diameter D"));
 }
 
 TEST_F(DktTest, UsageWithoutArgumentsOrOnRequest) {

@@ -1,5 +1,6 @@
 #include "size.h"
 
+#include "batch.h"
 #include "console.h"
 #include "cp1252.h"
 #include "databaseload.h"
@@ -20,21 +21,6 @@ bool AllDigits(const std::string& text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// An input as its field holds it: the text the field shows after SetValue(value, true), and
-// the value the main window reads back from that text.
-struct FieldInput {
-    std::string shown;
-    double value = 0.0;
-};
-
-FieldInput ThroughField(double entered) {
-    const NumberSyntax syntax; // the main window's fields: 9 whole digits, 3 decimals
-    FieldInput input;
-    input.shown = ShownValueText(syntax, entered, true);
-    input.value = ParseValue(syntax, input.shown);
-    return input;
-}
-
 // A text that reads back as exactly `v` ("12.3456", "1e-320", "1e+300"), so that a note about a
 // changed value never shows the old value like the new one.
 std::string ExactNumber(double v) {
@@ -47,6 +33,45 @@ std::string ExactNumber(double v) {
 }
 
 } // namespace
+
+FieldInput EnterThroughField(const std::string& name, double entered, const char* used,
+                             const std::string& where) {
+    const NumberSyntax syntax; // the main window's fields: 9 whole digits, 3 decimals
+    FieldInput input;
+    input.shown = ShownValueText(syntax, entered, true);
+    input.value = ParseValue(syntax, input.shown);
+    if (input.value != entered)
+        WriteError(where + "note: " + name + " " + ExactNumber(entered) + " is shown as " +
+                   input.shown + " and " + used + " as " + ShortNumber(input.value));
+    return input;
+}
+
+bool SetUpSizing(const std::vector<std::string>& args, SizeCommand command, SizingSetup& setup) {
+    const std::string name = command == SizeCommand::Rate ? "rate: " : "size: ";
+    std::string error;
+    if (!ParseSizeOptions(args, setup.options, error, command)) {
+        WriteError(name + error);
+        return false;
+    }
+    setup.loaded = LoadDatabase(setup.options.database);
+    const LoadedDatabase& loaded = *setup.loaded;
+    if (!loaded.readable) {
+        std::string where;
+        if (loaded.failureLine > 0)
+            where = " (line " + std::to_string(loaded.failureLine) + ")";
+        WriteError(setup.options.database +
+                   ": Could not read Velnor.dkt: " + Cp1252ToUtf8(loaded.failure) + where);
+        return false;
+    }
+    if (!setup.options.batch.empty())
+        return true;
+    setup.refrigerant = FindRefrigerant(loaded.db, setup.options.refrigerant);
+    if (setup.refrigerant < 0) {
+        WriteError(name + UnknownRefrigerantText(loaded.db, setup.options.refrigerant));
+        return false;
+    }
+    return true;
+}
 
 int FindRefrigerant(const RefrigerantDatabase& db, const std::string& which) {
     const int count = std::min(db.nRefrigerants, kMaxRefrigerants);
@@ -66,6 +91,11 @@ int FindRefrigerant(const RefrigerantDatabase& db, const std::string& which) {
     return -1;
 }
 
+std::string UnknownRefrigerantText(const RefrigerantDatabase& db, const std::string& which) {
+    return "unknown refrigerant " + which + " (the database has " +
+           std::to_string(db.nRefrigerants) + ")";
+}
+
 std::string ReportBodyText(const std::vector<ReportLine>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -82,51 +112,23 @@ std::string ReportBodyText(const std::vector<ReportLine>& lines) {
 }
 
 int RunSize(const std::vector<std::string>& args) {
-    SizeOptions options;
-    std::string error;
-    if (!ParseSizeOptions(args, options, error)) {
-        WriteError("size: " + error);
+    SizingSetup setup;
+    if (!SetUpSizing(args, SizeCommand::Size, setup))
         return 1;
-    }
-    const auto loaded = LoadDatabase(options.database);
-    if (!loaded->readable) {
-        std::string where;
-        if (loaded->failureLine > 0)
-            where = " (line " + std::to_string(loaded->failureLine) + ")";
-        WriteError(options.database +
-                   ": Could not read Velnor.dkt: " + Cp1252ToUtf8(loaded->failure) + where);
-        return 1;
-    }
-    const RefrigerantDatabase& db = loaded->db;
-    const int r = FindRefrigerant(db, options.refrigerant);
-    if (r < 0) {
-        WriteError("size: unknown refrigerant " + options.refrigerant + " (the database has " +
-                   std::to_string(db.nRefrigerants) + ")");
-        return 1;
-    }
+    const SizeOptions& options = setup.options;
+    const RefrigerantDatabase& db = setup.loaded->db;
+    if (!options.batch.empty())
+        return RunSizeBatch(db, options.units, options.batch);
+    const int r = setup.refrigerant;
 
-    struct Entered {
-        const char* option;
-        double value;
-        FieldInput field;
-    };
-    Entered inputs[] = {{"--heat-load", options.heatLoad, {}},
-                        {"--evap", options.evapTemp, {}},
-                        {"--cond", options.condTemp, {}},
-                        {"--return-gas", options.rgasTemp, {}}};
-    for (Entered& input : inputs) {
-        input.field = ThroughField(input.value);
-        if (input.field.value != input.value)
-            WriteError("note: " + std::string(input.option) + " " + ExactNumber(input.value) +
-                       " is shown as " + input.field.shown + " and sized as " +
-                       ShortNumber(input.field.value));
-    }
+    const FieldInput q = EnterThroughField("--heat-load", options.heatLoad, "sized");
+    const FieldInput te = EnterThroughField("--evap", options.evapTemp, "sized");
+    const FieldInput tc = EnterThroughField("--cond", options.condTemp, "sized");
+    const FieldInput trg = EnterThroughField("--return-gas", options.rgasTemp, "sized");
 
     SizingResult result;
-    ComputeSizing(db, r, options.units, inputs[0].field.value, inputs[1].field.value,
-                  inputs[2].field.value, inputs[3].field.value, result);
-    const ReportInputs report{db.szName[r], inputs[0].field.shown, inputs[1].field.shown,
-                              inputs[2].field.shown, inputs[3].field.shown};
+    ComputeSizing(db, r, options.units, q.value, te.value, tc.value, trg.value, result);
+    const ReportInputs report{db.szName[r], q.shown, te.shown, tc.shown, trg.shown};
     WriteOut(ReportBodyText(ComposeReportLines(report, result, db, options.units)));
     if (!result.Valid()) {
         // The results list says which input failed; the report does not.

@@ -36,16 +36,23 @@ bool ParseNumberArgument(std::string_view text, double& value) {
 }
 
 bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options,
-                      std::string& error) {
+                      std::string& error, SizeCommand command) {
     struct NumberOption {
         const char* name;
         double* value;
     };
-    const NumberOption numbers[] = {{"--heat-load", &options.heatLoad},
-                                    {"--evap", &options.evapTemp},
-                                    {"--cond", &options.condTemp},
-                                    {"--return-gas", &options.rgasTemp}};
-    bool given[std::size(numbers)] = {};
+    const bool rate = command == SizeCommand::Rate;
+    // The heat load is size's input; the tube is rate's.
+    std::vector<NumberOption> numbers{{"--evap", &options.evapTemp},
+                                      {"--cond", &options.condTemp},
+                                      {"--return-gas", &options.rgasTemp}};
+    if (rate) {
+        numbers.push_back({"--diameter", &options.diameter});
+        numbers.push_back({"--length", &options.length});
+    } else {
+        numbers.insert(numbers.begin(), {"--heat-load", &options.heatLoad});
+    }
+    std::vector<std::string> given;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -61,7 +68,8 @@ bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options
             value = arg.substr(equals + 1);
         }
         const bool known = name == "--refrigerant" || name == "--units" ||
-                           std::any_of(std::begin(numbers), std::end(numbers),
+                           (!rate && name == "--batch") ||
+                           std::any_of(numbers.begin(), numbers.end(),
                                        [&name](const NumberOption& o) { return name == o.name; });
         if (!known) {
             error = "unknown option " + name;
@@ -75,6 +83,7 @@ bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options
             }
             value = args[++i];
         }
+        given.push_back(name);
         if (name == "--refrigerant") {
             if (value.empty()) {
                 error = "option --refrigerant needs an index or a name";
@@ -87,30 +96,55 @@ bool ParseSizeOptions(const std::vector<std::string>& args, SizeOptions& options
                         "temperature, pressure, diameter, length, flow, diameter list)";
                 return false;
             }
+        } else if (name == "--batch") {
+            if (value.empty()) {
+                error = "option --batch needs a file";
+                return false;
+            }
+            options.batch = value;
         } else {
-            for (std::size_t n = 0; n < std::size(numbers); ++n) {
-                if (name != numbers[n].name)
-                    continue;
-                if (!ParseNumberArgument(value, *numbers[n].value)) {
+            for (const NumberOption& o : numbers) {
+                if (name == o.name && !ParseNumberArgument(value, *o.value)) {
                     error = name + " " + value + ": not a number";
                     return false;
                 }
-                given[n] = true;
             }
         }
     }
+    const std::string commandName = rate ? "rate" : "size";
     if (files.size() != 1) {
-        error = files.empty() ? "size needs a database file"
-                              : "size takes one database file, not " + std::to_string(files.size());
+        error = files.empty()
+                    ? commandName + " needs a database file"
+                    : commandName + " takes one database file, not " + std::to_string(files.size());
         return false;
     }
+    const auto wasGiven = [&given](const char* name) {
+        return std::find(given.begin(), given.end(), name) != given.end();
+    };
+    for (const char* tube : {"--diameter", "--length"}) {
+        if (rate && !wasGiven(tube)) {
+            error = std::string(tube) + " is missing: rate needs the tube's inner diameter " +
+                    "and length";
+            return false;
+        }
+    }
+    for (const std::string& name : given) {
+        if (!options.batch.empty() && name != "--units" && name != "--batch") {
+            error = name + " cannot be given with --batch, which reads every duty from its file";
+            return false;
+        }
+    }
     options.database = files[0];
-    // The numbers' order is that of DefaultInput; the defaults are in the units chosen, in
-    // whatever place --units stood.
+    // The inputs not given take the first-run values, in the order of DefaultInput, converted
+    // into the units chosen, in whatever place --units stood.
     const auto defaults = DefaultInputHundredths(options.units);
-    for (std::size_t n = 0; n < std::size(numbers); ++n) {
-        if (!given[n])
-            *numbers[n].value = defaults[n] / 100.0;
+    const NumberOption inputs[] = {{"--heat-load", &options.heatLoad},
+                                   {"--evap", &options.evapTemp},
+                                   {"--cond", &options.condTemp},
+                                   {"--return-gas", &options.rgasTemp}};
+    for (std::size_t n = 0; n < std::size(inputs); ++n) {
+        if (!wasGiven(inputs[n].name))
+            *inputs[n].value = defaults[n] / 100.0;
     }
     return true;
 }
