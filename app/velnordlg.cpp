@@ -10,12 +10,12 @@
 #include "lineprinter.h"
 #include "mainlayout.h"
 #include "mainwindowaccessible.h"
-#include "numbereditwidget.h"
 #include "persistentsettings.h"
 #include "printreport.h"
 #include "productidentity.h"
 #include "qcolour.h"
 #include "qcp1252.h"
+#include "qnumberlocale.h"
 #include "qrect.h"
 #include "qtmessages.h"
 #include "qtsettingsstore.h"
@@ -29,6 +29,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -80,7 +81,8 @@ int FieldSlot(int id) {
 } // namespace
 
 CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent)
-    : QDialog(parent), m_store(store), m_messages(messages) {
+    : QDialog(parent), m_store(store), m_messages(messages),
+      m_model(TheUnitSettings(), NumberLocaleOf(QLocale())) {
     if (!m_store) {
         m_ownStore = std::make_unique<QtSettingsStore>();
         m_store = m_ownStore.get();
@@ -106,12 +108,15 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent
 
 CVelnorDlg::~CVelnorDlg() {
     Closing();
+    // The fields' widgets outlive the model's fields they show.
+    for (const InputField& input : kInputFields)
+        m_fields[FieldSlot(input.id)]->Bind(nullptr);
 }
 
 void CVelnorDlg::CreateControls() {
     m_picker = new CBitComboBox(this);
     for (int id : kFieldIds) {
-        auto* field = new NumberEditWidget(this);
+        auto* field = new QtLineField(this);
         field->setObjectName(QStringLiteral("field%1").arg(id));
         m_fields[FieldSlot(id)] = field;
     }
@@ -119,13 +124,20 @@ void CVelnorDlg::CreateControls() {
     const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
     m_picker->setAccessibleName(FromCp1252(InputLabel(plan, kRefrigerantRow)));
     for (const InputField& input : kInputFields) {
-        NumberEditWidget* field = m_fields[FieldSlot(input.id)];
-        m_model.AttachField(input.input, field);
+        QtLineField* field = m_fields[FieldSlot(input.id)];
+        field->Bind(&m_model.Field(input.input));
         if (input.labelRow < 0)
             continue;
         const QString label = FromCp1252(InputLabel(plan, input.labelRow));
         field->setToolTip(label);
         field->setAccessibleName(label);
+    }
+    // The fields that carry no input are made as the others, each with a numeric field of its
+    // own.
+    for (int id : {MainControlId::kHidden1000, MainControlId::kHidden1007}) {
+        m_fields[FieldSlot(id)]->Adopt(std::make_unique<CNumberEdit>(
+            MainWindowModel::kWholeDigits, MainWindowModel::kDecimalPlaces,
+            NumberLocaleOf(QLocale())));
     }
     // The fields out of view are never shown: a hidden widget takes no clicks, is skipped by Tab
     // and ignores setFocus, so no key reaches them; without a focus policy they stay out of the
@@ -149,12 +161,9 @@ void CVelnorDlg::CreateControls() {
     }
     m_link = new CLinkStatic(QString(), this);
 
+    // The fields tell the model of their changes themselves.
     connect(m_picker, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { m_model.OnRefrigerantSelected(index); });
-    for (const InputField& input : kInputFields) {
-        connect(m_fields[FieldSlot(input.id)], &QLineEdit::textChanged, this,
-                [this, which = input.input] { m_model.OnInputEdited(which); });
-    }
     connect(m_results, &CSkinListCtrl::clicked, this, [this] { m_model.OnResultListClicked(); });
     connect(m_settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
     connect(m_printButton, &QPushButton::clicked, this, &CVelnorDlg::OnPrint);
@@ -190,7 +199,7 @@ bool CVelnorDlg::Start() {
     m_link->SetLinkAddress(kHomePageAddress);
     m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
                            m_link->HoverColour());
-    m_settings->ReadUnits(TheUnitSettings());
+    m_model.ReadUnits(*m_settings);
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->geometry()
                              : QRect(0, 0, 1280, 1024);
@@ -213,20 +222,18 @@ void CVelnorDlg::SetUpControls() {
     const RefrigerantDatabase& db = m_model.Database();
     for (int i = 0; i < db.nRefrigerants; ++i)
         m_picker->addItem(FromCp1252(db.szName[i]));
-    m_model.RestoreRefrigerant(m_settings->ReadRefrigerant(db.nRefrigerants));
+    m_model.RestoreRefrigerant(*m_settings);
     m_picker->setCurrentIndex(m_model.Refrigerant());
     m_picker->SetBitmaps(ResourceId::kComboLeft, ResourceId::kComboButton,
                          ResourceId::kComboButtonDropped, ResourceId::kComboMiddle);
     m_picker->SetHighlightColors(RGB(49, 106, 197), RGB(255, 255, 255));
     m_picker->SetNormalColors(RGB(242, 246, 251), RGB(0, 0, 0));
 
-    const SavedInputs saved = m_settings->ReadInputs();
     for (const InputField& input : kInputFields)
         m_fields[FieldSlot(input.id)]->setFont(small);
-    m_model.RestoreInputs(
-        {saved.dHeatLoad, saved.dEvapTemp, saved.dCondTemp, saved.dRGasTemp, saved.dAmbient});
+    m_model.RestoreInputs(*m_settings);
     for (const InputField& input : kInputFields)
-        m_fields[FieldSlot(input.id)]->SetBackColor(kFieldBackColor);
+        m_model.Field(input.input).SetBackColor(kFieldBackColor);
 
     m_results->Init(false);
     LayoutControls();
@@ -284,8 +291,8 @@ void CVelnorDlg::OnDiagramSettled() {
 }
 
 void CVelnorDlg::OnSettings() {
-    const UnitSettings before = TheUnitSettings();
-    CSettingsDlg dlg(*m_store, this);
+    const UnitSettings before = m_model.Units();
+    CSettingsDlg dlg(m_model.Units(), *m_store, this);
     dlg.exec();
     m_model.OnUnitsChanged(before.UnitsEnergy, before.UnitsTemperature);
     update();
@@ -397,7 +404,7 @@ SummaryState CVelnorDlg::Summary() const {
     state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
     state.dN2Flow = m_model.Result().dN2Flow;
-    state.units = TheUnitSettings();
+    state.units = m_model.Units();
     return state;
 }
 
@@ -466,8 +473,7 @@ void CVelnorDlg::Closing() {
     // After a failed start the fields hold nothing; the user's stored values are kept.
     if (!m_model.DatabaseLoaded() || !bReady)
         return;
-    const std::array<double, MainWindowModel::InputCount> v = m_model.InputValues();
-    m_settings->WriteSelectionAndInputs(m_model.Refrigerant(), {v[0], v[1], v[2], v[3], v[4]});
+    m_model.SaveSelectionAndInputs(*m_settings);
 }
 
 void CVelnorDlg::LayoutControls() {

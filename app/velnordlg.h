@@ -3,6 +3,7 @@
 #include "diagramcache.h"
 #include "mainwindowmodel.h"
 #include "messages.h"
+#include "qttextfield.h"
 #include "summarypainter.h"
 
 #include <QImage>
@@ -21,7 +22,6 @@ class CSkinListCtrl;
 class CLinkStatic;
 class SettingsStore;
 class PersistentSettings;
-class NumberEditWidget;
 
 // The main window: owns the model, the controls and the recalculation timer, restores and
 // saves the user's settings, and forwards every event to the model.
@@ -104,7 +104,7 @@ private:
     MainWindowModel m_model;
 
     CBitComboBox* m_picker = nullptr;
-    std::array<NumberEditWidget*, 7> m_fields{}; // 1000, 1003..1008
+    std::array<QtLineField*, 7> m_fields{}; // 1000, 1003..1008
     CSkinListCtrl* m_results = nullptr;
     CShadeButton* m_settingsButton = nullptr;
     CShadeButton* m_printButton = nullptr;
