@@ -80,21 +80,22 @@ int FieldSlot(int id) {
 
 } // namespace
 
-CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent)
-    : QDialog(parent), m_store(store), m_messages(messages),
-      m_model(TheUnitSettings(), NumberLocaleOf(QLocale())) {
+CVelnorDlg::CVelnorDlg(UnitSettings& units, ProductIdentity& identity, SettingsStore* store,
+                       Messages* messages, QWidget* parent)
+    : QDialog(parent), m_identity(identity), m_store(store), m_messages(messages),
+      m_model(units, NumberLocaleOf(QLocale())) {
     if (!m_store) {
         m_ownStore = std::make_unique<QtSettingsStore>();
         m_store = m_ownStore.get();
     }
     if (!m_messages) {
-        m_ownMessages = std::make_unique<QtMessages>(this);
+        m_ownMessages = std::make_unique<QtMessages>(this, &m_identity);
         m_messages = m_ownMessages.get();
     }
     m_settings = std::make_unique<PersistentSettings>(*m_store);
     MainWindowAccessible::Install();
     // The product identity comes from the program's own version record.
-    LoadProductIdentity(theProductIdentity);
+    LoadProductIdentity(m_identity);
     // Every pixel is painted by the paint handler; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -108,9 +109,9 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent
 
 CVelnorDlg::~CVelnorDlg() {
     Closing();
-    // The fields' widgets outlive the model's fields they show.
-    for (const InputField& input : kInputFields)
-        m_fields[FieldSlot(input.id)]->Bind(nullptr);
+    // The fields' widgets outlive the model's fields they show and the messages they use.
+    for (QtLineField* field : m_fields)
+        field->Bind(nullptr);
 }
 
 void CVelnorDlg::CreateControls() {
@@ -118,6 +119,7 @@ void CVelnorDlg::CreateControls() {
     for (int id : kFieldIds) {
         auto* field = new QtLineField(this);
         field->setObjectName(QStringLiteral("field%1").arg(id));
+        field->SetMessages(*m_messages);
         m_fields[FieldSlot(id)] = field;
     }
     // The labels are the panel's painted texts; nothing of the plan but the labels is used.
@@ -159,7 +161,7 @@ void CVelnorDlg::CreateControls() {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    m_link = new CLinkStatic(QString(), this);
+    m_link = new CLinkStatic(QString(), this, nullptr, m_messages);
 
     // The fields tell the model of their changes themselves.
     connect(m_picker, qOverload<int>(&QComboBox::activated), this,
@@ -193,8 +195,8 @@ bool CVelnorDlg::Start() {
         m_messages->Show("Could not read Velnor.dkt", Messages::Icon::Error);
         return false;
     }
-    ApplyDatabaseVersion(theProductIdentity, m_model.Database());
-    setWindowTitle(FromCp1252(theProductIdentity.szTitle));
+    ApplyDatabaseVersion(m_identity, m_model.Database());
+    setWindowTitle(FromCp1252(m_identity.szTitle));
     m_link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
     m_link->SetLinkAddress(kHomePageAddress);
     m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
@@ -301,14 +303,13 @@ void CVelnorDlg::OnSettings() {
 
 void CVelnorDlg::OnSysCommand(int id) {
     if ((id & ~0xF) == kAboutCommand) {
-        CAboutBox about(this);
+        CAboutBox about(m_identity, this);
         about.exec();
     }
 }
 
 void CVelnorDlg::OnPrint() {
-    PrintReport(this, m_model.ReportLines(),
-                ReportTitle(theProductIdentity.szTitle, theProductIdentity.szVersion));
+    PrintReport(this, m_model.ReportLines(), ReportTitle(m_identity.szTitle, m_identity.szVersion));
 }
 
 void CVelnorDlg::OnHelp() {
@@ -398,7 +399,7 @@ void CVelnorDlg::OnPaintMain() {
 
 SummaryState CVelnorDlg::Summary() const {
     SummaryState state;
-    state.SetIdentity(theProductIdentity);
+    state.SetIdentity(m_identity);
     state.nPanelLeft = MainLayout::PanelLeft(width(), nRightMargin);
     state.nDiagramX = MainLayout::kDiagramX;
     state.nDiagramY = MainLayout::kDiagramY;

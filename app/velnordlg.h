@@ -22,9 +22,11 @@ class CSkinListCtrl;
 class CLinkStatic;
 class SettingsStore;
 class PersistentSettings;
+struct ProductIdentity;
 
 // The main window: owns the model, the controls and the recalculation timer, restores and
-// saves the user's settings, and forwards every event to the model.
+// saves the user's settings, and forwards every event to the model. The unit settings and the
+// product identity are the application's; the window fills the identity when it is made.
 class CVelnorDlg : public QDialog {
     Q_OBJECT
 public:
@@ -34,9 +36,10 @@ public:
     // The window icon is set after the first frame, or this long after the window is shown.
     static constexpr int kIconLateMs = 1000;
 
-    // `store` and `messages` default to the user's settings and real message boxes.
-    explicit CVelnorDlg(SettingsStore* store = nullptr, Messages* messages = nullptr,
-                        QWidget* parent = nullptr);
+    // `units` and `identity` must outlive the window. `store` and `messages` default to the
+    // user's settings and real message boxes.
+    CVelnorDlg(UnitSettings& units, ProductIdentity& identity, SettingsStore* store = nullptr,
+               Messages* messages = nullptr, QWidget* parent = nullptr);
     ~CVelnorDlg() override;
 
     // The start-up sequence. False when the database could not be read: the message has been
@@ -96,6 +99,7 @@ private:
     void SavePlacement(bool moved);
     void Closing();
 
+    ProductIdentity& m_identity;
     std::unique_ptr<SettingsStore> m_ownStore;
     std::unique_ptr<Messages> m_ownMessages;
     SettingsStore* m_store;

@@ -2,6 +2,7 @@
 // pointer over it), and the making of its images. Runs in the build's bin directory, beside
 // Velnor.dkt.
 #include "controlids.h"
+#include "identity.h"
 #include "memorysettingsstore.h"
 #include "shadebutton.h"
 #include "velnordlg.h"
@@ -24,8 +25,10 @@ struct ShownWindow {
         return *qobject_cast<CShadeButton*>(dlg.Control(MainControlId::kSettings));
     }
 
+    UnitSettings units;
+    ProductIdentity identity;
     MemorySettingsStore store;
-    CVelnorDlg dlg{&store};
+    CVelnorDlg dlg{units, identity, &store};
 };
 
 // Argument 1: the pointer rests on the button, so the hover face is drawn.

@@ -4,6 +4,7 @@
 #include "bitmaps.h"
 #include "controlids.h"
 #include "graingenerator.h"
+#include "identity.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
 #include "qcolour.h"
@@ -44,15 +45,16 @@ QImage WithoutButtons(QImage image, const CVelnorDlg& dlg) {
 class MainPaint : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override {
-        TheUnitSettings() = UnitSettings{};
         StoreValidRecommendation(store);
-        dlg = std::make_unique<CVelnorDlg>(&store, &messages);
+        dlg = std::make_unique<CVelnorDlg>(units, identity, &store, &messages);
         ASSERT_TRUE(dlg->Start());
         dlg->resize(GetParam());
         dlg->show();
         image = dlg->grab().toImage();
     }
 
+    UnitSettings units;
+    ProductIdentity identity;
     MemorySettingsStore store;
     RecordingMessages messages;
     std::unique_ptr<CVelnorDlg> dlg;
@@ -133,7 +135,9 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
     dlg->OnDiagramSettled();
     const QImage settled = dlg->grab().toImage();
 
-    CVelnorDlg fresh(&before, &messages);
+    UnitSettings freshUnits;
+    ProductIdentity freshIdentity;
+    CVelnorDlg fresh(freshUnits, freshIdentity, &before, &messages);
     ASSERT_TRUE(fresh.Start());
     fresh.show(); // fits the stored size to the frame
     fresh.resize(other);
@@ -143,12 +147,13 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
 }
 
 TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
-    TheUnitSettings() = UnitSettings{};
+    UnitSettings units;
+    ProductIdentity identity;
     MemorySettingsStore store;
     RecordingMessages messages;
     // A copy of the thread's grain as the start-up finds it.
     GrainGenerator grain = GrainGenerator::ForThisThread();
-    CVelnorDlg dlg(&store, &messages);
+    CVelnorDlg dlg(units, identity, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     const QImage window = dlg.grab().toImage();

@@ -27,9 +27,8 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    void SetUp() override { TheUnitSettings() = UnitSettings{}; }
     std::unique_ptr<CVelnorDlg> Open() {
-        auto dlg = std::make_unique<CVelnorDlg>(&store, &messages);
+        auto dlg = std::make_unique<CVelnorDlg>(units, identity, &store, &messages);
         started = dlg->Start();
         return dlg;
     }
@@ -38,6 +37,8 @@ protected:
         dlg.Field(id)->setText(QString::fromLatin1(text));
     }
 
+    UnitSettings units;
+    ProductIdentity identity;
     MemorySettingsStore store;
     RecordingMessages messages;
     bool started = false;
@@ -49,7 +50,7 @@ TEST_F(MainWindow, StartsWithTheDefaultsOfAnEmptyStore) {
     auto dlg = Open();
     ASSERT_TRUE(started);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(UnitValues(TheUnitSettings()), (std::vector<int>{0, 1, 1, 1, 1, 0, 0}));
+    EXPECT_EQ(UnitValues(units), (std::vector<int>{0, 1, 1, 1, 1, 0, 0}));
     EXPECT_EQ(dlg->pos(), QPoint(10, 10));
     EXPECT_EQ(dlg->size(), QSize(800, 640));
     EXPECT_EQ(dlg->Model().Refrigerant(), 0);
@@ -101,7 +102,6 @@ TEST_F(MainWindow, ThePickerAndTheFieldsTellTheModel) {
 }
 
 TEST_F(MainWindow, ResultsListShowsTheRowsAndSelectsTheOptimalOne) {
-    TheUnitSettings() = UnitSettings{};
     StoreValidRecommendation(store);
     auto dlg = Open();
     ASSERT_TRUE(started);
@@ -286,11 +286,11 @@ TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
     };
     const auto expectedFlow = [&] {
         return QString::fromStdString(
-            PlainRichText(FlowLineText(dlg->Model().Result().dN2Flow, TheUnitSettings())));
+            PlainRichText(FlowLineText(dlg->Model().Result().dN2Flow, units)));
     };
     EXPECT_EQ(window->child(0)->role(), QAccessible::StaticText);
     EXPECT_EQ(window->child(0)->text(QAccessible::Name).toStdString(),
-              std::string(theProductIdentity.szProductName));
+              std::string(identity.szProductName));
     EXPECT_TRUE(flowText().contains(QStringLiteral("(N2 at"))) << flowText().toStdString();
     EXPECT_EQ(flowText(), expectedFlow());
     const QString before = flowText();
