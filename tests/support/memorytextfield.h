@@ -11,6 +11,7 @@
 // selection or the character before the caret, Delete the selection or the character after it,
 // paste replaces the selection with the clipboard. One level of undo, as the platform's edit
 // has. The feedback (beeps, message boxes, focus requests, repaints) is recorded for inspection.
+// The tests' and fuzz targets' stand-in for the platform's field.
 class MemoryTextField : public TextField {
 public:
     struct Calls {

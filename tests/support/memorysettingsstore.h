@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-// A settings store held in memory, for tests and for runs that must not touch the user's store.
+// A settings store held in memory, for the tests and benchmarks, which must not touch the user's
+// store.
 // It records every write in order, so a test can check what was written and in which order.
 class MemorySettingsStore : public SettingsStore {
 public:
