@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -354,12 +355,12 @@ int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name) {
     std::FILE* f = OpenRegularFile(path, reason);
     if (!f)
         return 0;
-    static char raw[kDatabaseFileBytes];
-    const std::size_t got = std::fread(raw, 1, sizeof raw, f);
+    std::vector<char> raw(kDatabaseFileBytes); // kept off the stack
+    const std::size_t got = std::fread(raw.data(), 1, raw.size(), f);
     std::fclose(f);
     if (got < 2)
         return 0;
-    return DecodeDatabaseBytes(file, raw, got);
+    return DecodeDatabaseBytes(file, raw.data(), got);
 }
 
 bool ParseDatabase(const DatabaseFile& file, RefrigerantDatabase& db, HelpText& help,

@@ -10,7 +10,3 @@
 // the symbol's position are those of the locale's currency text, the monetary separators are
 // the locale's number separators (NumberLocaleOf) and the grouping is by 3.
 FieldLocale FieldLocaleOf(const QLocale& locale);
-
-// Makes the fields read QLocale() (the user's locale unless the program set another default),
-// read once, on the first field constructed. Installs once; later calls do nothing.
-void InstallQtFieldLocale();

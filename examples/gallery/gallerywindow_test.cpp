@@ -1,8 +1,6 @@
 // The gallery window built offscreen under the en_US locale and tried as a user would: typing,
 // Delete, paste and focus loss in each field, checked by the text it shows.
 #include "gallerywindow.h"
-#include "qfieldlocale.h"
-#include "qnumberlocale.h"
 #include "recordingmessages.h"
 
 #include <QApplication>
@@ -21,8 +19,6 @@ class GalleryTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        InstallQtNumberLocale();
-        InstallQtFieldLocale();
     }
 
     void SetUp() override {
