@@ -1,13 +1,14 @@
 #pragma once
 
+#include "graingenerator.h"
 #include "identity.h"
 #include "unitsettings.h"
 
 #include <QApplication>
 
 // The application object: names the settings store, runs the main window modally and ends the
-// program when it closes. It owns what there is one of per process, the unit settings and the
-// product identity, and lends them to the main window.
+// program when it closes. It owns what there is one of per process, the unit settings, the
+// product identity and the shaded buttons' grain, and lends them to the main window.
 class CVelnorApp : public QApplication {
 public:
     CVelnorApp(int& argc, char** argv);
@@ -17,4 +18,5 @@ public:
 private:
     UnitSettings m_units;
     ProductIdentity m_identity;
+    GrainGenerator m_grain;
 };

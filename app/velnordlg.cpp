@@ -80,9 +80,9 @@ int FieldSlot(int id) {
 
 } // namespace
 
-CVelnorDlg::CVelnorDlg(UnitSettings& units, ProductIdentity& identity, SettingsStore* store,
-                       Messages* messages, QWidget* parent)
-    : QDialog(parent), m_identity(identity), m_store(store), m_messages(messages),
+CVelnorDlg::CVelnorDlg(UnitSettings& units, ProductIdentity& identity, GrainGenerator& grain,
+                       SettingsStore* store, Messages* messages, QWidget* parent)
+    : QDialog(parent), m_identity(identity), m_grain(grain), m_store(store), m_messages(messages),
       m_model(units, NumberLocaleOf(QLocale())) {
     if (!m_store) {
         m_ownStore = std::make_unique<QtSettingsStore>();
@@ -153,9 +153,9 @@ void CVelnorDlg::CreateControls() {
     m_results = new CSkinListCtrl(this);
     m_results->setObjectName(QStringLiteral("results"));
     m_results->setAccessibleName(QStringLiteral("Results"));
-    m_settingsButton = new CShadeButton(QStringLiteral("Settings"), this);
-    m_printButton = new CShadeButton(QStringLiteral("Print"), this);
-    m_helpButton = new CShadeButton(QStringLiteral("Help"), this);
+    m_settingsButton = new CShadeButton(QStringLiteral("Settings"), m_grain, this);
+    m_printButton = new CShadeButton(QStringLiteral("Print"), m_grain, this);
+    m_helpButton = new CShadeButton(QStringLiteral("Help"), m_grain, this);
     for (QPushButton* b : {m_settingsButton, m_printButton, m_helpButton}) {
         // Enter in the window never presses a button.
         b->setAutoDefault(false);
@@ -428,7 +428,7 @@ std::array<PanelReading, kSummaryReadingCount> CVelnorDlg::PanelReadings() const
 void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
     const qreal ratio = devicePixelRatioF();
     if (!fit) {
-        p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
+        p.drawImage(x, y, m_bitmaps.Load(id, ratio)); // rendered once, then shared
         return;
     }
     // The fitted picture is the circuit diagram: fitted at the drawing's own size, rendered at

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bitmaps.h"
 #include "diagramcache.h"
 #include "mainwindowmodel.h"
 #include "messages.h"
@@ -20,13 +21,15 @@ class QLineEdit;
 class CShadeButton;
 class CSkinListCtrl;
 class CLinkStatic;
+class GrainGenerator;
 class SettingsStore;
 class PersistentSettings;
 struct ProductIdentity;
 
 // The main window: owns the model, the controls and the recalculation timer, restores and
-// saves the user's settings, and forwards every event to the model. The unit settings and the
-// product identity are the application's; the window fills the identity when it is made.
+// saves the user's settings, and forwards every event to the model. The unit settings, the
+// product identity and the buttons' grain are the application's; the window fills the identity
+// when it is made.
 class CVelnorDlg : public QDialog {
     Q_OBJECT
 public:
@@ -36,10 +39,11 @@ public:
     // The window icon is set after the first frame, or this long after the window is shown.
     static constexpr int kIconLateMs = 1000;
 
-    // `units` and `identity` must outlive the window. `store` and `messages` default to the
-    // user's settings and real message boxes.
-    CVelnorDlg(UnitSettings& units, ProductIdentity& identity, SettingsStore* store = nullptr,
-               Messages* messages = nullptr, QWidget* parent = nullptr);
+    // `units`, `identity` and `grain` must outlive the window. `store` and `messages` default
+    // to the user's settings and real message boxes.
+    CVelnorDlg(UnitSettings& units, ProductIdentity& identity, GrainGenerator& grain,
+               SettingsStore* store = nullptr, Messages* messages = nullptr,
+               QWidget* parent = nullptr);
     ~CVelnorDlg() override;
 
     // The start-up sequence. False when the database could not be read: the message has been
@@ -100,6 +104,7 @@ private:
     void Closing();
 
     ProductIdentity& m_identity;
+    GrainGenerator& m_grain;
     std::unique_ptr<SettingsStore> m_ownStore;
     std::unique_ptr<Messages> m_ownMessages;
     SettingsStore* m_store;
@@ -125,4 +130,5 @@ private:
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
     DiagramCache m_diagram; // the circuit diagram at the size last rendered
+    BitmapCache m_bitmaps;  // the logo at the ratios it was painted at
 };

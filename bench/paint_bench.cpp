@@ -1,5 +1,6 @@
 // The main window's paint, offscreen, at three window sizes, and the start-up time from process
 // start to the first painted frame. Runs in the build's bin directory, beside Velnor.dkt.
+#include "graingenerator.h"
 #include "identity.h"
 #include "memorysettingsstore.h"
 #include "messages.h"
@@ -38,9 +39,10 @@ struct ShownWindow {
 
     UnitSettings units;
     ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     SilentMessages messages;
-    CVelnorDlg dlg{units, identity, &store, &messages};
+    CVelnorDlg dlg{units, identity, grain, &store, &messages};
 };
 
 // Seconds since the process started, from /proc/self/stat and the system uptime.
@@ -134,9 +136,10 @@ int main(int argc, char** argv) {
         // Start-up as the program does it, up to the first frame on the screen.
         UnitSettings units;
         ProductIdentity identity;
+        GrainGenerator grain;
         MemorySettingsStore store;
         SilentMessages messages;
-        CVelnorDlg dlg(units, identity, &store, &messages);
+        CVelnorDlg dlg(units, identity, grain, &store, &messages);
         bool painted = false;
         QObject::connect(&dlg, &CVelnorDlg::Painted, [&painted] { painted = true; });
         dlg.Start();

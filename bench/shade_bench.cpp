@@ -2,6 +2,7 @@
 // pointer over it), and the making of its images. Runs in the build's bin directory, beside
 // Velnor.dkt.
 #include "controlids.h"
+#include "graingenerator.h"
 #include "identity.h"
 #include "memorysettingsstore.h"
 #include "shadebutton.h"
@@ -27,8 +28,9 @@ struct ShownWindow {
 
     UnitSettings units;
     ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
-    CVelnorDlg dlg{units, identity, &store};
+    CVelnorDlg dlg{units, identity, grain, &store};
 };
 
 // Argument 1: the pointer rests on the button, so the hover face is drawn.

@@ -2,6 +2,7 @@
 
 #include "bitcombomodel.h"
 #include "bitlistbox.h"
+#include "bitmaps.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -47,6 +48,7 @@ private:
     void PaintList();
 
     BitComboModel m_model;
+    BitmapCache m_bitmaps; // the face's pieces
     CBitListBox m_list;
     QPointer<QWidget> m_popup; // the window the list opens in, watched for its show and hide
     QFont m_itemFont;

@@ -91,12 +91,12 @@ public:
     BitListFrame ListFrame(const Rect& client) const;
     // One list item `item`, in the highlight colours when it is the list's focused item. Its
     // text starts at its left edge plus the left cap's width plus kListTextGap; that position
-    // becomes the text indent of every picker, the face's included.
+    // becomes the picker's text indent, the face's included.
     BitListItem ListItem(const Rect& item, bool bFocused);
 
-    // The x offset at which the face text and the item texts start; one value shared by every
-    // picker of the program.
-    static int TextIndent();
+    // The x offset at which the face text and the item texts start. The program has one
+    // picker, so its indent is the one every picker's text follows.
+    int TextIndent() const { return m_textIndent; }
 
 private:
     int BitmapWidth(int nBitmap) const;
@@ -106,6 +106,7 @@ private:
     int m_nButtonDropped = 0;
     int m_nMiddle = 0;
     bool m_dropped = false;
+    int m_textIndent = kInitialTextIndent;
     COLORREF m_highlightBack = 0;
     COLORREF m_highlightText = 0;
     COLORREF m_normalBack = 0;

@@ -46,7 +46,7 @@ class MainPaint : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override {
         StoreValidRecommendation(store);
-        dlg = std::make_unique<CVelnorDlg>(units, identity, &store, &messages);
+        dlg = std::make_unique<CVelnorDlg>(units, identity, grain, &store, &messages);
         ASSERT_TRUE(dlg->Start());
         dlg->resize(GetParam());
         dlg->show();
@@ -55,6 +55,7 @@ protected:
 
     UnitSettings units;
     ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
     std::unique_ptr<CVelnorDlg> dlg;
@@ -137,7 +138,7 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
 
     UnitSettings freshUnits;
     ProductIdentity freshIdentity;
-    CVelnorDlg fresh(freshUnits, freshIdentity, &before, &messages);
+    CVelnorDlg fresh(freshUnits, freshIdentity, grain, &before, &messages);
     ASSERT_TRUE(fresh.Start());
     fresh.show(); // fits the stored size to the frame
     fresh.resize(other);
@@ -149,14 +150,14 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
 TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
     UnitSettings units;
     ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
-    // A copy of the thread's grain as the start-up finds it.
-    GrainGenerator grain = GrainGenerator::ForThisThread();
-    CVelnorDlg dlg(units, identity, &store, &messages);
+    CVelnorDlg dlg(units, identity, grain, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     const QImage window = dlg.grab().toImage();
+    GrainGenerator replay; // the grain the window's generator gave from its start
     const std::tuple<int, const char*, const char*> buttons[] = {
         {MainControlId::kSettings, "Settings", "Specify unit options"},
         {MainControlId::kPrint, "Print", "Print current calculation"},
@@ -168,9 +169,9 @@ TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
         EXPECT_EQ(button->text().toStdString(), text);
         EXPECT_EQ(button->Model().ToolTipText(false), toolTip);
         ASSERT_EQ(button->size(), QSize(80, 25));
-        // Each face takes the grain where the one before left it.
+        // Each face takes the grain where the one before left it, from a fresh generator on.
         ShadeButtonModel expected;
-        expected.SetShade(button->Model().Shade().Params(), 80, 25, grain);
+        expected.SetShade(button->Model().Shade().Params(), 80, 25, replay);
         const CShadeDib& face = button->Model().Image(ShadeImage::Normal);
         EXPECT_TRUE(face == expected.Image(ShadeImage::Normal)) << text;
         EXPECT_EQ(FaceMismatch(window, button->geometry(), *button, face), "") << text;

@@ -2,6 +2,7 @@
 // itself draws at device pixels, not a picture drawn at half the size and blown up. It leaves
 // velnor-window-2x.png in the bin directory.
 #include "controlids.h"
+#include "graingenerator.h"
 #include "identity.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
@@ -39,10 +40,11 @@ bool HasDetailFinerThanTwoPixels(const QImage& image, const QRect& logical) {
 TEST(MainWindowAtScaleTwo, EveryPaintedControlIsDrawnAtDevicePixels) {
     UnitSettings units;
     ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
     StoreValidRecommendation(store); // nine rows, the optimal one green
-    CVelnorDlg dlg(units, identity, &store, &messages);
+    CVelnorDlg dlg(units, identity, grain, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

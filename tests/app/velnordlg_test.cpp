@@ -2,6 +2,7 @@
 // list after a tick, closing, and what it leaves in the settings store.
 #include "controlids.h"
 #include "convert.h"
+#include "graingenerator.h"
 #include "identity.h"
 #include "memorysettingsstore.h"
 #include "messages.h"
@@ -28,7 +29,7 @@ namespace {
 class MainWindow : public ::testing::Test {
 protected:
     std::unique_ptr<CVelnorDlg> Open() {
-        auto dlg = std::make_unique<CVelnorDlg>(units, identity, &store, &messages);
+        auto dlg = std::make_unique<CVelnorDlg>(units, identity, grain, &store, &messages);
         started = dlg->Start();
         return dlg;
     }
@@ -39,6 +40,7 @@ protected:
 
     UnitSettings units;
     ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
     bool started = false;
