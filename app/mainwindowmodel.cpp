@@ -1,10 +1,17 @@
 #include "mainwindowmodel.h"
 
 #include "convert.h"
+#include "persistentsettings.h"
 
-MainWindowModel::MainWindowModel()
-    : m_file(std::make_unique<DatabaseFile>()), m_db(std::make_unique<RefrigerantDatabase>()),
-      m_help(std::make_unique<HelpText>()) {}
+MainWindowModel::MainWindowModel(UnitSettings& units, const NumberLocale& numbers)
+    : m_units(units), m_file(std::make_unique<DatabaseFile>()),
+      m_db(std::make_unique<RefrigerantDatabase>()), m_help(std::make_unique<HelpText>()) {
+    for (int i = 0; i < InputCount; ++i) {
+        const auto which = static_cast<Input>(i);
+        m_fields[which] = std::make_unique<CNumberEdit>(kWholeDigits, kDecimalPlaces, numbers);
+        m_fields[which]->SetChangeCallback([this, which] { OnInputEdited(which); });
+    }
+}
 
 bool MainWindowModel::LoadDatabase(const char* fileName) {
     m_databaseLoaded = ReadDatabaseFile(*m_file, *m_help, fileName, &m_loadFailure) != 0 &&
@@ -34,17 +41,37 @@ std::string MainWindowModel::LoadFailureMessage(const std::string& path) const {
     return "Could not read " + path + ": " + reason;
 }
 
-void MainWindowModel::RestoreInputs(const std::array<double, InputCount>& values) {
-    for (int i = 0; i < InputCount; ++i) {
-        if (m_fields[i])
-            m_fields[i]->SetValue(values[i], true);
-    }
+void MainWindowModel::ReadUnits(PersistentSettings& settings) {
+    settings.ReadUnits(m_units);
+}
+
+void MainWindowModel::RestoreRefrigerant(PersistentSettings& settings) {
+    nRefrig = settings.ReadRefrigerant(m_db->nRefrigerants);
+}
+
+void MainWindowModel::RestoreInputs(PersistentSettings& settings) {
+    const SavedInputs saved = settings.ReadInputs(m_units);
+    const double values[InputCount] = {saved.dHeatLoad, saved.dEvapTemp, saved.dCondTemp,
+                                       saved.dRGasTemp, saved.dAmbient};
+    for (int i = 0; i < InputCount; ++i)
+        m_fields[i]->SetValue(values[i], true);
+    // What the fields show now counts as stored: a save writes only what the user changes.
+    settings.RestoredSelectionAndInputs(nRefrig, ShownInputs());
+}
+
+void MainWindowModel::SaveSelectionAndInputs(PersistentSettings& settings) const {
+    settings.WriteSelectionAndInputs(nRefrig, ShownInputs());
+}
+
+SavedInputs MainWindowModel::ShownInputs() const {
+    const std::array<double, InputCount> v = InputValues();
+    return {v[HeatLoad], v[EvapTemp], v[CondTemp], v[RGasTemp], v[Ambient]};
 }
 
 std::array<double, MainWindowModel::InputCount> MainWindowModel::InputValues() const {
     std::array<double, InputCount> values{};
     for (int i = 0; i < InputCount; ++i)
-        values[i] = m_fields[i] ? m_fields[i]->GetValue() : 0.0;
+        values[i] = m_fields[i]->GetValue();
     return values;
 }
 
@@ -66,17 +93,15 @@ bool MainWindowModel::OnTimer() {
 }
 
 void MainWindowModel::OnUnitsChanged(int oldUnitsEnergy, int oldUnitsTemperature) {
-    const UnitSettings& units = TheUnitSettings();
-    if (units.UnitsEnergy != oldUnitsEnergy && m_fields[HeatLoad]) {
-        const double q = m_fields[HeatLoad]->GetValue();
-        m_fields[HeatLoad]->SetValue(units.UnitsEnergy != 0 ? BtuhToW(q) : WToBtuh(q), true);
+    if (m_units.UnitsEnergy != oldUnitsEnergy) {
+        CNumberEdit& heatLoad = *m_fields[HeatLoad];
+        const double q = heatLoad.GetValue();
+        heatLoad.SetValue(m_units.UnitsEnergy != 0 ? BtuhToW(q) : WToBtuh(q), true);
     }
-    if (units.UnitsTemperature != oldUnitsTemperature) {
+    if (m_units.UnitsTemperature != oldUnitsTemperature) {
         for (const Input i : {EvapTemp, CondTemp, RGasTemp, Ambient}) {
-            if (!m_fields[i])
-                continue;
             const double t = m_fields[i]->GetValue();
-            m_fields[i]->SetValue(units.UnitsTemperature == 0 ? FToC(t) : CToF(t), true);
+            m_fields[i]->SetValue(m_units.UnitsTemperature == 0 ? FToC(t) : CToF(t), true);
         }
     }
     Calculate();
@@ -91,25 +116,22 @@ void MainWindowModel::Calculate() {
         return;
     }
     const std::array<double, InputCount> v = InputValues();
-    ComputeSizing(*m_db, nRefrig, TheUnitSettings(), v[HeatLoad], v[EvapTemp], v[CondTemp],
-                  v[RGasTemp], m_result);
-    m_listContent = FillResultList(m_result, *m_db, nRefrig, TheUnitSettings());
+    ComputeSizing(*m_db, nRefrig, m_units, v[HeatLoad], v[EvapTemp], v[CondTemp], v[RGasTemp],
+                  m_result);
+    m_listContent = FillResultList(m_result, *m_db, nRefrig, m_units);
 }
 
 ReportInputs MainWindowModel::ReportInputsNow() const {
-    const auto text = [this](Input i) {
-        return m_fields[i] ? m_fields[i]->GetText() : std::string();
-    };
     ReportInputs inputs;
     if (nRefrig >= 0 && nRefrig < m_db->nRefrigerants)
         inputs.refrigerantName = m_db->szName[nRefrig];
-    inputs.heatLoadText = text(HeatLoad);
-    inputs.evapTempText = text(EvapTemp);
-    inputs.condTempText = text(CondTemp);
-    inputs.rgasTempText = text(RGasTemp);
+    inputs.heatLoadText = m_fields[HeatLoad]->GetText();
+    inputs.evapTempText = m_fields[EvapTemp]->GetText();
+    inputs.condTempText = m_fields[CondTemp]->GetText();
+    inputs.rgasTempText = m_fields[RGasTemp]->GetText();
     return inputs;
 }
 
 std::vector<ReportLine> MainWindowModel::ReportLines() const {
-    return ComposeReportLines(ReportInputsNow(), m_result, *m_db, TheUnitSettings());
+    return ComposeReportLines(ReportInputsNow(), m_result, *m_db, m_units);
 }

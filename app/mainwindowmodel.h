@@ -2,7 +2,8 @@
 
 #include "database.h"
 #include "formatting.h"
-#include "numberfield.h"
+#include "numberedit.h"
+#include "persistentsettings.h"
 #include "report.h"
 #include "sizing.h"
 #include "unitsettings.h"
@@ -11,14 +12,24 @@
 #include <memory>
 #include <string>
 
-// The main window's state and decisions, without the window: the database, the last result,
-// the selected refrigerant, the inputs-changed mark, and what the window's events do to them.
+
+// The main window's state and decisions, without the window: the database, the five input
+// fields, the selected refrigerant, the inputs-changed mark, the last result and the unit
+// settings, and what the window's events do to them. The window binds each input field to a
+// text field of its own and repaints when the model says so; the model never reads a widget.
 class MainWindowModel {
 public:
     // The five fields whose values are restored, converted and saved, in this order.
     enum Input { HeatLoad, EvapTemp, CondTemp, RGasTemp, Ambient, InputCount };
+    // The input fields: at most 9 whole digits and 3 decimals, negatives allowed.
+    static constexpr int kWholeDigits = 9;
+    static constexpr int kDecimalPlaces = 3;
 
-    MainWindowModel();
+    // `units` is the process's one unit record, lent by the application; it must outlive the
+    // model. The input fields type with the number characters of `numbers`.
+    explicit MainWindowModel(UnitSettings& units, const NumberLocale& numbers = NumberLocale{});
+    MainWindowModel(const MainWindowModel&) = delete;
+    MainWindowModel& operator=(const MainWindowModel&) = delete;
 
     // Reads and parses `fileName` from the working directory. False when the file cannot be
     // read or is malformed; the window then shows its message and closes.
@@ -30,13 +41,25 @@ public:
     const RefrigerantDatabase& Database() const { return *m_db; }
     const HelpText& Help() const { return *m_help; }
 
-    // The fields the model reads and writes; they must outlive the model's use of them.
-    void AttachField(Input which, NumberField* field) { m_fields[which] = field; }
+    // An input field. Its text lives in the text field it is attached to (the window's line
+    // field, or an in-memory one); until one is attached it reads as 0 and ignores new values.
+    // Every change of its text, whatever made it, is an input event of the model.
+    CNumberEdit& Field(Input which) { return *m_fields[which]; }
+    const CNumberEdit& Field(Input which) const { return *m_fields[which]; }
 
-    // The restored selection, already clamped to the refrigerants there are (-1: none).
-    void RestoreRefrigerant(int index) { nRefrig = index; }
+    UnitSettings& Units() { return m_units; }
+    const UnitSettings& Units() const { return m_units; }
+
+    // The stored state, at the moments the settings lifecycle names: the units at start, the
+    // refrigerant (clamped to the list) and the five inputs at the control set-up, the
+    // refrigerant and the inputs when the window closes.
+    void ReadUnits(PersistentSettings& settings);
+    void RestoreRefrigerant(PersistentSettings& settings);
+    void RestoreInputs(PersistentSettings& settings);
+    void SaveSelectionAndInputs(PersistentSettings& settings) const;
+
+    // -1 when the database has no refrigerants.
     int Refrigerant() const { return nRefrig; }
-    void RestoreInputs(const std::array<double, InputCount>& values);
     std::array<double, InputCount> InputValues() const;
 
     // Events.
@@ -62,12 +85,16 @@ public:
     std::vector<ReportLine> ReportLines() const;
 
 private:
+    // The five inputs as the fields show them, as the settings store takes them.
+    SavedInputs ShownInputs() const;
+
+    UnitSettings& m_units;
     std::unique_ptr<DatabaseFile> m_file; // two 102,401-byte buffers: kept off the stack
     std::unique_ptr<RefrigerantDatabase> m_db;
     std::unique_ptr<HelpText> m_help;
+    std::array<std::unique_ptr<CNumberEdit>, InputCount> m_fields;
     SizingResult m_result;
     ResultListContent m_listContent;
-    std::array<NumberField*, InputCount> m_fields{};
     int nRefrig = 0;
     bool bChanged = false;
     bool m_databaseLoaded = false;

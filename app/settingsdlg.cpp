@@ -27,9 +27,6 @@ QRect ButtonPixels(const DialogUnits& du, const Rect& button, const Rect& group)
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(SettingsStore& store, QWidget* parent)
-    : CSettingsDlg(TheUnitSettings(), store, parent) {}
-
 CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* parent)
     : QDialog(parent), m_units(units), m_store(store) {
     setWindowTitle(QStringLiteral("Settings"));

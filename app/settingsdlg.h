@@ -18,8 +18,6 @@ class CSettingsDlg : public QDialog {
 
 public:
     CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* parent = nullptr);
-    // Shows and updates the process-wide TheUnitSettings().
-    explicit CSettingsDlg(SettingsStore& store, QWidget* parent = nullptr);
 
     void accept() override;
 

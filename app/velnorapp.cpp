@@ -34,7 +34,7 @@ CVelnorApp::CVelnorApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CVelnorApp::Run() {
-    CVelnorDlg dlg;
+    CVelnorDlg dlg(m_units, m_identity, m_grain);
     if (qEnvironmentVariableIsSet("VELNOR_QUIT_AFTER_FIRST_FRAME"))
         QuitAfterFirstFrame(dlg);
     if (dlg.Start())

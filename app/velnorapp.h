@@ -1,12 +1,22 @@
 #pragma once
 
+#include "graingenerator.h"
+#include "identity.h"
+#include "unitsettings.h"
+
 #include <QApplication>
 
 // The application object: names the settings store, runs the main window modally and ends the
-// program when it closes.
+// program when it closes. It owns what there is one of per process, the unit settings, the
+// product identity and the shaded buttons' grain, and lends them to the main window.
 class CVelnorApp : public QApplication {
 public:
     CVelnorApp(int& argc, char** argv);
     // Runs the main window until it closes; the process's exit code.
     int Run();
+
+private:
+    UnitSettings m_units;
+    ProductIdentity m_identity;
+    GrainGenerator m_grain;
 };

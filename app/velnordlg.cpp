@@ -10,12 +10,12 @@
 #include "lineprinter.h"
 #include "mainlayout.h"
 #include "mainwindowaccessible.h"
-#include "numbereditwidget.h"
 #include "persistentsettings.h"
 #include "printreport.h"
 #include "productidentity.h"
 #include "qcolour.h"
 #include "qcp1252.h"
+#include "qnumberlocale.h"
 #include "qrect.h"
 #include "qtmessages.h"
 #include "qtsettingsstore.h"
@@ -31,6 +31,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -82,20 +83,22 @@ int FieldSlot(int id) {
 
 } // namespace
 
-CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent)
-    : QDialog(parent), m_store(store), m_messages(messages) {
+CVelnorDlg::CVelnorDlg(UnitSettings& units, ProductIdentity& identity, GrainGenerator& grain,
+                       SettingsStore* store, Messages* messages, QWidget* parent)
+    : QDialog(parent), m_identity(identity), m_grain(grain), m_store(store), m_messages(messages),
+      m_model(units, NumberLocaleOf(QLocale())) {
     if (!m_store) {
         m_ownStore = std::make_unique<QtSettingsStore>();
         m_store = m_ownStore.get();
     }
     if (!m_messages) {
-        m_ownMessages = std::make_unique<QtMessages>(this);
+        m_ownMessages = std::make_unique<QtMessages>(this, &m_identity);
         m_messages = m_ownMessages.get();
     }
     m_settings = std::make_unique<PersistentSettings>(*m_store);
     MainWindowAccessible::Install();
     // The product identity comes from the program's own version record.
-    LoadProductIdentity(theProductIdentity);
+    LoadProductIdentity(m_identity);
     // Every pixel is painted by the paint handler; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -109,26 +112,37 @@ CVelnorDlg::CVelnorDlg(SettingsStore* store, Messages* messages, QWidget* parent
 
 CVelnorDlg::~CVelnorDlg() {
     Closing();
+    // The fields' widgets outlive the model's fields they show and the messages they use.
+    for (QtLineField* field : m_fields)
+        field->Bind(nullptr);
 }
 
 void CVelnorDlg::CreateControls() {
     m_picker = new CBitComboBox(this);
     for (int id : kFieldIds) {
-        auto* field = new NumberEditWidget(this);
+        auto* field = new QtLineField(this);
         field->setObjectName(QStringLiteral("field%1").arg(id));
+        field->SetMessages(*m_messages);
         m_fields[FieldSlot(id)] = field;
     }
     // The labels are the panel's painted texts; nothing of the plan but the labels is used.
     const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
     m_picker->setAccessibleName(FromCp1252(InputLabel(plan, kRefrigerantRow)));
     for (const InputField& input : kInputFields) {
-        NumberEditWidget* field = m_fields[FieldSlot(input.id)];
-        m_model.AttachField(input.input, field);
+        QtLineField* field = m_fields[FieldSlot(input.id)];
+        field->Bind(&m_model.Field(input.input));
         if (input.labelRow < 0)
             continue;
         const QString label = FromCp1252(InputLabel(plan, input.labelRow));
         field->setToolTip(label);
         field->setAccessibleName(label);
+    }
+    // The fields that carry no input are made as the others, each with a numeric field of its
+    // own.
+    for (int id : {MainControlId::kHidden1000, MainControlId::kHidden1007}) {
+        m_fields[FieldSlot(id)]->Adopt(std::make_unique<CNumberEdit>(
+            MainWindowModel::kWholeDigits, MainWindowModel::kDecimalPlaces,
+            NumberLocaleOf(QLocale())));
     }
     // The fields out of view are never shown: a hidden widget takes no clicks, is skipped by Tab
     // and ignores setFocus, so no key reaches them; without a focus policy they stay out of the
@@ -142,23 +156,20 @@ void CVelnorDlg::CreateControls() {
     m_results = new CSkinListCtrl(this);
     m_results->setObjectName(QStringLiteral("results"));
     m_results->setAccessibleName(QStringLiteral("Results"));
-    m_settingsButton = new CShadeButton(QStringLiteral("Settings"), this);
-    m_printButton = new CShadeButton(QStringLiteral("Print"), this);
-    m_helpButton = new CShadeButton(QStringLiteral("Help"), this);
+    m_settingsButton = new CShadeButton(QStringLiteral("Settings"), m_grain, this);
+    m_printButton = new CShadeButton(QStringLiteral("Print"), m_grain, this);
+    m_helpButton = new CShadeButton(QStringLiteral("Help"), m_grain, this);
     for (QPushButton* b : {m_settingsButton, m_printButton, m_helpButton}) {
         // Enter in the window never presses a button.
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    m_link = new CLinkStatic(QString(), this);
+    m_link = new CLinkStatic(QString(), this, nullptr, m_messages);
     SetTabOrder();
 
+    // The fields tell the model of their changes themselves.
     connect(m_picker, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { m_model.OnRefrigerantSelected(index); });
-    for (const InputField& input : kInputFields) {
-        connect(m_fields[FieldSlot(input.id)], &QLineEdit::textChanged, this,
-                [this, which = input.input] { m_model.OnInputEdited(which); });
-    }
     // A row chosen by a click or a key shows for a moment; the next tick brings the optimal
     // row back.
     connect(m_results, &CSkinListCtrl::clicked, this, [this] { m_model.OnResultListClicked(); });
@@ -212,13 +223,13 @@ bool CVelnorDlg::Start() {
                          Messages::Icon::Error);
         return false;
     }
-    ApplyDatabaseVersion(theProductIdentity, m_model.Database());
-    setWindowTitle(FromCp1252(theProductIdentity.szTitle));
+    ApplyDatabaseVersion(m_identity, m_model.Database());
+    setWindowTitle(FromCp1252(m_identity.szTitle));
     m_link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
     m_link->SetLinkAddress(kHomePageAddress);
     m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
                            m_link->HoverColour());
-    m_settings->ReadUnits(TheUnitSettings());
+    m_model.ReadUnits(*m_settings);
     const QRect screen = QGuiApplication::primaryScreen()
                              ? QGuiApplication::primaryScreen()->geometry()
                              : QRect(0, 0, 1280, 1024);
@@ -242,21 +253,18 @@ void CVelnorDlg::SetUpControls() {
     const RefrigerantDatabase& db = m_model.Database();
     for (int i = 0; i < db.nRefrigerants; ++i)
         m_picker->addItem(FromCp1252(db.szName[i]));
-    m_model.RestoreRefrigerant(m_settings->ReadRefrigerant(db.nRefrigerants));
+    m_model.RestoreRefrigerant(*m_settings);
     m_picker->setCurrentIndex(m_model.Refrigerant());
     m_picker->SetBitmaps(ResourceId::kComboLeft, ResourceId::kComboButton,
                          ResourceId::kComboButtonDropped, ResourceId::kComboMiddle);
     m_picker->SetHighlightColors(RGB(49, 106, 197), RGB(255, 255, 255));
     m_picker->SetNormalColors(RGB(242, 246, 251), RGB(0, 0, 0));
 
-    const SavedInputs saved = m_settings->ReadInputs(TheUnitSettings());
     for (const InputField& input : kInputFields)
         m_fields[FieldSlot(input.id)]->setFont(small);
-    m_model.RestoreInputs(
-        {saved.dHeatLoad, saved.dEvapTemp, saved.dCondTemp, saved.dRGasTemp, saved.dAmbient});
-    m_settings->RestoredSelectionAndInputs(m_model.Refrigerant(), ShownInputs());
+    m_model.RestoreInputs(*m_settings);
     for (const InputField& input : kInputFields)
-        m_fields[FieldSlot(input.id)]->SetBackColor(kFieldBackColor);
+        m_model.Field(input.input).SetBackColor(kFieldBackColor);
 
     m_results->Init(false);
     LayoutControls();
@@ -316,8 +324,8 @@ void CVelnorDlg::OnDiagramSettled() {
 }
 
 void CVelnorDlg::OnSettings() {
-    const UnitSettings before = TheUnitSettings();
-    CSettingsDlg dlg(*m_store, this);
+    const UnitSettings before = m_model.Units();
+    CSettingsDlg dlg(m_model.Units(), *m_store, this);
     dlg.exec();
     m_model.OnUnitsChanged(before.UnitsEnergy, before.UnitsTemperature);
     // The units and the inputs they converted are saved at once: a kill never leaves the one
@@ -330,14 +338,13 @@ void CVelnorDlg::OnSettings() {
 
 void CVelnorDlg::OnSysCommand(int id) {
     if ((id & ~0xF) == kAboutCommand) {
-        CAboutBox about(this);
+        CAboutBox about(m_identity, this);
         about.exec();
     }
 }
 
 void CVelnorDlg::OnPrint() {
-    PrintReport(this, m_model.ReportLines(),
-                ReportTitle(theProductIdentity.szTitle, theProductIdentity.szVersion));
+    PrintReport(this, m_model.ReportLines(), ReportTitle(m_identity.szTitle, m_identity.szVersion));
 }
 
 void CVelnorDlg::OnHelp() {
@@ -459,14 +466,14 @@ void CVelnorDlg::OnPaintMain() {
 
 SummaryState CVelnorDlg::Summary() const {
     SummaryState state;
-    state.SetIdentity(theProductIdentity);
+    state.SetIdentity(m_identity);
     state.nPanelLeft = MainLayout::PanelLeft(width(), nRightMargin);
     state.nDiagramX = MainLayout::kDiagramX;
     state.nDiagramY = MainLayout::kDiagramY;
     state.dDiagramScale = dDiagramScale;
     state.dN2Flow = m_model.Result().dN2Flow;
     state.bFlowValid = m_model.ListContent().valid;
-    state.units = TheUnitSettings();
+    state.units = m_model.Units();
     return state;
 }
 
@@ -489,7 +496,7 @@ std::array<PanelReading, kSummaryReadingCount> CVelnorDlg::PanelReadings() const
 void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
     const qreal ratio = devicePixelRatioF();
     if (!fit) {
-        p.drawImage(x, y, LoadBitmapResource(id, ratio)); // rendered once, then shared
+        p.drawImage(x, y, m_bitmaps.Load(id, ratio)); // rendered once, then shared
         return;
     }
     // The fitted picture is the circuit diagram: fitted at the drawing's own size, rendered at
@@ -536,15 +543,10 @@ void CVelnorDlg::Closing() {
     SaveSettings();
 }
 
-SavedInputs CVelnorDlg::ShownInputs() const {
-    const std::array<double, MainWindowModel::InputCount> v = m_model.InputValues();
-    return {v[0], v[1], v[2], v[3], v[4]};
-}
-
 void CVelnorDlg::SaveSettings() {
     // After a failed start the fields hold nothing; the user's stored values are kept.
     if (m_model.DatabaseLoaded() && bReady)
-        m_settings->WriteSelectionAndInputs(m_model.Refrigerant(), ShownInputs());
+        m_model.SaveSelectionAndInputs(*m_settings);
     m_store->Save();
 }
 

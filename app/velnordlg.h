@@ -1,9 +1,11 @@
 #pragma once
 
+#include "bitmaps.h"
 #include "diagramcache.h"
 #include "mainwindowmodel.h"
 #include "messages.h"
 #include "persistentsettings.h"
+#include "qttextfield.h"
 #include "summarypainter.h"
 
 #include <QImage>
@@ -20,11 +22,15 @@ class QLineEdit;
 class CShadeButton;
 class CSkinListCtrl;
 class CLinkStatic;
+class GrainGenerator;
 class SettingsStore;
-class NumberEditWidget;
+class PersistentSettings;
+struct ProductIdentity;
 
 // The main window: owns the model, the controls and the recalculation timer, restores and
-// saves the user's settings, and forwards every event to the model.
+// saves the user's settings, and forwards every event to the model. The unit settings, the
+// product identity and the buttons' grain are the application's; the window fills the identity
+// when it is made.
 class CVelnorDlg : public QDialog {
     Q_OBJECT
 public:
@@ -34,9 +40,11 @@ public:
     // The window icon is set after the first frame, or this long after the window is shown.
     static constexpr int kIconLateMs = 1000;
 
-    // `store` and `messages` default to the user's settings and real message boxes.
-    explicit CVelnorDlg(SettingsStore* store = nullptr, Messages* messages = nullptr,
-                        QWidget* parent = nullptr);
+    // `units`, `identity` and `grain` must outlive the window. `store` and `messages` default
+    // to the user's settings and real message boxes.
+    CVelnorDlg(UnitSettings& units, ProductIdentity& identity, GrainGenerator& grain,
+               SettingsStore* store = nullptr, Messages* messages = nullptr,
+               QWidget* parent = nullptr);
     ~CVelnorDlg() override;
 
     // The start-up sequence. False when the database could not be read: the message has been
@@ -98,13 +106,14 @@ private:
     void ShowResults();
     void SavePlacement(bool moved);
     // The inputs as the fields hold them.
-    SavedInputs ShownInputs() const;
     // Writes the selection and the inputs the user changed, then saves the store.
     void SaveSettings();
     // Shows what the settings store has to tell, once the window is up.
     void TellStoreNotice();
     void Closing();
 
+    ProductIdentity& m_identity;
+    GrainGenerator& m_grain;
     std::unique_ptr<SettingsStore> m_ownStore;
     std::unique_ptr<Messages> m_ownMessages;
     SettingsStore* m_store;
@@ -113,7 +122,7 @@ private:
     MainWindowModel m_model;
 
     CBitComboBox* m_picker = nullptr;
-    std::array<NumberEditWidget*, 7> m_fields{}; // 1000, 1003..1008
+    std::array<QtLineField*, 7> m_fields{}; // 1000, 1003..1008
     CSkinListCtrl* m_results = nullptr;
     CShadeButton* m_settingsButton = nullptr;
     CShadeButton* m_printButton = nullptr;
@@ -132,4 +141,5 @@ private:
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
     DiagramCache m_diagram; // the circuit diagram at the size last rendered
+    BitmapCache m_bitmaps;  // the logo at the ratios it was painted at
 };

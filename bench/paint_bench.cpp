@@ -1,5 +1,7 @@
 // The main window's paint, offscreen, at three window sizes, and the start-up time from process
 // start to the first painted frame. Runs in the build's bin directory, beside Velnor.dkt.
+#include "graingenerator.h"
+#include "identity.h"
 #include "memorysettingsstore.h"
 #include "messages.h"
 #include "velnordlg.h"
@@ -35,9 +37,12 @@ struct ShownWindow {
         QApplication::processEvents();
     }
 
+    UnitSettings units;
+    ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     SilentMessages messages;
-    CVelnorDlg dlg{&store, &messages};
+    CVelnorDlg dlg{units, identity, grain, &store, &messages};
 };
 
 // Seconds since the process started, from /proc/self/stat and the system uptime.
@@ -129,9 +134,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     {
         // Start-up as the program does it, up to the first frame on the screen.
+        UnitSettings units;
+        ProductIdentity identity;
+        GrainGenerator grain;
         MemorySettingsStore store;
         SilentMessages messages;
-        CVelnorDlg dlg(&store, &messages);
+        CVelnorDlg dlg(units, identity, grain, &store, &messages);
         bool painted = false;
         QObject::connect(&dlg, &CVelnorDlg::Painted, [&painted] { painted = true; });
         dlg.Start();

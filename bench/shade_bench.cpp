@@ -2,6 +2,8 @@
 // pointer over it), and the making of its images. Runs in the build's bin directory, beside
 // Velnor.dkt.
 #include "controlids.h"
+#include "graingenerator.h"
+#include "identity.h"
 #include "memorysettingsstore.h"
 #include "shadebutton.h"
 #include "velnordlg.h"
@@ -24,8 +26,11 @@ struct ShownWindow {
         return *qobject_cast<CShadeButton*>(dlg.Control(MainControlId::kSettings));
     }
 
+    UnitSettings units;
+    ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
-    CVelnorDlg dlg{&store};
+    CVelnorDlg dlg{units, identity, grain, &store};
 };
 
 // Argument 1: the pointer rests on the button, so the hover face is drawn.

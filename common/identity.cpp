@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-ProductIdentity theProductIdentity;
-
 namespace {
 
 // The text of a fixed buffer, up to its terminator or its end.

@@ -8,16 +8,14 @@
 struct RefrigerantDatabase;
 
 // The texts that say which program, version and database version the user is looking at:
-// NUL-terminated Windows-1252, filled once at start.
+// NUL-terminated Windows-1252, filled once at start. There is one per process: the application
+// owns it and lends it to the windows that show it.
 struct ProductIdentity {
     char szTitle[100] = {};       // "FileDescription": window title, report header
     char szProductName[104] = {}; // "ProductName": about box, summary panel
     char szVersion[104] = {};     // "major.minor SpecialBuild": about box, summary, report
     char szDbVersion[16] = {};    // the database's version line: summary panel
 };
-
-// The process-wide texts the windows show.
-extern ProductIdentity theProductIdentity;
 
 // The title of the program's message boxes: `szTitle`, or where it has nothing to read (empty,
 // or the single blank of a missing version record) the product name, or else "Velnor".

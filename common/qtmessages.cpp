@@ -10,8 +10,8 @@ void QtMessages::Show(const std::string& text, Icon icon) {
     const QMessageBox::Icon qtIcon = icon == Icon::Error         ? QMessageBox::Critical
                                      : icon == Icon::Exclamation ? QMessageBox::Warning
                                                                  : QMessageBox::Information;
-    QMessageBox box(qtIcon, FromCp1252(MessageBoxTitle(theProductIdentity)), FromCp1252(text),
-                    QMessageBox::Ok, m_parent);
+    const std::string title = MessageBoxTitle(m_identity ? *m_identity : ProductIdentity{});
+    QMessageBox box(qtIcon, FromCp1252(title), FromCp1252(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
 

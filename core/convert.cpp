@@ -6,14 +6,6 @@
 
 namespace {
 
-// Results normally fit the historical 12-byte buffer; a longer one (a huge input) is kept whole
-// in a growing buffer rather than cut, so no caller ever reads a truncated number.
-template <int Id> const char* Publish(double value, int decimals) {
-    static std::string buffer;
-    buffer = FormatFixed(value, decimals);
-    return buffer.c_str();
-}
-
 double Parse(const char* text) {
     return text ? ParseLeadingNumber(text) : 0.0;
 }
@@ -75,27 +67,27 @@ double BarToPsi(double x) {
     return x * 14.5034824;
 }
 
-const char* BtuhToKwText(const char* text) {
-    return Publish<0>(BtuhToKw(Parse(text)), 2);
+std::string BtuhToKwText(const char* text) {
+    return FormatFixed(BtuhToKw(Parse(text)), 2);
 }
-const char* KwToBtuhText(const char* text) {
-    return Publish<1>(KwToBtuh(Parse(text)), 0);
+std::string KwToBtuhText(const char* text) {
+    return FormatFixed(KwToBtuh(Parse(text)), 0);
 }
-const char* FDiffToKDiffText(const char* text) {
-    return Publish<2>(FDiffToKDiff(Parse(text)), 1);
+std::string FDiffToKDiffText(const char* text) {
+    return FormatFixed(FDiffToKDiff(Parse(text)), 1);
 }
-const char* KDiffToFDiffText(const char* text) {
-    return Publish<3>(KDiffToFDiff(Parse(text)), 1);
+std::string KDiffToFDiffText(const char* text) {
+    return FormatFixed(KDiffToFDiff(Parse(text)), 1);
 }
-const char* FToKText(const char* text) {
-    return Publish<4>(FToK(Parse(text)), 1);
+std::string FToKText(const char* text) {
+    return FormatFixed(FToK(Parse(text)), 1);
 }
-const char* KToFText(const char* text) {
-    return Publish<5>(KToF(Parse(text)), 1);
+std::string KToFText(const char* text) {
+    return FormatFixed(KToF(Parse(text)), 1);
 }
-const char* PsigToBarAbsText(const char* text) {
-    return Publish<6>(Parse(text) / 14.5034824 + 1.0133, 2);
+std::string PsigToBarAbsText(const char* text) {
+    return FormatFixed(Parse(text) / 14.5034824 + 1.0133, 2);
 }
-const char* BarAbsToPsigText(const char* text) {
-    return Publish<7>((Parse(text) - 1.0133) * 14.5034824, 1);
+std::string BarAbsToPsigText(const char* text) {
+    return FormatFixed((Parse(text) - 1.0133) * 14.5034824, 1);
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -389,8 +390,8 @@ int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name,
         why = OpenFailure(path, reason);
         return 0;
     }
-    static char raw[kDatabaseFileBytes];
-    const std::size_t got = std::fread(raw, 1, sizeof raw, f);
+    std::vector<char> raw(kDatabaseFileBytes); // kept off the stack
+    const std::size_t got = std::fread(raw.data(), 1, raw.size(), f);
     const bool failed = std::ferror(f) != 0;
     const int readErrno = errno;
     std::fclose(f);
@@ -402,7 +403,7 @@ int ReadDatabaseFile(DatabaseFile& file, HelpText& help, const char* name,
         why.kind = DatabaseFailure::NotDatabase;
         return 0;
     }
-    return DecodeDatabaseBytes(file, raw, got);
+    return DecodeDatabaseBytes(file, raw.data(), got);
 }
 
 bool ParseDatabase(const DatabaseFile& file, RefrigerantDatabase& db, HelpText& help,

@@ -23,8 +23,6 @@ void AddText(QWidget* dialog, const DialogUnits& du, const DialogItem& item,
 
 } // namespace
 
-CAboutBox::CAboutBox(QWidget* parent) : CAboutBox(theProductIdentity, parent) {}
-
 CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog(parent) {
     using M = AboutBoxModel;
     setWindowTitle(FromCp1252(M::kTitle));

@@ -11,7 +11,5 @@ class CAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the process-wide product identity.
-    explicit CAboutBox(QWidget* parent = nullptr);
-    CAboutBox(const ProductIdentity& identity, QWidget* parent = nullptr);
+    explicit CAboutBox(const ProductIdentity& identity, QWidget* parent = nullptr);
 };

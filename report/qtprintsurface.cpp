@@ -105,14 +105,14 @@ void QtPrintSurface::Line(int x0, int y0, int x1, int y1) {
 }
 
 PrintBitmapSize QtPrintSurface::BitmapSize(int id) const {
-    const QImage image = LoadBitmapResource(id);
+    const QImage image = m_bitmaps.Load(id);
     return {image.width(), image.height()};
 }
 
 void QtPrintSurface::StretchBitmap(int id, int x, int y, int width, int height) {
     if (!m_painter.isActive())
         return;
-    const QImage image = LoadBitmapResource(id);
+    const QImage image = m_bitmaps.Load(id);
     if (image.isNull())
         return;
     m_painter.save();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bitmaps.h"
 #include "printsurface.h"
 
 #include <QColor>
@@ -58,8 +59,9 @@ private:
 
     QPrinter& m_printer;
     QPainter m_painter;
-    QFont m_defaultFont;        // as the painter started on the printer
-    bool m_pageStarted = false; // QPainter::begin opens the first page; later pages are new
+    mutable BitmapCache m_bitmaps; // the header's logo, rendered once per document
+    QFont m_defaultFont;           // as the painter started on the printer
+    bool m_pageStarted = false;    // QPainter::begin opens the first page; later pages are new
     QColor m_textColor = Qt::black;
     QPen m_pen;
     std::vector<State> m_saved;

@@ -119,6 +119,22 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     return plan;
 }
 
+SummaryDrawing PlanSummaryDrawing(const SummaryState& state, const TextMeasurer& measure) {
+    SummaryDrawing drawing;
+    drawing.productName = ProductNameText(state);
+    PanelFontSpec nameFont;
+    nameFont.height = drawing.productName.height;
+    drawing.plan = PlanSummary(state, measure(drawing.productName.text, nameFont).width);
+    const SummaryPlan& plan = drawing.plan;
+    drawing.flowLine = LayoutRichText(plan.flowLine, plan.flowBox, RichTextLeft, measure);
+    std::size_t next = 0;
+    for (const auto* markers : {&plan.rowMarkers, &plan.diagramMarkers}) {
+        for (const MarkerPlacement& m : *markers)
+            drawing.markers[next++] = ShapeMarker(m.cx, m.cy, kMarkerDiameter, m.nIndex);
+    }
+    return drawing;
+}
+
 std::array<SummaryReading, kSummaryReadingCount> ReadSummary(const SummaryState& state,
                                                              const SummaryPlan& plan) {
     const auto read = [](std::vector<SummaryText> pieces) {

@@ -71,6 +71,7 @@ struct MarkerShape {
     int letterX = 0;
     int letterY = 0;
     int letterHeight = 0;
+    bool operator==(const MarkerShape&) const = default;
 };
 MarkerShape ShapeMarker(int cx, int cy, int diameter, int index);
 
@@ -103,6 +104,18 @@ struct SummaryPlan {
 
 // `productNameWidth` is the width the product name was drawn with in its 32-pixel font.
 SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth);
+
+// Everything the header and panel draw, in drawing order, measured and placed at once so that a
+// painter only has to draw it: the product name; the plan, placed after the name's width as
+// `measure` gives it in the name's font; the flow line laid out in its box, left-aligned; and the
+// shapes of the markers, A to D beside the rows and then A to D on the diagram.
+struct SummaryDrawing {
+    SummaryText productName;
+    SummaryPlan plan;
+    RichTextLayout flowLine;
+    std::array<MarkerShape, 8> markers;
+};
+SummaryDrawing PlanSummaryDrawing(const SummaryState& state, const TextMeasurer& measure);
 
 // One thing a screen reader reads of the header and panel: its text without markup, and where
 // it is painted, as the painted texts it is made of or, for the flow line, the box it is drawn

@@ -71,7 +71,7 @@ std::array<PanelReading, kSummaryReadingCount> ReadPanel(const SummaryState& sta
         return QRect(piece.x, piece.y, metrics.horizontalAdvance(FromCp1252(piece.text)),
                      CellHeight(metrics));
     };
-    const SummaryPlan plan = PlanSummary(state, measure(ProductNameText(state)).width());
+    const SummaryPlan plan = PlanSummaryDrawing(state, MeasurerFor(device)).plan;
     std::array<PanelReading, kSummaryReadingCount> panel;
     const auto readings = ReadSummary(state, plan);
     for (std::size_t i = 0; i < readings.size(); ++i) {
@@ -89,7 +89,10 @@ int DrawPanelText(QPainter& painter, std::string_view text, int x, int y, int he
 }
 
 void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index) {
-    const MarkerShape shape = ShapeMarker(cx, cy, diameter, index);
+    DrawMarker(painter, ShapeMarker(cx, cy, diameter, index));
+}
+
+void DrawMarker(QPainter& painter, const MarkerShape& shape) {
     if (shape.diameter >= 1) {
         painter.save();
         painter.setBrush(ToQColor(kMarkerOrange));
@@ -106,15 +109,18 @@ void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index) {
 }
 
 void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, int alignment) {
-    const RichTextLayout layout =
-        LayoutRichText(text, FromQRect(box), alignment, MeasurerFor(painter.device()));
+    DrawRichText(painter,
+                 LayoutRichText(text, FromQRect(box), alignment, MeasurerFor(painter.device())));
+}
+
+void DrawRichText(QPainter& painter, const RichTextLayout& layout) {
     const QFont base = FontFor(layout.metrics.base);
     const QFont script = FontFor(layout.metrics.script);
     const int baseCell = CellHeight(QFontMetrics(base, painter.device()));
     const int scriptCell = CellHeight(QFontMetrics(script, painter.device()));
 
     painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
+    painter.setClipRect(ToQRect(layout.clip), Qt::IntersectClip);
     for (const RichTextRun& run : layout.runs) {
         // A run's y is the bottom of its cell.
         const int top = run.y - (run.bScript ? scriptCell : baseCell);
@@ -124,24 +130,20 @@ void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, in
 }
 
 void DrawSummary(QPainter& painter, const SummaryState& state) {
-    const SummaryText name = ProductNameText(state);
-    const int w = DrawPanelText(painter, name.text, name.x, name.y, name.height);
-    const SummaryPlan plan = PlanSummary(state, w);
+    const SummaryDrawing drawing = PlanSummaryDrawing(state, MeasurerFor(painter.device()));
+    const SummaryPlan& plan = drawing.plan;
     const auto draw = [&painter](const SummaryText& item) {
         DrawPanelText(painter, item.text, item.x, item.y, item.height);
     };
+    draw(drawing.productName);
     std::for_each(plan.header.begin(), plan.header.end(), draw);
     std::for_each(plan.titles.begin(), plan.titles.end(), draw);
-    DrawRichText(painter, plan.flowLine, ToQRect(plan.flowBox), RichTextLeft);
+    DrawRichText(painter, drawing.flowLine);
     draw(plan.hint);
     std::for_each(plan.inputs.begin(), plan.inputs.end(), draw);
 
     // The letters and the markers' outlines are black.
     painter.setPen(QPen(ToQColor(kMarkerInk)));
-    for (const MarkerPlacement& marker : plan.rowMarkers) {
-        DrawMarker(painter, marker.cx, marker.cy, kMarkerDiameter, marker.nIndex);
-    }
-    for (const MarkerPlacement& marker : plan.diagramMarkers) {
-        DrawMarker(painter, marker.cx, marker.cy, kMarkerDiameter, marker.nIndex);
-    }
+    for (const MarkerShape& marker : drawing.markers)
+        DrawMarker(painter, marker);
 }

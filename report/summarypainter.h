@@ -30,13 +30,17 @@ int DrawPanelText(QPainter& painter, std::string_view text, int x, int y, int he
 // painter's pen, its letter ("A" + index) in the pen's colour on orange. Leaves the background
 // colour orange, as the text background it set for the letter.
 void DrawMarker(QPainter& painter, int cx, int cy, int diameter, int index);
+// The same for a marker already shaped.
+void DrawMarker(QPainter& painter, const MarkerShape& shape);
 
 // One line of marked-up text (see richtext.h) in a 16-pixel Arial, placed in `box` with
 // `alignment` (RichTextAlign) and clipped to it. Leaves the painter's state as it found it.
 void DrawRichText(QPainter& painter, std::string_view text, const QRect& box, int alignment);
+// The same for a line already laid out: its runs, clipped to its box.
+void DrawRichText(QPainter& painter, const RichTextLayout& layout);
 
 // The header and the whole summary panel, after the frames, logo and diagram and with the text
-// colours set. Leaves the pen black.
+// colours set: measured and placed once (PlanSummaryDrawing), then drawn. Leaves the pen black.
 void DrawSummary(QPainter& painter, const SummaryState& state);
 
 // A text of the header or panel as a screen reader is given it (see ReadSummary): the text

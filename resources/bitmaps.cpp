@@ -1,7 +1,6 @@
 #include "bitmaps.h"
 
 #include <QColor>
-#include <QHash>
 #include <QList>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -24,15 +23,9 @@ static void RegisterImageResources() {
 namespace {
 
 // Ratios are cached in hundredths: 1, 1.25, 1.5, 2 ... each render once.
-quint64 CacheKey(int id, int size, qreal ratio) {
+quint64 CacheKey(int id, qreal ratio) {
     const auto hundredths = static_cast<quint64>(qRound(ratio * 100.0));
-    return (static_cast<quint64>(static_cast<quint32>(id)) << 40) |
-           (static_cast<quint64>(static_cast<quint32>(size)) << 20) | hundredths;
-}
-
-QHash<quint64, QImage>& Cache() {
-    static QHash<quint64, QImage> cache;
-    return cache;
+    return (static_cast<quint64>(static_cast<quint32>(id)) << 20) | hundredths;
 }
 
 qreal SaneRatio(qreal ratio) {
@@ -102,22 +95,7 @@ QImage IconImage(int size, qreal ratio) {
                      QImage::Format_ARGB32_Premultiplied, Qt::transparent);
 }
 
-QImage Cached(int id, int size, qreal ratio, QImage (*make)(int, int, qreal)) {
-    QHash<quint64, QImage>& cache = Cache();
-    const quint64 key = CacheKey(id, size, ratio);
-    const auto found = cache.constFind(key);
-    if (found != cache.constEnd()) {
-        return found.value();
-    }
-    QImage image = make(id, size, ratio);
-    if (!image.isNull() && IsVectorResource(id)) {
-        image.setDevicePixelRatio(ratio);
-    }
-    cache.insert(key, image);
-    return image;
-}
-
-QImage Make(int id, int size, qreal ratio) {
+QImage MakeImage(int id, int size, qreal ratio) {
     switch (id) {
     case ResourceId::kCircuit:
         return CircuitImage(ratio);
@@ -128,6 +106,16 @@ QImage Make(int id, int size, qreal ratio) {
     default:
         return SkinImage(id);
     }
+}
+
+// The image of `id` at `size` (the icon's; 0 for the others) and `ratio`, carrying the ratio
+// when it is a drawing.
+QImage Make(int id, int size, qreal ratio) {
+    QImage image = MakeImage(id, size, ratio);
+    if (!image.isNull() && IsVectorResource(id)) {
+        image.setDevicePixelRatio(ratio);
+    }
+    return image;
 }
 
 } // namespace
@@ -158,21 +146,30 @@ QImage LoadBitmapResource(int id, qreal devicePixelRatio) {
         return {};
     }
     if (!IsVectorResource(id)) {
-        return Cached(id, 0, 1.0, Make);
+        return Make(id, 0, 1.0);
     }
     const int size = id == ResourceId::kIcon ? kStandardIconSize : 0;
-    return Cached(id, size, SaneRatio(devicePixelRatio), Make);
+    return Make(id, size, SaneRatio(devicePixelRatio));
 }
 
-void ClearBitmapCache() {
-    Cache().clear();
+QImage BitmapCache::Load(int id, qreal devicePixelRatio) {
+    // The skin pieces are the same pixels at every ratio.
+    const qreal ratio = IsVectorResource(id) ? SaneRatio(devicePixelRatio) : 1.0;
+    const quint64 key = CacheKey(id, ratio);
+    const auto found = m_images.constFind(key);
+    if (found != m_images.constEnd()) {
+        return found.value();
+    }
+    QImage image = LoadBitmapResource(id, ratio);
+    m_images.insert(key, image);
+    return image;
 }
 
 QImage AppIconImage(int size, qreal devicePixelRatio) {
     if (size <= 0) {
         return {};
     }
-    return Cached(ResourceId::kIcon, size, SaneRatio(devicePixelRatio), Make);
+    return Make(ResourceId::kIcon, size, SaneRatio(devicePixelRatio));
 }
 
 QIcon AppIcon() {

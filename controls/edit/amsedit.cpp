@@ -1,7 +1,7 @@
 #include "amsedit.h"
 
 #include "messages.h"
-#include "memorytextfield.h"
+#include "drafttextfield.h"
 #include "scopedvalue.h"
 
 namespace {
@@ -20,7 +20,7 @@ std::optional<std::string> PastedPart(std::string_view before, TextSelection sel
 
 // A field's text, selection, state and paste text, in memory, for a paste to be worked out on;
 // its beeps and message boxes are the field's.
-class PasteDraft : public MemoryTextField {
+class PasteDraft : public DraftTextField {
 public:
     explicit PasteDraft(TextField& field) : m_field(field) {
         SetWindowText(field.GetText());
@@ -28,7 +28,12 @@ public:
         SetSel(sel.start, sel.end);
         SetClipboardText(field.PasteText());
     }
+    void DefaultFocusLost() override {}
     Messages& GetMessages() override { return m_field.GetMessages(); }
+    void SetFocus() override {}
+    void Repaint() override {}
+    COLORREF DrawingTextColor() const override { return m_field.DrawingTextColor(); }
+    COLORREF DrawingBackColor() const override { return m_field.DrawingBackColor(); }
 
 private:
     TextField& m_field;

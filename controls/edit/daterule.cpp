@@ -23,7 +23,7 @@ bool DayFirstIn(const std::string& format) {
 
 } // namespace
 
-CDateRule::CDateRule(CValidEdit& edit) : CDateRule(edit, UserFieldLocale()) {}
+CDateRule::CDateRule(CValidEdit& edit) : CDateRule(edit, FieldLocale{}) {}
 
 CDateRule::CDateRule(CValidEdit& edit, const FieldLocale& locale)
     : CEditRule(edit), CalendarRule(edit) {

@@ -8,7 +8,8 @@
 // The rule of a date field: "%02d%c%02d%c%4d", month, separator, day, separator, year, or the day
 // first with DayFirst; a text whose first number has four digits is read as year, month, day. A
 // date is valid when it is a real date within [minimum, maximum]
-// (1900-01-01 to 9998-12-31 unless set). The separator and DayFirst come from the user locale.
+// (1900-01-01 to 9998-12-31 unless set). The separator and DayFirst come from the user locale
+// the field is made with (without one, FieldLocale's defaults).
 class CDateRule : public virtual CalendarRule {
 public:
     explicit CDateRule(CValidEdit& edit);

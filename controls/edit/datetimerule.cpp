@@ -9,7 +9,7 @@ constexpr int kTimeStart = 11;
 
 } // namespace
 
-CDateTimeRule::CDateTimeRule(CValidEdit& edit) : CDateTimeRule(edit, UserFieldLocale()) {}
+CDateTimeRule::CDateTimeRule(CValidEdit& edit) : CDateTimeRule(edit, FieldLocale{}) {}
 
 CDateTimeRule::CDateTimeRule(CValidEdit& edit, const FieldLocale& locale)
     : CEditRule(edit), CalendarRule(edit), CDateRule(edit, locale), CTimeRule(edit, locale) {}

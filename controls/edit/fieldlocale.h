@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 // The user locale's date, time and currency settings, as Windows-1252 texts in the forms the
 // platform gives them. The date, time and money fields derive their defaults from these when
-// they are constructed; an empty text leaves the field's own default.
+// they are made; an empty text leaves the field's own default. The Qt side reads them from
+// QLocale (qfieldlocale.h); the owner of a field hands them in.
 struct FieldLocale {
     std::string dateSeparator = "/";
     std::string shortDateFormat = "M/d/yyyy"; // DayFirst when its first 'd' or 'm' is a 'd'
@@ -21,10 +21,3 @@ struct FieldLocale {
     std::string monetaryDecimal = ".";
     std::string monetaryThousands = ",";
 };
-
-// Where the fields read the user locale when they are constructed. The Qt side installs one that
-// reads the system locale once; without one (or after an empty function) the defaults apply.
-void SetFieldLocaleSource(std::function<FieldLocale()> source);
-
-// The locale as the installed source gives it.
-FieldLocale UserFieldLocale();

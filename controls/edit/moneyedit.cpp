@@ -11,7 +11,7 @@ constexpr std::size_t kMaxSymbol = 9;
 
 } // namespace
 
-CMoneyEdit::CMoneyEdit() : CMoneyEdit(UserFieldLocale(), UserNumberLocale()) {}
+CMoneyEdit::CMoneyEdit() : CMoneyEdit(FieldLocale{}, NumberLocale{}) {}
 
 CMoneyEdit::CMoneyEdit(const FieldLocale& locale, const NumberLocale& numbers)
     : CNumberEdit(9, 3, numbers) {

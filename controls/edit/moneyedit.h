@@ -10,7 +10,8 @@
 // The money field: a numeric field of 9 whole digits in groups of 3, 2 decimal places padded on
 // focus loss and when set (not when empty), leading zeros stripped, and the prefix "$"; then the
 // user locale's currency symbol on the side the locale writes it (a prefix, or a suffix behind
-// the number), grouping, currency digits and monetary separators where it gives them.
+// the number), grouping, currency digits and monetary separators where it gives them. Made
+// without a locale, the field has the defaults.
 class CMoneyEdit : public CNumberEdit {
 public:
     CMoneyEdit();

@@ -19,8 +19,12 @@ constexpr std::array<std::pair<std::string_view, unsigned>, 5> kDateTimePatterns
 } // namespace
 
 CMultiFormatEdit::CMultiFormatEdit(std::string_view pattern)
-    : m_charFilter(*this, 0, ""), m_mask(*this, ""), m_number(*this, 9, 2), m_dateTime(*this),
-      m_active(&m_charFilter) {
+    : CMultiFormatEdit(pattern, FieldLocale{}, NumberLocale{}) {}
+
+CMultiFormatEdit::CMultiFormatEdit(std::string_view pattern, const FieldLocale& locale,
+                                   const NumberLocale& numbers)
+    : m_charFilter(*this, 0, ""), m_mask(*this, ""), m_number(*this, 9, 2, numbers),
+      m_dateTime(*this, locale), m_active(&m_charFilter) {
     SetMask(pattern);
 }
 

@@ -14,7 +14,11 @@
 // characters, keys, focus loss and the filtered-text question.
 class CMultiFormatEdit : public CValidEdit {
 public:
+    // The numeric and date-and-time rules take the user locale's characters and settings from
+    // `numbers` and `locale`; without them, the defaults.
     explicit CMultiFormatEdit(std::string_view pattern);
+    CMultiFormatEdit(std::string_view pattern, const FieldLocale& locale,
+                     const NumberLocale& numbers);
 
     // Chooses and sets up the active rule for `pattern`, then re-filters the text:
     // - without '#': the character-filter rule, its maximum length the pattern's length;

@@ -52,7 +52,7 @@ bool SameSyntax(const NumberSyntax& a, const NumberSyntax& b) {
 } // namespace
 
 CNumberRule::CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces)
-    : CNumberRule(edit, wholeDigits, decimalPlaces, UserNumberLocale()) {}
+    : CNumberRule(edit, wholeDigits, decimalPlaces, NumberLocale{}) {}
 
 CNumberRule::CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces,
                          const NumberLocale& locale)

@@ -14,7 +14,7 @@
 class CNumberRule : public CEditRule {
 public:
     // A negative whole-digit count means its absolute value and sets NoNegatives. The locale's
-    // characters are read here, once, from UserNumberLocale() or from `locale`.
+    // characters are taken here, once, from `locale`; without one the defaults apply.
     CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces);
     CNumberRule(CValidEdit& edit, int wholeDigits, int decimalPlaces, const NumberLocale& locale);
 

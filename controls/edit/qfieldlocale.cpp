@@ -50,14 +50,3 @@ FieldLocale FieldLocaleOf(const QLocale& locale) {
     out.monetaryThousands = numbers.thousandsSeparator;
     return out;
 }
-
-void InstallQtFieldLocale() {
-    static const bool installed = [] {
-        SetFieldLocaleSource([] {
-            static const FieldLocale user = FieldLocaleOf(QLocale());
-            return user;
-        });
-        return true;
-    }();
-    static_cast<void>(installed);
-}

@@ -11,7 +11,3 @@
 // compatibility form (ja_JP's full-width yen sign is the yen sign), the monetary separators are
 // the locale's number separators (NumberLocaleOf) and the grouping is by 3.
 FieldLocale FieldLocaleOf(const QLocale& locale);
-
-// Makes the fields read QLocale() (the user's locale unless the program set another default),
-// read once, on the first field constructed. Installs once; later calls do nothing.
-void InstallQtFieldLocale();

@@ -25,11 +25,3 @@ NumberLocale NumberLocaleOf(const QLocale& locale) {
     out.thousandsSeparator = FirstChar(locale.groupSeparator());
     return out;
 }
-
-void InstallQtNumberLocale() {
-    static const bool installed = [] {
-        SetNumberLocaleSource([] { return NumberLocaleOf(QLocale()); });
-        return true;
-    }();
-    static_cast<void>(installed);
-}

@@ -8,8 +8,3 @@
 // negative sign, decimal point and group separator, each in Windows-1252, or empty (the field's
 // default) when the code page has no byte for it.
 NumberLocale NumberLocaleOf(const QLocale& locale);
-
-// Makes the numeric fields read their characters from QLocale() (the user's locale unless the
-// program set another default) whenever one is constructed. Installs once; later calls do
-// nothing.
-void InstallQtNumberLocale();

@@ -28,8 +28,7 @@ struct TextSelection {
 
 // The platform text field under a validating field: what the edit rules read, what they ask the
 // platform to do in its own way, and where their feedback goes. Texts are single-byte
-// Windows-1252. QtTextField is the platform's; MemoryTextField stands in for it where there is
-// no window.
+// Windows-1252. QtTextField is the platform's; the tests stand an in-memory field in for it.
 class TextField {
 public:
     virtual ~TextField() = default;

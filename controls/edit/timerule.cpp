@@ -25,7 +25,7 @@ bool ContainsNoCase(std::string_view text, std::string_view word) {
 
 } // namespace
 
-CTimeRule::CTimeRule(CValidEdit& edit) : CTimeRule(edit, UserFieldLocale()) {}
+CTimeRule::CTimeRule(CValidEdit& edit) : CTimeRule(edit, FieldLocale{}) {}
 
 CTimeRule::CTimeRule(CValidEdit& edit, const FieldLocale& locale)
     : CEditRule(edit), CalendarRule(edit) {

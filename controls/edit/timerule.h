@@ -8,8 +8,9 @@
 // The rule of a time field: "%02d%c%02d" (hours, minutes), with ":%02d" seconds under
 // ShowSeconds, and on the 12-hour clock (TwentyFourHour clear) a blank and the AM or PM symbol.
 // A time is valid within [minimum, maximum] (00:00:00 to 23:59:59 unless set). The separator,
-// the symbols and the clock come from the user locale. On the 12-hour clock an hour of 13 to 23,
-// pasted or typed, is the afternoon hour of the 24-hour clock.
+// the symbols and the clock come from the user locale the field is made with (without one,
+// FieldLocale's defaults). On the 12-hour clock an hour of 13 to 23, pasted or typed, is the
+// afternoon hour of the 24-hour clock.
 class CTimeRule : public virtual CalendarRule {
 public:
     explicit CTimeRule(CValidEdit& edit);

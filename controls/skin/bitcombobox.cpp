@@ -197,8 +197,7 @@ void CBitComboBox::paintEvent(QPaintEvent*) {
     const BitComboFace face = m_model.Face(FromQRect(rect()), HasKeyboardFocus());
     Fill(painter, face.background);
     for (const BitmapCopy& copy : face.copies) {
-        painter.drawImage(ToQRect(copy.dest), LoadBitmapResource(copy.nBitmap),
-                          ToQRect(copy.source));
+        painter.drawImage(ToQRect(copy.dest), m_bitmaps.Load(copy.nBitmap), ToQRect(copy.source));
     }
     Fill(painter, face.fill);
     painter.setFont(m_itemFont);

@@ -2,6 +2,7 @@
 
 #include "bitcombomodel.h"
 #include "bitlistbox.h"
+#include "bitmaps.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -35,6 +36,8 @@ public:
 
     // The drop-down list, known from the first time it is shown.
     const CBitListBox& List() const { return m_list; }
+    // Where the texts start, from the left edge of the face and of a list item, in pixels.
+    int TextIndent() const { return m_model.TextIndent(); }
 
     void showPopup() override;
 
@@ -54,6 +57,7 @@ private:
     void PaintList();
 
     BitComboModel m_model;
+    BitmapCache m_bitmaps; // the face's pieces
     CBitListBox m_list;
     QPointer<QWidget> m_popup; // the window the list opens in, watched for its show and hide
     QFont m_itemFont;

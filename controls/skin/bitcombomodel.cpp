@@ -7,9 +7,6 @@
 
 namespace {
 
-// The text indent shared by every picker (the program has one).
-int theTextIndent = BitComboModel::kInitialTextIndent;
-
 // An unscaled copy of the whole of `nBitmap` with its top-left corner at (x, top), its rows
 // cut at `bottom`; nothing for a bitmap that is not set or a face with no rows.
 void AddCopy(std::vector<BitmapCopy>& copies, int nBitmap, int x, int top, int bottom) {
@@ -86,8 +83,8 @@ BitComboFace BitComboModel::Face(const Rect& client, bool bFocused) const {
     face.fill = {fill.IsEmpty() ? Rect{} : fill, back};
     // Two pixels above the client area, so that the text sits a little high on the face, and
     // clear of the button.
-    face.text = {Rect{client.left + theTextIndent, client.top - 2,
-                      std::max(client.left + theTextIndent, client.right - buttonWidth),
+    face.text = {Rect{client.left + m_textIndent, client.top - 2,
+                      std::max(client.left + m_textIndent, client.right - buttonWidth),
                       client.bottom},
                  bFocused ? m_highlightText : m_normalText};
     return face;
@@ -98,11 +95,11 @@ BitListFrame BitComboModel::ListFrame(const Rect& client) const {
 }
 
 BitListItem BitComboModel::ListItem(const Rect& item, bool bFocused) {
-    theTextIndent = item.left + BitmapWidth(m_nLeftCap) + kListTextGap;
+    m_textIndent = item.left + BitmapWidth(m_nLeftCap) + kListTextGap;
     const Rect band{item.left, item.top, item.right, item.bottom - 2};
     BitListItem drawn;
     drawn.band = {band, bFocused ? m_highlightBack : m_normalBack};
-    drawn.text = {Rect{theTextIndent, band.top, band.right, band.bottom},
+    drawn.text = {Rect{m_textIndent, band.top, band.right, band.bottom},
                   bFocused ? m_highlightText : m_normalText};
     return drawn;
 }
@@ -110,8 +107,4 @@ BitListItem BitComboModel::ListItem(const Rect& item, bool bFocused) {
 int BitComboModel::ListWidth(int faceWidth, int textWidth, int extra) const {
     return std::max(faceWidth,
                     BitmapWidth(m_nLeftCap) + kListTextGap + textWidth + kListTextGap + extra);
-}
-
-int BitComboModel::TextIndent() {
-    return theTextIndent;
 }

@@ -91,16 +91,16 @@ public:
     BitListFrame ListFrame(const Rect& client) const;
     // One list item `item`, in the highlight colours when it is the list's focused item. Its
     // text starts at its left edge plus the left cap's width plus kListTextGap; that position
-    // becomes the text indent of every picker, the face's included.
+    // becomes the picker's text indent, the face's included.
     BitListItem ListItem(const Rect& item, bool bFocused);
     // The width the drop-down list needs for a text `textWidth` pixels wide to show whole: the
     // indent a list item gives its text, the text, as much gap again after it, and `extra`
     // pixels for the list's own frame and scroll bar; never narrower than the face.
     int ListWidth(int faceWidth, int textWidth, int extra) const;
 
-    // The x offset at which the face text and the item texts start; one value shared by every
-    // picker of the program.
-    static int TextIndent();
+    // The x offset at which the face text and the item texts start. The program has one
+    // picker, so its indent is the one every picker's text follows.
+    int TextIndent() const { return m_textIndent; }
 
 private:
     int BitmapWidth(int nBitmap) const;
@@ -110,6 +110,7 @@ private:
     int m_nButtonDropped = 0;
     int m_nMiddle = 0;
     bool m_dropped = false;
+    int m_textIndent = kInitialTextIndent;
     COLORREF m_highlightBack = 0;
     COLORREF m_highlightText = 0;
     COLORREF m_normalBack = 0;

@@ -54,7 +54,8 @@ int TextFlags(ShadeTextAlign align) {
 
 } // namespace
 
-CShadeButton::CShadeButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+CShadeButton::CShadeButton(const QString& text, GrainGenerator& grain, QWidget* parent)
+    : QPushButton(text, parent), m_grain(grain) {
     m_model.Attach(true, false, ShadeTextAlign::Centre);
     m_model.SetTextColor(FromQColor(palette().color(QPalette::ButtonText)));
     // Every pixel comes from the off-screen surface: nothing is erased first.
@@ -74,7 +75,7 @@ void CShadeButton::SetShade(int effect, std::uint8_t granularity, std::uint8_t h
                             COLORREF midColor, COLORREF darkColor) {
     m_model.SetShade(
         {effect, granularity, highlight, coloring, color, lightColor, midColor, darkColor}, width(),
-        height(), GrainGenerator::ForThisThread());
+        height(), m_grain);
     for (std::size_t i = 0; i < m_images.size(); ++i)
         m_images[i] = ToQImage(m_model.Image(static_cast<ShadeImage>(i)));
     update();

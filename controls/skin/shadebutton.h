@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+class GrainGenerator;
 class QLabel;
 
 // A push button that draws its face from generated shaded images: a normal face, a lighter
@@ -21,11 +22,12 @@ class QLabel;
 class CShadeButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit CShadeButton(const QString& text, QWidget* parent = nullptr);
+    // Its grain is drawn from `grain`, which must outlive the button.
+    CShadeButton(const QString& text, GrainGenerator& grain, QWidget* parent = nullptr);
     ~CShadeButton() override;
 
-    // Makes every image from the button's current size (images are not remade on resize);
-    // the grain comes from this thread's generator. Effects as ShadeParams lists them.
+    // Makes every image from the button's current size (images are not remade on resize),
+    // drawing the grain from the button's generator. Effects as ShadeParams lists them.
     void SetShade(int effect, std::uint8_t granularity, std::uint8_t highlight,
                   std::uint8_t coloring, COLORREF color, COLORREF lightColor, COLORREF midColor,
                   COLORREF darkColor);
@@ -58,6 +60,7 @@ private:
     void ShowToolTip(const QPoint& globalPos);
     void HideToolTip();
 
+    GrainGenerator& m_grain;
     ShadeButtonModel m_model;
     // The model's images as the surface draws them, made once per SetShade, in ShadeImage order.
     std::array<QImage, 5> m_images;

@@ -33,7 +33,7 @@ void CSkinHeaderCtrl::paintEvent(QPaintEvent*) {
     painter.fillRect(client, ToQColor(SkinListModel::kNormalBack));
     for (const HeaderPiece& piece : m_model.HeaderPieces(client.width())) {
         painter.drawImage(QRect(piece.nX, 0, piece.nWidth, kHeaderStripHeight),
-                          LoadBitmapResource(piece.nBitmap),
+                          m_bitmaps.Load(piece.nBitmap),
                           QRect(piece.nSourceX, 0, piece.nSourceWidth, kHeaderStripHeight));
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bitmaps.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -21,5 +23,6 @@ protected:
 
 private:
     const SkinListModel& m_model;
-    QImage m_buffer; // the off-screen surface, kept between paints
+    BitmapCache m_bitmaps; // the strip's pieces
+    QImage m_buffer;       // the off-screen surface, kept between paints
 };

@@ -41,7 +41,7 @@ void SkinScrollBar::paintEvent(QPaintEvent*) {
     QPainter& painter = dc.Painter();
     painter.fillRect(client, ToQColor(m_model.GetFill()));
     for (const ScrollPiece& piece : m_model.Pieces(ScrollLimit() != 0))
-        painter.drawImage(ToQRect(piece.dest), LoadBitmapResource(piece.nBitmap));
+        painter.drawImage(ToQRect(piece.dest), m_bitmaps.Load(piece.nBitmap));
 }
 
 void SkinScrollBar::mousePressEvent(QMouseEvent* event) {

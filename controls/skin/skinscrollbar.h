@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bitmaps.h"
 #include "skinscrollmodel.h"
 
 #include <QImage>
@@ -43,6 +44,7 @@ private:
     void SyncTimer();
 
     SkinScrollModel m_model;
+    BitmapCache m_bitmaps; // the arrows, track and thumb
     CSkinListCtrl* m_list = nullptr;
     QTimer m_timer;
     QImage m_buffer; // the off-screen surface, kept between paints

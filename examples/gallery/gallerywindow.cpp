@@ -5,6 +5,8 @@
 #include "maskedit.h"
 #include "moneyedit.h"
 #include "multiformatedit.h"
+#include "qfieldlocale.h"
+#include "qnumberlocale.h"
 #include "qttextfield.h"
 #include "timeedit.h"
 #include "wholenumberedit.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLocale>
 
 #include <array>
 #include <memory>
@@ -41,17 +44,21 @@ QtLineField* AddField(QFormLayout& form, Messages& messages, const char* label, 
 
 GalleryWindow::GalleryWindow(Messages& messages, QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Field gallery"));
+    // The user's locale as the window is made; every field that depends on it is handed it.
+    const FieldLocale locale = FieldLocaleOf(QLocale());
+    const NumberLocale numbers = NumberLocaleOf(QLocale());
     auto* form = new QFormLayout(this);
     AddField(*form, messages, "Phone (mask)", "CMaskEdit",
              std::make_unique<CMaskEdit>("(###) ###-####"));
-    auto whole = std::make_unique<CWholeNumberEdit>(6);
+    auto whole = std::make_unique<CWholeNumberEdit>(6, numbers);
     whole->Rule().SetRange(0, 500000);
     whole->Rule().ChangeFlags(ClampIfOutOfRange | MessageIfOutOfRange | RefocusIfOutOfRange, 0);
     AddField(*form, messages, "Whole number (0 to 500000)", "CWholeNumberEdit", std::move(whole));
-    AddField(*form, messages, "Money", "CMoneyEdit", std::make_unique<CMoneyEdit>());
-    AddField(*form, messages, "Date", "CDateEdit", std::make_unique<CDateEdit>());
-    AddField(*form, messages, "Time", "CTimeEdit", std::make_unique<CTimeEdit>());
-    AddField(*form, messages, "Date and time", "CDateTimeEdit", std::make_unique<CDateTimeEdit>());
+    AddField(*form, messages, "Money", "CMoneyEdit", std::make_unique<CMoneyEdit>(locale, numbers));
+    AddField(*form, messages, "Date", "CDateEdit", std::make_unique<CDateEdit>(locale));
+    AddField(*form, messages, "Time", "CTimeEdit", std::make_unique<CTimeEdit>(locale));
+    AddField(*form, messages, "Date and time", "CDateTimeEdit",
+             std::make_unique<CDateTimeEdit>(locale));
 
     static constexpr std::array kPatterns{"##/##/#### ##:##", "##:##:##", "$#,###.##",
                                           "(###) ###-####", "ABCDEFGH"};
@@ -59,7 +66,7 @@ GalleryWindow::GalleryWindow(Messages& messages, QWidget* parent) : QWidget(pare
     patterns->setAccessibleName(QStringLiteral("Pattern"));
     for (const char* pattern : kPatterns)
         patterns->addItem(QString::fromLatin1(pattern));
-    auto multi = std::make_unique<CMultiFormatEdit>(kPatterns[0]);
+    auto multi = std::make_unique<CMultiFormatEdit>(kPatterns[0], locale, numbers);
     CMultiFormatEdit* multiFormat = multi.get();
     QtLineField* field =
         AddField(*form, messages, "Multi-format", "CMultiFormatEdit", std::move(multi), patterns);

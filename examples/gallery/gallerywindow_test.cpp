@@ -2,8 +2,6 @@
 // currency shows) and tried as a user would: typing, Delete, paste and focus loss in each field,
 // checked by the text it shows.
 #include "gallerywindow.h"
-#include "qfieldlocale.h"
-#include "qnumberlocale.h"
 #include "recordingmessages.h"
 
 #include <QApplication>
@@ -53,27 +51,23 @@ QString PasteOver(QWidget& window, const char* name, const QString& text) {
     return field->text();
 }
 
-// The fields of the windows built while it lives read `locale`; afterwards the default locale.
+// The windows built while it lives read `locale` (the gallery reads the default locale when it
+// is made); afterwards the default locale of before.
 class FieldsInLocale {
 public:
-    explicit FieldsInLocale(const QLocale& locale) { Use(locale); }
-    ~FieldsInLocale() { Use(QLocale()); }
+    explicit FieldsInLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~FieldsInLocale() { QLocale::setDefault(m_before); }
     FieldsInLocale(const FieldsInLocale&) = delete;
     FieldsInLocale& operator=(const FieldsInLocale&) = delete;
 
 private:
-    static void Use(const QLocale& locale) {
-        SetFieldLocaleSource([fields = FieldLocaleOf(locale)] { return fields; });
-        SetNumberLocaleSource([numbers = NumberLocaleOf(locale)] { return numbers; });
-    }
+    QLocale m_before;
 };
 
 class GalleryTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        InstallQtNumberLocale();
-        InstallQtFieldLocale();
     }
 
     void SetUp() override {

@@ -4,6 +4,7 @@
 #include "bitmaps.h"
 #include "controlids.h"
 #include "graingenerator.h"
+#include "identity.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
 #include "qcolour.h"
@@ -44,15 +45,17 @@ QImage WithoutButtons(QImage image, const CVelnorDlg& dlg) {
 class MainPaint : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override {
-        TheUnitSettings() = UnitSettings{};
         StoreValidRecommendation(store);
-        dlg = std::make_unique<CVelnorDlg>(&store, &messages);
+        dlg = std::make_unique<CVelnorDlg>(units, identity, grain, &store, &messages);
         ASSERT_TRUE(dlg->Start());
         dlg->resize(GetParam());
         dlg->show();
         image = dlg->grab().toImage();
     }
 
+    UnitSettings units;
+    ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
     std::unique_ptr<CVelnorDlg> dlg;
@@ -133,7 +136,9 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
     dlg->OnDiagramSettled();
     const QImage settled = dlg->grab().toImage();
 
-    CVelnorDlg fresh(&before, &messages);
+    UnitSettings freshUnits;
+    ProductIdentity freshIdentity;
+    CVelnorDlg fresh(freshUnits, freshIdentity, grain, &before, &messages);
     ASSERT_TRUE(fresh.Start());
     fresh.show(); // fits the stored size to the frame
     fresh.resize(other);
@@ -143,15 +148,16 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
 }
 
 TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
-    TheUnitSettings() = UnitSettings{};
+    UnitSettings units;
+    ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
-    // A copy of the thread's grain as the start-up finds it.
-    GrainGenerator grain = GrainGenerator::ForThisThread();
-    CVelnorDlg dlg(&store, &messages);
+    CVelnorDlg dlg(units, identity, grain, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     const QImage window = dlg.grab().toImage();
+    GrainGenerator replay; // the grain the window's generator gave from its start
     const std::tuple<int, const char*, const char*> buttons[] = {
         {MainControlId::kSettings, "Settings", "Specify unit options"},
         {MainControlId::kPrint, "Print", "Print current calculation"},
@@ -163,9 +169,9 @@ TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
         EXPECT_EQ(button->text().toStdString(), text);
         EXPECT_EQ(button->Model().ToolTipText(false), toolTip);
         ASSERT_EQ(button->size(), QSize(80, 25));
-        // Each face takes the grain where the one before left it.
+        // Each face takes the grain where the one before left it, from a fresh generator on.
         ShadeButtonModel expected;
-        expected.SetShade(button->Model().Shade().Params(), 80, 25, grain);
+        expected.SetShade(button->Model().Shade().Params(), 80, 25, replay);
         const CShadeDib& face = button->Model().Image(ShadeImage::Normal);
         EXPECT_TRUE(face == expected.Image(ShadeImage::Normal)) << text;
         EXPECT_EQ(FaceMismatch(window, button->geometry(), *button, face), "") << text;

@@ -2,6 +2,8 @@
 // itself draws at device pixels, not a picture drawn at half the size and blown up. It leaves
 // velnor-window-2x.png in the bin directory.
 #include "controlids.h"
+#include "graingenerator.h"
+#include "identity.h"
 #include "mainlayout.h"
 #include "memorysettingsstore.h"
 #include "qrect.h"
@@ -36,11 +38,13 @@ bool HasDetailFinerThanTwoPixels(const QImage& image, const QRect& logical) {
 } // namespace
 
 TEST(MainWindowAtScaleTwo, EveryPaintedControlIsDrawnAtDevicePixels) {
+    UnitSettings units;
+    ProductIdentity identity;
+    GrainGenerator grain;
     MemorySettingsStore store;
     RecordingMessages messages;
-    TheUnitSettings() = UnitSettings{};
     StoreValidRecommendation(store); // nine rows, the optimal one green
-    CVelnorDlg dlg(&store, &messages);
+    CVelnorDlg dlg(units, identity, grain, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

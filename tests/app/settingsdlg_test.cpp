@@ -190,19 +190,17 @@ TEST(CSettingsDlg, CancelEscAndCloseChangeNothing) {
     }
 }
 
-TEST(CSettingsDlg, RunsModallyAndUpdatesTheProcessWideUnits) {
-    const UnitSettings saved = TheUnitSettings();
-    TheUnitSettings() = UnitSettings{};
+TEST(CSettingsDlg, RunsModallyAndUpdatesTheUnitsItIsLent) {
+    UnitSettings units;
     MemorySettingsStore store;
-    CSettingsDlg dlg(store);
+    CSettingsDlg dlg(units, store);
     QTimer::singleShot(0, &dlg, [&dlg] {
         ClickRadio(dlg, 1011); // Bar
         QTest::mouseClick(Button(dlg, 1), Qt::LeftButton);
     });
     EXPECT_EQ(dlg.exec(), QDialog::Accepted);
-    EXPECT_EQ(TheUnitSettings().UnitsPressure, 0);
+    EXPECT_EQ(units.UnitsPressure, 0);
     EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Settings", "UnitsPressure   ", 0}}));
-    TheUnitSettings() = saved;
 }
 
 TEST(CSettingsDlg, MeasuresItsTemplateInDialogUnitsOfItsFont) {

@@ -24,11 +24,11 @@ TEST(QtMessages, BoxIsTitledWithTheProgramTitleOrTheProductName) {
         {"a record without a title", "", "Kestrin Velnor", "Kestrin Velnor"},
         {"no identity yet", "", "", "Velnor"},
     };
-    const ProductIdentity saved = theProductIdentity;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        CopyText(theProductIdentity.szTitle, row.title);
-        CopyText(theProductIdentity.szProductName, row.productName);
+        ProductIdentity identity;
+        CopyText(identity.szTitle, row.title);
+        CopyText(identity.szProductName, row.productName);
         QString title;
         QTimer::singleShot(0, [&title] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -36,8 +36,7 @@ TEST(QtMessages, BoxIsTitledWithTheProgramTitleOrTheProductName) {
                 box->accept();
             }
         });
-        QtMessages().Show("Could not read Velnor.dkt", Messages::Icon::Error);
+        QtMessages(nullptr, &identity).Show("Could not read Velnor.dkt", Messages::Icon::Error);
         EXPECT_EQ(title.toStdString(), row.shown);
     }
-    theProductIdentity = saved;
 }

@@ -7,7 +7,7 @@
 TEST(TextConverters, FormatsAndRounding) {
     struct Case {
         const char* name;
-        const char* (*convert)(const char*);
+        std::string (*convert)(const char*);
         const char* input;
         const char* expected;
     };
@@ -24,14 +24,14 @@ TEST(TextConverters, FormatsAndRounding) {
         {"stops at the first unusable character", KwToBtuhText, "2kW", "6824"},
     };
     for (const Case& c : cases)
-        EXPECT_STREQ(c.convert(c.input), c.expected) << c.name;
+        EXPECT_EQ(c.convert(c.input), c.expected) << c.name;
 }
 
 TEST(TextConverters, EachConverterKeepsItsOwnResult) {
-    const char* a = FToKText("32");
-    const char* b = KToFText("273.15");
-    EXPECT_STREQ(a, "273.1");
-    EXPECT_STREQ(b, "32.0");
+    const std::string a = FToKText("32");
+    const std::string b = KToFText("273.15");
+    EXPECT_EQ(a, "273.1");
+    EXPECT_EQ(b, "32.0");
 }
 
 TEST(TextConverters, HugeResultIsNotCut) {

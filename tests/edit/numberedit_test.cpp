@@ -159,10 +159,8 @@ TEST(NumberEdit, LocaleCharacters) {
     EXPECT_EQ(dash.edit.GetIntValue(), -3);
 }
 
-TEST(NumberEdit, LocaleSourceIsAskedAtConstruction) {
-    SetNumberLocaleSource([] { return NumberLocale{"-", ",", "\xA0"}; });
-    CNumberEdit edit(9, 3);
-    SetNumberLocaleSource({});
+TEST(NumberEdit, TheLocaleIsTakenAtConstructionAndDefaultsWithoutOne) {
+    const CNumberEdit edit(9, 3, NumberLocale{"-", ",", "\xA0"});
     EXPECT_EQ(edit.Rule().GetDecimalPoint(), ',');
     EXPECT_EQ(edit.Rule().GetGroupSeparator(), '\xA0');
     EXPECT_EQ(CNumberEdit(9, 3).Rule().GetDecimalPoint(), '.');

@@ -1,6 +1,6 @@
 // The multi-line field adapter under a character-filter field: line breaks and positions in the
 // field's terms, keys through QTest, the clipboard, the context menu, Enter, read-only and the
-// colours. The single-line adapter is driven through the main window's numeric field.
+// colours. The single-line adapter is driven under a numeric field in qtlinefield_test.cpp.
 #include "charfilteredit.h"
 #include "fieldstate.h"
 #include "qttextfield.h"

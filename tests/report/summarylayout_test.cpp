@@ -3,6 +3,7 @@
 
 #include "identity.h"
 #include "mainlayout.h"
+#include "richtext.h"
 
 #include <gtest/gtest.h>
 
@@ -250,6 +251,25 @@ TEST(PlanSummary, FlowLineAndDiagramMarkersFromTheState) {
     EXPECT_EQ(plan.flowLine, "Flow Rate: 7.3 l/min (N_2 at delta p 10 bar)");
     EXPECT_EQ(plan.diagramMarkers,
               DiagramMarkers(0.5, MainLayout::kDiagramX, MainLayout::kDiagramY));
+}
+
+TEST(PlanSummaryDrawing, MeasuresOncePlacesEverythingAndShapesTheMarkersInDrawingOrder) {
+    const SummaryState state = State(800);
+    std::vector<std::string> measured;
+    const TextMeasurer measure = [&measured](std::string_view text, const PanelFontSpec& font) {
+        measured.emplace_back(text);
+        return TextExtent{static_cast<int>(text.size()) * font.height / 2, font.height};
+    };
+    const SummaryDrawing drawing = PlanSummaryDrawing(state, measure);
+    EXPECT_EQ(drawing.productName, ProductNameText(state));
+    EXPECT_EQ(measured.front(), "Velnor");
+    EXPECT_EQ(drawing.plan.header, PlanSummary(state, 6 * 16).header) << "after the name's width";
+    EXPECT_EQ(drawing.flowLine.clip, drawing.plan.flowBox);
+    EXPECT_EQ(drawing.flowLine.runs.size(), 3u) << "N_2 lowers the 2";
+    EXPECT_EQ(drawing.markers[1],
+              ShapeMarker(drawing.plan.rowMarkers[1].cx, drawing.plan.rowMarkers[1].cy, 20, 1));
+    EXPECT_EQ(drawing.markers[7], ShapeMarker(drawing.plan.diagramMarkers[3].cx,
+                                              drawing.plan.diagramMarkers[3].cy, 20, 3));
 }
 
 TEST(ReadSummary, HeaderPanelAndFlowLineAsTheyRead) {

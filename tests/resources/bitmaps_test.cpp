@@ -211,29 +211,29 @@ TEST(AppIcon, HasTheFourSizesFromOneDrawing) {
     EXPECT_EQ(AppIconImage(48, 2.0).size(), QSize(96, 96));
 }
 
-TEST(Cache, RepeatedLoadsShareOnePictureAndCostNothing) {
-    ClearBitmapCache();
+TEST(BitmapCache, RepeatedLoadsShareOnePictureAndCostNothing) {
+    BitmapCache cache;
     QElapsedTimer timer;
     timer.start();
-    const QImage first = LoadBitmapResource(ResourceId::kCircuit);
+    const QImage first = cache.Load(ResourceId::kCircuit);
     const qint64 coldNs = timer.nsecsElapsed();
     timer.restart();
-    const QImage second = LoadBitmapResource(ResourceId::kCircuit);
+    const QImage second = cache.Load(ResourceId::kCircuit);
     const qint64 warmNs = timer.nsecsElapsed();
     timer.restart();
-    const QImage hidpi = LoadBitmapResource(ResourceId::kCircuit, 2.0);
+    const QImage hidpi = cache.Load(ResourceId::kCircuit, 2.0);
     const qint64 coldHiDpiNs = timer.nsecsElapsed();
 
     EXPECT_EQ(first.constBits(), second.constBits());
     EXPECT_EQ(first.cacheKey(), second.cacheKey());
     EXPECT_NE(first.cacheKey(), hidpi.cacheKey());
-    EXPECT_EQ(LoadBitmapResource(ResourceId::kHeaderStrip).constBits(),
-              LoadBitmapResource(ResourceId::kHeaderStrip).constBits());
+    EXPECT_EQ(cache.Load(ResourceId::kHeaderStrip).constBits(),
+              cache.Load(ResourceId::kHeaderStrip).constBits());
     EXPECT_LT(warmNs, coldNs / 10);
 
     // Cleared, the cache renders again; what was handed out stays intact.
-    ClearBitmapCache();
-    const QImage again = LoadBitmapResource(ResourceId::kCircuit);
+    cache.Clear();
+    const QImage again = cache.Load(ResourceId::kCircuit);
     EXPECT_NE(again.cacheKey(), first.cacheKey());
     EXPECT_EQ(again, first);
 

@@ -198,7 +198,7 @@ TEST_F(BitComboBoxTest, ALongNameStopsBeforeTheButtonAndTheListFitsIt) {
 
     picker->showPopup();
     const QFontMetrics metrics(picker->font());
-    const int indent = BitComboModel::TextIndent();
+    const int indent = picker->TextIndent();
     EXPECT_GE(picker->view()->viewport()->width(), indent + metrics.horizontalAdvance(name));
     picker->hidePopup();
 }

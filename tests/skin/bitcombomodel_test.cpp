@@ -98,15 +98,14 @@ TEST(BitComboModel, ListItemsAreBandsTwoPixelsShortInsideAHighlightFrame) {
     EXPECT_EQ(other.text.colour, kNormalText);
 }
 
-TEST(BitComboModel, ListItemsSetTheTextIndentOfEveryPickersFace) {
-    BitComboModel list = MainWindowPicker();
-    const BitComboModel other = MainWindowPicker();
-    EXPECT_EQ(BitComboModel::TextIndent(), 7);
-    // An item 3 pixels in: its text, and every face text, start 3 pixels further right.
-    EXPECT_EQ(list.ListItem({3, 0, 64, 17}, false).text.rect.left, 10);
-    EXPECT_EQ(other.Face({0, 0, 80, 21}, false).text.rect.left, 10);
-    EXPECT_EQ(list.ListItem({0, 0, 64, 17}, false).text.rect.left, 7);
-    EXPECT_EQ(BitComboModel::TextIndent(), 7);
+TEST(BitComboModel, ListItemsSetTheTextIndentOfThePickersFace) {
+    BitComboModel picker = MainWindowPicker();
+    EXPECT_EQ(picker.TextIndent(), 7);
+    // An item 3 pixels in: its text, and the face text, start 3 pixels further right.
+    EXPECT_EQ(picker.ListItem({3, 0, 64, 17}, false).text.rect.left, 10);
+    EXPECT_EQ(picker.Face({0, 0, 80, 21}, false).text.rect.left, 10);
+    EXPECT_EQ(picker.ListItem({0, 0, 64, 17}, false).text.rect.left, 7);
+    EXPECT_EQ(picker.TextIndent(), 7);
 }
 
 TEST(BitComboModel, MissingBitmapsHaveNoWidthAndANarrowFaceNoMiddle) {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -32,19 +31,12 @@ ButtonShade Shaded(const ShadeParams& params, int width, int height, GrainGenera
 
 } // namespace
 
-TEST(GrainGenerator, FirstNumbersOfARunAndOneGeneratorPerThread) {
+TEST(GrainGenerator, FirstNumbersOfARun) {
     GrainGenerator grain;
     std::vector<int> first;
     for (int i = 0; i < 6; ++i)
         first.push_back(grain.Next());
     EXPECT_EQ(first, (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724}));
-
-    GrainGenerator& mine = GrainGenerator::ForThisThread();
-    EXPECT_EQ(&mine, &GrainGenerator::ForThisThread());
-    mine.Next();
-    int other = 0;
-    std::thread([&other] { other = GrainGenerator::ForThisThread().Next(); }).join();
-    EXPECT_EQ(other, 41) << "another thread's generator starts at 1";
 }
 
 TEST(CShadeDib, CreateRoundsTheDepthAndSizesPaletteRowsAndHeader) {

@@ -1,6 +1,7 @@
 // The shaded button offscreen as a user meets it: the pressed face and text, dragging off and
 // back, the edges and the dotted focus frame on the screen, clicks and double clicks, focus
 // loss, the tool tip's width and what a screen reader is told.
+#include "graingenerator.h"
 #include "mainwindowshade.h"
 #include "qcolour.h"
 #include "shadebutton.h"
@@ -45,7 +46,8 @@ protected:
     const CShadeDib& Image(ShadeImage which) const { return button.Model().Image(which); }
     QRgb Role(QPalette::ColorRole role) const { return button.palette().color(role).rgb(); }
 
-    CShadeButton button{QStringLiteral("Settings")};
+    GrainGenerator grain;
+    CShadeButton button{QStringLiteral("Settings"), grain};
 };
 
 // The box around the near-white pixels inside the edges: the text.

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-// A settings store held in memory, for tests and for runs that must not touch the user's store.
-// It records every write and every save in order, so a test can check what was written, in
-// which order, and what a save took along.
+// A settings store held in memory, for the tests and benchmarks, which must not touch the user's
+// store. It records every write and every save in order, so a test can check what was written,
+// in which order, and what a save took along.
 class MemorySettingsStore : public SettingsStore {
 public:
     struct Write {

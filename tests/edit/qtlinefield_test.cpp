@@ -1,8 +1,10 @@
-// The main window's numeric field on the single-line field adapter: keys through QTest, the
-// clipboard, the context menu, the input method, focus loss and the colours.
-#include "../edit/mainwindowtyping.h"
-#include "numbereditwidget.h"
+// The single-line field adapter under a numeric field in the main window's shape: keys through
+// QTest, the clipboard, the context menu, the input method, focus loss and the colours.
+#include "mainwindowtyping.h"
+#include "numberedit.h"
 #include "qcp1252.h"
+#include "qnumberlocale.h"
+#include "qttextfield.h"
 #include "recordingmessages.h"
 
 #include <QAction>
@@ -26,6 +28,21 @@
 #include <vector>
 
 namespace {
+
+// A line field with a numeric field of 9 whole digits and 3 decimals, negatives allowed, typing
+// with the number characters of QLocale() as it stands when the field is made.
+class NumberLineField : public QtLineField {
+public:
+    explicit NumberLineField(QWidget* parent = nullptr) : QtLineField(parent) {
+        auto edit = std::make_unique<CNumberEdit>(9, 3, NumberLocaleOf(QLocale()));
+        m_edit = edit.get();
+        Adopt(std::move(edit));
+    }
+    CNumberEdit& Edit() { return *m_edit; }
+
+private:
+    CNumberEdit* m_edit;
+};
 
 // Types `keys` into the field as TypingCase writes them.
 void Type(QWidget& field, const std::string& keys) {
@@ -62,13 +79,13 @@ protected:
     }
 };
 
-class NumberEditWidgetTest : public ::testing::Test {
+class NumberLineFieldTest : public ::testing::Test {
 protected:
     RecordingMessages messages; // outlives the field that may be given it
-    NumberEditWidget field;
+    NumberLineField field;
 };
 
-TEST_F(NumberEditWidgetTest, TypingGoesThroughTheRule) {
+TEST_F(NumberLineFieldTest, TypingGoesThroughTheRule) {
     for (const TypingCase& row : kMainWindowTyping) {
         SCOPED_TRACE(row.name);
         PutState(field, row.before);
@@ -77,8 +94,8 @@ TEST_F(NumberEditWidgetTest, TypingGoesThroughTheRule) {
     }
 }
 
-TEST_F(NumberEditWidgetTest, GroupingLaysSeparatorsAsTheCaretMoves) {
-    field.NumberEdit().Rule().SetGroupSize(3);
+TEST_F(NumberLineFieldTest, GroupingLaysSeparatorsAsTheCaretMoves) {
+    field.Edit().Rule().SetGroupSize(3);
     Type(field, "1234567");
     EXPECT_EQ(StateOf(field), "1,234,567|");
     PutState(field, "1|,234,567");
@@ -86,8 +103,8 @@ TEST_F(NumberEditWidgetTest, GroupingLaysSeparatorsAsTheCaretMoves) {
     EXPECT_EQ(StateOf(field), "1|34,567");
 }
 
-TEST_F(NumberEditWidgetTest, OtherKeysAreQtsOwn) {
-    field.SetValue(12, true);
+TEST_F(NumberLineFieldTest, OtherKeysAreQtsOwn) {
+    field.Edit().SetValue(12, true);
     QTest::keyClick(&field, Qt::Key_Home);
     Type(field, "9"); // at the start, where Home put the caret
     EXPECT_EQ(StateOf(field), "9|12");
@@ -102,8 +119,8 @@ TEST_F(NumberEditWidgetTest, OtherKeysAreQtsOwn) {
     EXPECT_EQ(StateOf(field), "[912]");
 }
 
-TEST_F(NumberEditWidgetTest, UndoOfATypedDigit) {
-    field.SetValue(12, true);
+TEST_F(NumberLineFieldTest, UndoOfATypedDigit) {
+    field.Edit().SetValue(12, true);
     QTest::keyClick(&field, Qt::Key_End);
     Type(field, "3");
     ASSERT_EQ(field.GetText(), "123");
@@ -111,9 +128,9 @@ TEST_F(NumberEditWidgetTest, UndoOfATypedDigit) {
     EXPECT_EQ(field.GetText(), "12");
 }
 
-TEST_F(NumberEditWidgetTest, APasteIsReadAsANumberAndUndoneInOneStep) {
+TEST_F(NumberLineFieldTest, APasteIsReadAsANumberAndUndoneInOneStep) {
     field.SetMessages(messages);
-    field.SetValue(12, true);
+    field.Edit().SetValue(12, true);
     QSignalSpy changed(&field, &QLineEdit::textChanged);
     // A minus sign as web pages and documents write it, more decimals than the field keeps.
     QApplication::clipboard()->setText(QStringLiteral("\u22124.56789"));
@@ -136,15 +153,15 @@ TEST_F(NumberEditWidgetTest, APasteIsReadAsANumberAndUndoneInOneStep) {
     EXPECT_EQ(messages.nBeeps, 1);
 }
 
-TEST_F(NumberEditWidgetTest, CutTakesTheSelectionUnfiltered) {
+TEST_F(NumberLineFieldTest, CutTakesTheSelectionUnfiltered) {
     PutState(field, "-[12].5");
     QTest::keyClick(&field, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(StateOf(field), "-|.5");
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12"));
-    EXPECT_DOUBLE_EQ(field.GetValue(), -0.5);
+    EXPECT_DOUBLE_EQ(field.Edit().GetValue(), -0.5);
 }
 
-TEST_F(NumberEditWidgetTest, ContextMenuCutPasteAndDeleteGoThroughTheField) {
+TEST_F(NumberLineFieldTest, ContextMenuCutPasteAndDeleteGoThroughTheField) {
     PutState(field, "12[34]");
     std::unique_ptr<QMenu> menu(field.CreateContextMenu());
     QAction* cut = MenuAction(*menu, "edit-cut");
@@ -170,7 +187,7 @@ TEST_F(NumberEditWidgetTest, ContextMenuCutPasteAndDeleteGoThroughTheField) {
     EXPECT_EQ(field.GetText(), "-1234");
 }
 
-TEST_F(NumberEditWidgetTest, InputMethodCommitsAreTyped) {
+TEST_F(NumberLineFieldTest, InputMethodCommitsAreTyped) {
     PutState(field, "1|");
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("2x.\u20AC5-"));
@@ -178,8 +195,8 @@ TEST_F(NumberEditWidgetTest, InputMethodCommitsAreTyped) {
     EXPECT_EQ(StateOf(field), "-12.5|");
 }
 
-TEST_F(NumberEditWidgetTest, ReadOnlyFieldKeepsItsText) {
-    field.SetValue(12.5, true);
+TEST_F(NumberLineFieldTest, ReadOnlyFieldKeepsItsText) {
+    field.Edit().SetValue(12.5, true);
     field.setReadOnly(true);
     QApplication::clipboard()->setText(QStringLiteral("99"));
     QTest::keyClick(&field, Qt::Key_End);
@@ -198,7 +215,7 @@ struct ValueRow {
     double read;
 };
 
-TEST_F(NumberEditWidgetTest, ValuesShownAndReadBack) {
+TEST_F(NumberLineFieldTest, ValuesShownAndReadBack) {
     const ValueRow rows[] = {
         {110, "110", 110},       {-25, "-25", -25},
         {55.5, "55.5", 55.5},    {12.34567, "12.345", 12.345},
@@ -207,19 +224,19 @@ TEST_F(NumberEditWidgetTest, ValuesShownAndReadBack) {
     };
     for (const ValueRow& row : rows) {
         SCOPED_TRACE(row.shown);
-        field.SetValue(row.value, true);
+        field.Edit().SetValue(row.value, true);
         EXPECT_EQ(field.GetText(), row.shown);
         EXPECT_EQ(field.text(), QString::fromLatin1(row.shown));
-        EXPECT_DOUBLE_EQ(field.GetValue(), row.read);
+        EXPECT_DOUBLE_EQ(field.Edit().GetValue(), row.read);
     }
 }
 
-TEST_F(NumberEditWidgetTest, TextChangedOnEveryChangeOfTheText) {
+TEST_F(NumberLineFieldTest, TextChangedOnEveryChangeOfTheText) {
     QSignalSpy changed(&field, &QLineEdit::textChanged);
-    field.SetValue(110, true);
+    field.Edit().SetValue(110, true);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.last().at(0).toString(), QStringLiteral("110"));
-    field.SetValue(110, true); // the same text is no change
+    field.Edit().SetValue(110, true); // the same text is no change
     EXPECT_EQ(changed.count(), 1);
     Type(field, "x"); // refused: no change
     EXPECT_EQ(changed.count(), 1);
@@ -228,10 +245,10 @@ TEST_F(NumberEditWidgetTest, TextChangedOnEveryChangeOfTheText) {
     EXPECT_EQ(changed.count(), 2);
 }
 
-TEST_F(NumberEditWidgetTest, ReturnGoesToTheWindowAround) {
+TEST_F(NumberLineFieldTest, ReturnGoesToTheWindowAround) {
     KeyRecorder window;
-    auto* child = new NumberEditWidget(&window);
-    child->SetValue(12, true);
+    auto* child = new NumberLineField(&window);
+    child->Edit().SetValue(12, true);
     QTest::keyClick(child, Qt::Key_Return);
     QTest::keyClick(child, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(window.keys, (std::vector<int>{Qt::Key_Return, Qt::Key_Enter}));
@@ -241,13 +258,13 @@ TEST_F(NumberEditWidgetTest, ReturnGoesToTheWindowAround) {
     EXPECT_EQ(window.keys.size(), 2u);
 }
 
-TEST_F(NumberEditWidgetTest, FocusLossRunsTheRule) {
-    field.SetValue(12, true);
+TEST_F(NumberLineFieldTest, FocusLossRunsTheRule) {
+    field.Edit().SetValue(12, true);
     QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(&field, &away);
     EXPECT_EQ(field.GetText(), "12"); // the main window's settings: nothing happens
 
-    field.NumberEdit().Rule().ChangeFlags(PadDecimalPlaces, 0);
+    field.Edit().Rule().ChangeFlags(PadDecimalPlaces, 0);
     // The field's own context menu only borrows the focus.
     QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(&field, &toMenu);
@@ -258,9 +275,9 @@ TEST_F(NumberEditWidgetTest, FocusLossRunsTheRule) {
 
 // A number wider than the field is shown from its start once the field is left or set by the
 // program, not by its end.
-TEST(NumberEditWidgetScrolling, StartShownAfterFocusLossAndSet) {
+TEST(NumberLineFieldScrolling, StartShownAfterFocusLossAndSet) {
     QWidget window;
-    auto* field = new NumberEditWidget(&window);
+    auto* field = new NumberLineField(&window);
     auto* next = new QLineEdit(&window);
     field->setGeometry(0, 0, 50, 24);
     next->setGeometry(0, 30, 50, 24);
@@ -285,13 +302,13 @@ TEST(NumberEditWidgetScrolling, StartShownAfterFocusLossAndSet) {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_End);
     ASSERT_NE(caretX(), startX);
-    field->SetValue(-97531.25, true);
+    field->Edit().SetValue(-97531.25, true);
     EXPECT_EQ(caretX(), startX);
 }
 
-TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
+TEST_F(NumberLineFieldTest, BackgroundColourIsPainted) {
     const QColor platformText = field.palette().color(QPalette::Text);
-    field.SetBackColor(RGB(242, 246, 251));
+    field.Edit().SetBackColor(RGB(242, 246, 251));
     const QColor pale(242, 246, 251);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         EXPECT_EQ(field.palette().color(group, QPalette::Base), pale);
@@ -301,24 +318,24 @@ TEST_F(NumberEditWidgetTest, BackgroundColourIsPainted) {
     const QImage shot = field.grab().toImage();
     EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), pale);
 
-    field.NumberEdit().SetForeColor(RGB(255, 0, 0));
+    field.Edit().SetForeColor(RGB(255, 0, 0));
     EXPECT_EQ(field.palette().color(QPalette::Text), QColor(255, 0, 0));
-    field.NumberEdit().SetForeColor(0); // black is never applied: the platform's colour again
+    field.Edit().SetForeColor(0); // black is never applied: the platform's colour again
     EXPECT_EQ(field.palette().color(QPalette::Text), platformText);
     EXPECT_EQ(field.palette().color(QPalette::Base), pale);
 }
 
-TEST(NumberEditWidgetLocale, CharactersComeFromTheLocaleAtConstruction) {
+TEST(NumberLineFieldLocale, CharactersComeFromTheLocaleAtConstruction) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    NumberEditWidget german;
+    NumberLineField german;
     QLocale::setDefault(saved);
-    NumberEditWidget plain;
+    NumberLineField plain;
 
     Type(german, "12.,5");
     EXPECT_EQ(german.GetText(), "12,5");
-    EXPECT_DOUBLE_EQ(german.GetValue(), 12.5);
-    german.SetValue(-3.25, true);
+    EXPECT_DOUBLE_EQ(german.Edit().GetValue(), 12.5);
+    german.Edit().SetValue(-3.25, true);
     EXPECT_EQ(german.GetText(), "-3,25");
 
     Type(plain, "12,.5");

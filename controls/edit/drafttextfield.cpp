@@ -1,9 +1,9 @@
-#include "memorytextfield.h"
+#include "drafttextfield.h"
 
 #include <algorithm>
 #include <utility>
 
-void MemoryTextField::SetSel(int start, int end, bool /*scroll*/) {
+void DraftTextField::SetSel(int start, int end, bool /*scroll*/) {
     const int length = static_cast<int>(m_text.size());
     start = std::clamp(start, 0, length);
     end = std::clamp(end, 0, length);
@@ -12,17 +12,17 @@ void MemoryTextField::SetSel(int start, int end, bool /*scroll*/) {
     m_sel = {start, end};
 }
 
-void MemoryTextField::ReplaceSel(std::string_view text, bool undoable) {
+void DraftTextField::ReplaceSel(std::string_view text, bool undoable) {
     Edit(m_sel.start, m_sel.end, text, undoable);
 }
 
-bool MemoryTextField::SetWindowText(std::string_view text) {
+bool DraftTextField::SetWindowText(std::string_view text) {
     m_undo.reset();
     Store(std::string(text), {0, 0});
     return true;
 }
 
-void MemoryTextField::DefaultChar(char ch) {
+void DraftTextField::DefaultChar(char ch) {
     if (!Editable())
         return;
     if (ch == '\b') {
@@ -35,7 +35,7 @@ void MemoryTextField::DefaultChar(char ch) {
     }
 }
 
-void MemoryTextField::DefaultKeyDown(int key) {
+void DraftTextField::DefaultKeyDown(int key) {
     if (!Editable() || key != kKeyDelete)
         return;
     if (m_sel.start < m_sel.end)
@@ -44,18 +44,18 @@ void MemoryTextField::DefaultKeyDown(int key) {
         Edit(m_sel.start, m_sel.start + 1, {}, true);
 }
 
-void MemoryTextField::DefaultPaste() {
+void DraftTextField::DefaultPaste() {
     if (Editable())
         Edit(m_sel.start, m_sel.end, m_clipboard, true);
 }
 
-void MemoryTextField::CopySelection() {
+void DraftTextField::CopySelection() {
     if (m_sel.start < m_sel.end)
         m_clipboard = m_text.substr(static_cast<std::size_t>(m_sel.start),
                                     static_cast<std::size_t>(m_sel.end - m_sel.start));
 }
 
-void MemoryTextField::Undo() {
+void DraftTextField::Undo() {
     if (!m_undo)
         return;
     Snapshot previous = std::move(*m_undo);
@@ -63,7 +63,7 @@ void MemoryTextField::Undo() {
     Store(std::move(previous.text), previous.sel);
 }
 
-void MemoryTextField::Edit(int start, int end, std::string_view text, bool undoable) {
+void DraftTextField::Edit(int start, int end, std::string_view text, bool undoable) {
     if (undoable)
         m_undo = Snapshot{m_text, m_sel};
     else
@@ -74,12 +74,12 @@ void MemoryTextField::Edit(int start, int end, std::string_view text, bool undoa
     Store(std::move(next), {caret, caret});
 }
 
-void MemoryTextField::Store(std::string text, TextSelection sel) {
+void DraftTextField::Store(std::string text, TextSelection sel) {
     const bool changed = text != m_text;
     m_text = std::move(text);
     m_sel = sel;
     if (changed) {
-        ++m_calls.changes;
+        OnTextChanged();
         if (m_onChange)
             m_onChange();
     }

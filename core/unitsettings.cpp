@@ -1,6 +1,0 @@
-#include "unitsettings.h"
-
-UnitSettings& TheUnitSettings() {
-    static UnitSettings settings;
-    return settings;
-}
