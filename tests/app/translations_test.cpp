@@ -1,0 +1,93 @@
+// The main window in each shipped language: the translation loads from the build's
+// translations folder, the window's texts are no longer English, they fit the room the window
+// gives them, and numbers carry the language's decimal point. Each run leaves a picture,
+// velnor-window-LANGUAGE.png, in bin/.
+#include "controlids.h"
+#include "memorysettingsstore.h"
+#include "panelfont.h"
+#include "qcp1252.h"
+#include "qtranslate.h"
+#include "recordingmessages.h"
+#include "skinlistctrl.h"
+#include "summarylayout.h"
+#include "velnordlg.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QFont Arial(int cellHeight) {
+    return CreatePanelFont(QStringLiteral("Arial"), 0, cellHeight, 400, 1);
+}
+
+TEST(Translations, EnglishAndTheCLocaleLoadNothing) {
+    for (const QStringList& languages :
+         {QStringList{QStringLiteral("en-US"), QStringLiteral("de-DE")},
+          QStringList{QStringLiteral("C")}, QStringList{QStringLiteral("ja-JP")}}) {
+        const Translations none(languages);
+        EXPECT_TRUE(none.Language().isEmpty()) << languages.join(u',').toStdString();
+        EXPECT_EQ(Translate("Window", "Settings"), QStringLiteral("Settings"));
+    }
+}
+
+class TranslatedWindow : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TranslatedWindow, ShowsNoEnglishAndFits) {
+    const QString language = QString::fromLatin1(GetParam());
+    const QLocale locale(language);
+    const QLocale before;
+    QLocale::setDefault(locale); // the numeric fields read the default locale
+    const Translations translations(locale.uiLanguages(), locale);
+    ASSERT_EQ(translations.Language(), language);
+
+    TheUnitSettings() = UnitSettings{};
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    CVelnorDlg dlg(&store, &messages);
+    ASSERT_TRUE(dlg.Start());
+    dlg.show();
+    dlg.grab().save(QStringLiteral("velnor-window-%1.png").arg(language));
+
+    // The buttons: translated, and the text within the button.
+    const QFont buttonFont = Arial(16);
+    for (const auto& [id, english] :
+         {std::pair{MainControlId::kSettings, "Settings"},
+          std::pair{MainControlId::kPrint, "Print"}, std::pair{MainControlId::kHelp, "Help"}}) {
+        const auto* button = qobject_cast<QPushButton*>(dlg.Control(id));
+        ASSERT_NE(button, nullptr);
+        EXPECT_NE(button->text(), QLatin1String(english));
+        EXPECT_LT(QFontMetrics(buttonFont).horizontalAdvance(button->text()), button->width() - 4)
+            << button->text().toStdString();
+    }
+    // The five input labels, as painted and as a screen reader names the controls: translated,
+    // and each ends before its unit, 240 pixels to the right.
+    const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
+    const QFontMetrics labels(Arial(16));
+    for (int row = 0; row < 5; ++row) {
+        const QString label = FromCp1252(InputLabel(plan, row));
+        EXPECT_EQ(dlg.LabelledControl(row)->accessibleName(), label);
+        EXPECT_LT(labels.horizontalAdvance(label), 236) << label.toStdString();
+    }
+    EXPECT_NE(InputLabel(plan, 2), "Evaporating temperature");
+
+    // Fields, results and flow line write numbers alike: 375.33 Btu/hr in the field, a diameter of
+    // the list, the flow.
+    const QString point = locale.decimalPoint();
+    ASSERT_NE(point, QStringLiteral("."));
+    EXPECT_TRUE(dlg.Field(MainControlId::kHeatLoad)->text().contains(point))
+        << dlg.Field(MainControlId::kHeatLoad)->text().toStdString();
+    const auto* results = static_cast<CSkinListCtrl*>(dlg.Control(MainControlId::kResults));
+    EXPECT_TRUE(results->GetItemText(0, 1).contains(point));
+    const QString flow = dlg.PanelReadings()[kFlowLineReading].text;
+    EXPECT_TRUE(flow.contains(point)) << flow.toStdString();
+    QLocale::setDefault(before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow,
+                         ::testing::Values("de", "es", "fr", "it", "pt_BR"));
+
+} // namespace

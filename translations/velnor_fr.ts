@@ -1,0 +1,377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>About</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Sizing method and data by the</source>
+        <translation>Méthode de calcul et données par les</translation>
+    </message>
+    <message>
+        <source>Kestrin application engineers.</source>
+        <translation>ingénieurs d&apos;application de Kestrin.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Help Info</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Visit Kestrin on the Web</source>
+        <translation>Visiter Kestrin sur le Web</translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>the file is missing.</source>
+        <translation>le fichier est absent.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>it is unreadable (%1).</source>
+        <translation>il est illisible (%1).</translation>
+    </message>
+    <message>
+        <source>it is not a Velnor database.</source>
+        <translation>ce n&apos;est pas une base de données Velnor.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Settings are not kept: %1 is not an ordinary file. It is left as it is, and this run saves nothing.</source>
+        <translation>Les paramètres ne sont pas conservés : %1 n&apos;est pas un fichier ordinaire. Il reste tel quel, et cette session n&apos;enregistre rien.</translation>
+    </message>
+    <message>
+        <source>Settings are not kept: %1 is too large for a settings file. It is left as it is, and this run saves nothing.</source>
+        <translation>Les paramètres ne sont pas conservés : %1 est trop volumineux pour un fichier de paramètres. Il reste tel quel, et cette session n&apos;enregistre rien.</translation>
+    </message>
+    <message>
+        <source>Settings are not kept: %1 cannot be read (%2). It is left as it is, and this run saves nothing.</source>
+        <translation>Les paramètres ne sont pas conservés : %1 ne peut pas être lu (%2). Il reste tel quel, et cette session n&apos;enregistre rien.</translation>
+    </message>
+    <message>
+        <source>Settings are not kept: %1 is damaged, and no backup copy of it can be made. It is left as it is, and this run saves nothing.</source>
+        <translation>Les paramètres ne sont pas conservés : %1 est endommagé, et aucune copie de sauvegarde ne peut en être faite. Il reste tel quel, et cette session n&apos;enregistre rien.</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is locked by another program.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés : %1 est verrouillé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is read-only.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés : %1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: the folder %1 cannot be made.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés : le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved to %1: %2.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Heat load of the system</source>
+        <translation>Charge thermique du système</translation>
+    </message>
+    <message>
+        <source>%1 (N2 at delta p %2)</source>
+        <translation>%1 (N2 à delta p %2)</translation>
+    </message>
+    <message>
+        <source>Input Data: </source>
+        <translation>Données d&apos;entrée : </translation>
+    </message>
+    <message>
+        <source>Refrigerant</source>
+        <translation>Fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>Evaporating temperature</source>
+        <translation>Température d&apos;évaporation</translation>
+    </message>
+    <message>
+        <source>Condensing temperature</source>
+        <translation>Température de condensation</translation>
+    </message>
+    <message>
+        <source>Return gas temperature</source>
+        <translation>Température des gaz aspirés</translation>
+    </message>
+    <message>
+        <source>Cannot calculate tube data. Invalid input.</source>
+        <translation>Impossible de calculer les données du tube. Saisie non valide.</translation>
+    </message>
+    <message>
+        <source>Capillary Tube Recommendation: </source>
+        <translation>Tube capillaire recommandé : </translation>
+    </message>
+    <message>
+        <source>Flow Rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>Optimal Selection:</source>
+        <translation>Sélection optimale :</translation>
+    </message>
+    <message>
+        <source>A %1 length of %2 diameter tubing.</source>
+        <translation>Tube de %2 de diamètre sur une longueur de %1.</translation>
+    </message>
+    <message>
+        <source>Inner diameter</source>
+        <translation>Diamètre intérieur</translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Heat load invalid</source>
+        <translation>Charge thermique non valide</translation>
+    </message>
+    <message>
+        <source>Evap temp invalid</source>
+        <translation>Temp. d&apos;évaporation non valide</translation>
+    </message>
+    <message>
+        <source>Return gas invalid</source>
+        <translation>Temp. gaz aspirés non valide</translation>
+    </message>
+    <message>
+        <source>Cond temp invalid</source>
+        <translation>Temp. de condensation non valide</translation>
+    </message>
+    <message>
+        <source>Refrigerant data invalid</source>
+        <translation>Données du fluide non valides</translation>
+    </message>
+    <message>
+        <source>no usable flow</source>
+        <translation>aucun débit utilisable</translation>
+    </message>
+    <message>
+        <source>No tube diameters</source>
+        <translation>Aucun diamètre de tube</translation>
+    </message>
+    <message>
+        <source>in the chosen list</source>
+        <translation>dans la liste choisie</translation>
+    </message>
+    <message>
+        <source>No refrigerants</source>
+        <translation>Aucun fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>in Velnor.dkt</source>
+        <translation>dans Velnor.dkt</translation>
+    </message>
+    <message>
+        <source>Tube invalid: the inner diameter and the length must be above 0</source>
+        <translation>Tube non valide : le diamètre intérieur et la longueur doivent être supérieurs à 0</translation>
+    </message>
+    <message>
+        <source>No heat load: the refrigerant&apos;s flow correlation cannot be turned round at these temperatures</source>
+        <translation>Pas de charge thermique : la corrélation de débit du fluide ne peut pas être inversée à ces températures</translation>
+    </message>
+    <message>
+        <source>Heat load invalid: the tube serves less than %1</source>
+        <translation>Charge thermique non valide : le tube couvre moins de %1</translation>
+    </message>
+    <message>
+        <source>Heat load invalid: the tube serves more than %1</source>
+        <translation>Charge thermique non valide : le tube couvre plus de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>millimeters</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>meters</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>Standard tube diameter list</source>
+        <translation>Liste des diamètres de tube standard</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Flow Rate: %1 (N_2 at delta p %2)</source>
+        <translation>Débit : %1 (N_2 à delta p %2)</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Input Data</source>
+        <translation>Données d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Capillary Tube Recommendation</source>
+        <translation>Tube capillaire recommandé</translation>
+    </message>
+    <message>
+        <source>Optimal selection is highlighted in green.</source>
+        <translation>La sélection optimale est surlignée en vert.</translation>
+    </message>
+    <message>
+        <source>Refrigerant</source>
+        <translation>Fluide frigorigène</translation>
+    </message>
+    <message>
+        <source>Heat load of the system</source>
+        <translation>Charge thermique du système</translation>
+    </message>
+    <message>
+        <source>Evaporating temperature</source>
+        <translation>Température d&apos;évaporation</translation>
+    </message>
+    <message>
+        <source>Condensing temperature</source>
+        <translation>Température de condensation</translation>
+    </message>
+    <message>
+        <source>Return gas temperature</source>
+        <translation>Température des gaz aspirés</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Site web : %1</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Inner Diameter</source>
+        <translation>Diamètre intérieur</translation>
+    </message>
+    <message>
+        <source>Specify unit options</source>
+        <translation>Choisir les unités</translation>
+    </message>
+    <message>
+        <source>Print current calculation</source>
+        <translation>Imprimer le calcul actuel</translation>
+    </message>
+    <message>
+        <source>Display help information</source>
+        <translation>Afficher l&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+</context>
+</TS>
