@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>Diagram</name>
+    <message>
+        <source>Evaporator</source>
+        <translation>Verdampfer</translation>
+    </message>
+    <message>
+        <source>Condenser</source>
+        <translation>Verflüssiger</translation>
+    </message>
+    <message>
+        <source>Filter drier</source>
+        <translation>Filtertrockner</translation>
+    </message>
+    <message>
+        <source>Capillary tube</source>
+        <translation>Kapillarrohr</translation>
+    </message>
+    <message>
+        <source>Compressor</source>
+        <translation>Verdichter</translation>
+    </message>
+    <message>
+        <source>Suction line</source>
+        <translation>Saugleitung</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help Info</source>

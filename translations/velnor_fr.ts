@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>Diagram</name>
+    <message>
+        <source>Evaporator</source>
+        <translation>Évaporateur</translation>
+    </message>
+    <message>
+        <source>Condenser</source>
+        <translation>Condenseur</translation>
+    </message>
+    <message>
+        <source>Filter drier</source>
+        <translation>Déshydrateur</translation>
+    </message>
+    <message>
+        <source>Capillary tube</source>
+        <translation>Tube capillaire</translation>
+    </message>
+    <message>
+        <source>Compressor</source>
+        <translation>Compresseur</translation>
+    </message>
+    <message>
+        <source>Suction line</source>
+        <translation>Aspiration</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help Info</source>
@@ -315,19 +342,19 @@
     </message>
     <message>
         <source>Heat load of the system</source>
-        <translation>Charge thermique du système</translation>
+        <translation>Charge thermique</translation>
     </message>
     <message>
         <source>Evaporating temperature</source>
-        <translation>Température d&apos;évaporation</translation>
+        <translation>Temp. d&apos;évaporation</translation>
     </message>
     <message>
         <source>Condensing temperature</source>
-        <translation>Température de condensation</translation>
+        <translation>Temp. de condensation</translation>
     </message>
     <message>
         <source>Return gas temperature</source>
-        <translation>Température des gaz aspirés</translation>
+        <translation>Temp. des gaz aspirés</translation>
     </message>
     <message>
         <source>Results</source>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>Diagram</name>
+    <message>
+        <source>Evaporator</source>
+        <translation>Evaporatore</translation>
+    </message>
+    <message>
+        <source>Condenser</source>
+        <translation>Condensatore</translation>
+    </message>
+    <message>
+        <source>Filter drier</source>
+        <translation>Filtro essiccatore</translation>
+    </message>
+    <message>
+        <source>Capillary tube</source>
+        <translation>Tubo capillare</translation>
+    </message>
+    <message>
+        <source>Compressor</source>
+        <translation>Compressore</translation>
+    </message>
+    <message>
+        <source>Suction line</source>
+        <translation>Aspirazione</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help Info</source>
@@ -319,15 +346,15 @@
     </message>
     <message>
         <source>Evaporating temperature</source>
-        <translation>Temperatura di evaporazione</translation>
+        <translation>Temp. di evaporazione</translation>
     </message>
     <message>
         <source>Condensing temperature</source>
-        <translation>Temperatura di condensazione</translation>
+        <translation>Temp. di condensazione</translation>
     </message>
     <message>
         <source>Return gas temperature</source>
-        <translation>Temperatura del gas aspirato</translation>
+        <translation>Temp. gas aspirato</translation>
     </message>
     <message>
         <source>Results</source>

@@ -21,6 +21,33 @@
     </message>
 </context>
 <context>
+    <name>Diagram</name>
+    <message>
+        <source>Evaporator</source>
+        <translation>Evaporador</translation>
+    </message>
+    <message>
+        <source>Condenser</source>
+        <translation>Condensador</translation>
+    </message>
+    <message>
+        <source>Filter drier</source>
+        <translation>Filtro secador</translation>
+    </message>
+    <message>
+        <source>Capillary tube</source>
+        <translation>Tubo capilar</translation>
+    </message>
+    <message>
+        <source>Compressor</source>
+        <translation>Compressor</translation>
+    </message>
+    <message>
+        <source>Suction line</source>
+        <translation>Sucção</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help Info</source>
@@ -319,15 +346,15 @@
     </message>
     <message>
         <source>Evaporating temperature</source>
-        <translation>Temperatura de evaporação</translation>
+        <translation>Temp. de evaporação</translation>
     </message>
     <message>
         <source>Condensing temperature</source>
-        <translation>Temperatura de condensação</translation>
+        <translation>Temp. de condensação</translation>
     </message>
     <message>
         <source>Return gas temperature</source>
-        <translation>Temperatura do gás de sucção</translation>
+        <translation>Temp. do gás de sucção</translation>
     </message>
     <message>
         <source>Results</source>

@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr std::size_t kFirstInputReading = 4; // the refrigerant row; the four inputs follow
+
 QFont Arial(int cellHeight) {
     return CreatePanelFont(QStringLiteral("Arial"), 0, cellHeight, 400, 1);
 }
@@ -64,13 +66,17 @@ TEST_P(TranslatedWindow, ShowsNoEnglishAndFits) {
             << button->text().toStdString();
     }
     // The five input labels, as painted and as a screen reader names the controls: translated,
-    // and each ends before its unit, 240 pixels to the right.
+    // and each ends before its control (the picker, a field) begins.
     const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
     const QFontMetrics labels(Arial(16));
+    const auto readings = dlg.PanelReadings();
     for (int row = 0; row < 5; ++row) {
         const QString label = FromCp1252(InputLabel(plan, row));
-        EXPECT_EQ(dlg.LabelledControl(row)->accessibleName(), label);
-        EXPECT_LT(labels.horizontalAdvance(label), 236) << label.toStdString();
+        const QWidget* control = dlg.LabelledControl(row);
+        EXPECT_EQ(control->accessibleName(), label);
+        const int left = readings[kFirstInputReading + static_cast<std::size_t>(row)].rect.left();
+        EXPECT_LT(left + labels.horizontalAdvance(label), control->x() - 2)
+            << label.toStdString() << " " << control->x() - left;
     }
     EXPECT_NE(InputLabel(plan, 2), "Evaporating temperature");
 
