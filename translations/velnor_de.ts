@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Sizing method and data by the</source>
-        <translation>Berechnungsverfahren und Daten von den</translation>
+        <translation>Verfahren und Daten von den</translation>
     </message>
     <message>
         <source>Kestrin application engineers.</source>
-        <translation>Anwendungsingenieuren von Kestrin.</translation>
+        <translation>Kestrin-Anwendungsingenieuren.</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Haftungsausschluss</translation>
+        <translation>Rechtliches</translation>
     </message>
     <message>
         <source>OK</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Standard tube diameter list</source>
-        <translation>Liste der Standard-Rohrdurchmesser</translation>
+        <translation>Rohrdurchmesserliste</translation>
     </message>
 </context>
 <context>

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Sizing method and data by the</source>
-        <translation>Método de cálculo y datos de los</translation>
+        <translation>Método y datos de los ingenieros</translation>
     </message>
     <message>
         <source>Kestrin application engineers.</source>
-        <translation>ingenieros de aplicación de Kestrin.</translation>
+        <translation>de aplicación de Kestrin.</translation>
     </message>
 </context>
 <context>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Standard tube diameter list</source>
-        <translation>Lista de diámetros de tubo estándar</translation>
+        <translation>Diámetros de tubo estándar</translation>
     </message>
 </context>
 <context>

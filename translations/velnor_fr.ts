@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Sizing method and data by the</source>
-        <translation>Méthode de calcul et données par les</translation>
+        <translation>Méthode de calcul et données :</translation>
     </message>
     <message>
         <source>Kestrin application engineers.</source>
-        <translation>ingénieurs d&apos;application de Kestrin.</translation>
+        <translation>ingénieurs d&apos;application Kestrin.</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation>Avertissement</translation>
+        <translation>Avis légal</translation>
     </message>
     <message>
         <source>OK</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Standard tube diameter list</source>
-        <translation>Liste des diamètres de tube standard</translation>
+        <translation>Diamètres de tube standard</translation>
     </message>
 </context>
 <context>

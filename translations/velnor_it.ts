@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Sizing method and data by the</source>
-        <translation>Metodo di calcolo e dati a cura degli</translation>
+        <translation>Metodo e dati a cura degli</translation>
     </message>
     <message>
         <source>Kestrin application engineers.</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Standard tube diameter list</source>
-        <translation>Elenco dei diametri standard dei tubi</translation>
+        <translation>Diametri standard dei tubi</translation>
     </message>
 </context>
 <context>

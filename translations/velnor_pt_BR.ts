@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Sizing method and data by the</source>
-        <translation>Método de cálculo e dados pelos</translation>
+        <translation>Método e dados pela equipe</translation>
     </message>
     <message>
         <source>Kestrin application engineers.</source>
-        <translation>engenheiros de aplicação da Kestrin.</translation>
+        <translation>de engenharia da Kestrin.</translation>
     </message>
 </context>
 <context>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Standard tube diameter list</source>
-        <translation>Lista de diâmetros de tubo padrão</translation>
+        <translation>Diâmetros de tubo padrão</translation>
     </message>
 </context>
 <context>

@@ -2,17 +2,24 @@
 // translations folder, the window's texts are no longer English, they fit the room the window
 // gives them, and numbers carry the language's decimal point. Each run leaves a picture,
 // velnor-window-LANGUAGE.png, in bin/.
+#include "aboutbox.h"
 #include "controlids.h"
+#include "database.h"
+#include "helpdlg.h"
 #include "memorysettingsstore.h"
 #include "panelfont.h"
 #include "qcp1252.h"
 #include "qtranslate.h"
 #include "recordingmessages.h"
+#include "settingsdlg.h"
 #include "skinlistctrl.h"
 #include "summarylayout.h"
 #include "velnordlg.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -91,6 +98,39 @@ TEST_P(TranslatedWindow, ShowsNoEnglishAndFits) {
     const QString flow = dlg.PanelReadings()[kFlowLineReading].text;
     EXPECT_TRUE(flow.contains(point)) << flow.toStdString();
     QLocale::setDefault(before);
+}
+
+// Every label, button and group title of a dialog has the room its text needs.
+void ExpectTextsFit(QWidget& dialog, const QString& name) {
+    dialog.show();
+    dialog.grab().save(name);
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << name.toStdString() << ": " << label->text().toStdString();
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        EXPECT_LE(button->sizeHint().width(), button->width())
+            << name.toStdString() << ": " << button->text().toStdString();
+    }
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width() - 16)
+            << name.toStdString() << ": " << group->title().toStdString();
+    }
+}
+
+TEST_P(TranslatedWindow, DialogsFitTheirTexts) {
+    const QString language = QString::fromLatin1(GetParam());
+    const Translations translations(QLocale(language).uiLanguages());
+    ASSERT_EQ(translations.Language(), language);
+    MemorySettingsStore store;
+    CSettingsDlg settings(store);
+    ExpectTextsFit(settings, QStringLiteral("velnor-settings-%1.png").arg(language));
+    CAboutBox about;
+    ExpectTextsFit(about, QStringLiteral("velnor-about-%1.png").arg(language));
+    const HelpText text{};
+    CHelpDlg help(text);
+    ExpectTextsFit(help, QStringLiteral("velnor-help-%1.png").arg(language));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow,
