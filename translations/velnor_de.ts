@@ -120,6 +120,82 @@
         <source>Settings could not be saved to %1: %2.</source>
         <translation>Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Das Betriebssystem hat keinen Speicher
+oder keine Ressourcen mehr.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Die angegebene Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Das Betriebssystem hat den Zugriff
+auf die angegebene Datei verweigert.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Für den Vorgang war nicht genug Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Die .EXE-Datei ist ungültig
+(keine Win32-.EXE oder Fehler im .EXE-Abbild).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Eine Freigabeverletzung ist aufgetreten. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Die Dateizuordnung ist
+unvollständig oder ungültig.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, weil die Anforderung abgelaufen ist.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, weil andere DDE-Transaktionen
+gerade verarbeitet wurden.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Mit der angegebenen Dateierweiterung
+ist keine Anwendung verknüpft.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Die angegebene DLL wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Unbekannter Fehler (%1) aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:</source>
+        <translation>Der Link kann nicht geöffnet werden:</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -120,6 +120,82 @@
         <source>Settings could not be saved to %1: %2.</source>
         <translation>No se pudo guardar la configuración en %1: %2.</translation>
     </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>El sistema operativo se ha quedado
+sin memoria o sin recursos.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>No se encontró el archivo especificado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>No se encontró la ruta especificada.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>El sistema operativo denegó el acceso
+al archivo especificado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>No había memoria suficiente para completar la operación.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>El archivo .EXE no es válido
+(no es un .EXE de Win32 o la imagen .EXE tiene un error).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Se produjo una infracción de uso compartido. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>La asociación del nombre de archivo
+está incompleta o no es válida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transacción DDE no se pudo
+completar porque la solicitud excedió el tiempo de espera.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transacción DDE falló.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transacción DDE no se pudo
+completar porque se estaban procesando
+otras transacciones DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>No hay ninguna aplicación asociada
+con la extensión de archivo indicada.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>No se encontró la biblioteca de vínculos dinámicos especificada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Se produjo un error desconocido (%1).</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:</source>
+        <translation>No se puede abrir el enlace:</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -120,6 +120,82 @@
         <source>Settings could not be saved to %1: %2.</source>
         <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 : %2.</translation>
     </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Le système d&apos;exploitation manque
+de mémoire ou de ressources.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Le fichier spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Le chemin spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier spécifié.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>La mémoire était insuffisante pour terminer l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(pas un .EXE Win32 ou erreur dans l&apos;image .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Une violation de partage s&apos;est produite. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L&apos;association du nom de fichier
+est incomplète ou non valide.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transaction DDE n&apos;a pas pu
+être terminée car la demande a expiré.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transaction DDE a échoué.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transaction DDE n&apos;a pas pu
+être terminée car d&apos;autres transactions DDE
+étaient en cours.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Aucune application n&apos;est associée
+à l&apos;extension de fichier indiquée.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La bibliothèque de liens dynamiques spécifiée est introuvable.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:</source>
+        <translation>Impossible d&apos;ouvrir le lien :</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

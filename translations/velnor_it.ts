@@ -120,6 +120,82 @@
         <source>Settings could not be saved to %1: %2.</source>
         <translation>Impossibile salvare le impostazioni in %1: %2.</translation>
     </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Il sistema operativo ha esaurito
+la memoria o le risorse.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Il file specificato non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Il percorso specificato non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Il sistema operativo ha negato
+l&apos;accesso al file specificato.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Il file .EXE non è valido
+(non è un .EXE Win32 o errore nell&apos;immagine .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Si è verificata una violazione di condivisione. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L&apos;associazione del nome file
+è incompleta o non valida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Impossibile completare la transazione DDE
+perché la richiesta è scaduta.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transazione DDE non è riuscita.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Impossibile completare la transazione DDE
+perché erano in corso
+altre transazioni DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Nessuna applicazione è associata
+all&apos;estensione del file indicata.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La libreria a collegamento dinamico specificata non è stata trovata.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Si è verificato un errore sconosciuto (%1).</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:</source>
+        <translation>Impossibile aprire il collegamento:</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -120,6 +120,82 @@
         <source>Settings could not be saved to %1: %2.</source>
         <translation>Não foi possível salvar as configurações em %1: %2.</translation>
     </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>O sistema operacional está sem
+memória ou sem recursos.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>O arquivo especificado não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>O caminho especificado não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>O sistema operacional negou o acesso
+ao arquivo especificado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Não havia memória suficiente para concluir a operação.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>O arquivo .EXE é inválido
+(não é um .EXE Win32 ou há erro na imagem .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Ocorreu uma violação de compartilhamento. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>A associação do nome de arquivo
+está incompleta ou é inválida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>A transação DDE não pôde
+ser concluída porque a solicitação expirou.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>A transação DDE falhou.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>A transação DDE não pôde
+ser concluída porque outras transações DDE
+estavam sendo processadas.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Não há nenhum aplicativo associado
+à extensão de arquivo informada.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>A biblioteca de vínculo dinâmico especificada não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Ocorreu um erro desconhecido (%1).</translation>
+    </message>
+    <message>
+        <source>Unable to open hyperlink:</source>
+        <translation>Não foi possível abrir o link:</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
