@@ -3,7 +3,6 @@
 #include "messages.h"
 #include "texts.h"
 
-
 namespace {
 
 constexpr int kOpenedCode = 33;
