@@ -8,6 +8,7 @@
 #include "helpdlg.h"
 #include "memorysettingsstore.h"
 #include "panelfont.h"
+#include "printreport.h"
 #include "qcp1252.h"
 #include "qtranslate.h"
 #include "recordingmessages.h"
@@ -21,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -97,6 +99,11 @@ TEST_P(TranslatedWindow, ShowsNoEnglishAndFits) {
     EXPECT_TRUE(results->GetItemText(0, 1).contains(point));
     const QString flow = dlg.PanelReadings()[kFlowLineReading].text;
     EXPECT_TRUE(flow.contains(point)) << flow.toStdString();
+    // The printed report, for people to look at.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("velnor-report-%1.pdf").arg(language));
+    PrintReportOn(printer, dlg.Model().ReportLines(), "Velnor v1.0");
     QLocale::setDefault(before);
 }
 
