@@ -3,6 +3,7 @@
 // gives them, and numbers carry the language's decimal point. Each run leaves a picture,
 // velnor-window-LANGUAGE.png, in bin/.
 #include "aboutbox.h"
+#include "bitmaps.h"
 #include "controlids.h"
 #include "database.h"
 #include "helpdlg.h"
@@ -138,6 +139,14 @@ TEST_P(TranslatedWindow, DialogsFitTheirTexts) {
     const HelpText text{};
     CHelpDlg help(text);
     ExpectTextsFit(help, QStringLiteral("velnor-help-%1.png").arg(language));
+}
+
+// The circuit's labels are replaced in the drawing: the translated picture differs.
+TEST_P(TranslatedWindow, CircuitLabelsChange) {
+    const QSize size(350, 480);
+    const QImage english = RenderCircuit(size);
+    const Translations translations(QLocale(QString::fromLatin1(GetParam())).uiLanguages());
+    EXPECT_NE(RenderCircuit(size), english);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow,
