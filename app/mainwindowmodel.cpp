@@ -2,6 +2,7 @@
 
 #include "convert.h"
 #include "persistentsettings.h"
+#include "texts.h"
 
 MainWindowModel::MainWindowModel(UnitSettings& units, const NumberLocale& numbers)
     : m_units(units), m_file(std::make_unique<DatabaseFile>()),
@@ -25,20 +26,20 @@ std::string MainWindowModel::LoadFailureMessage(const std::string& path) const {
     std::string reason;
     switch (m_loadFailure.kind) {
     case DatabaseFailure::Missing:
-        reason = "the file is missing.";
+        reason = Tr("Messages", "the file is missing.");
         break;
     case DatabaseFailure::NotRegularFile:
-        reason = "it is not a regular file.";
+        reason = Tr("Messages", "it is not a regular file.");
         break;
     case DatabaseFailure::Unreadable:
-        reason = "it is unreadable (" + m_loadFailure.systemError + ").";
+        reason = Compose(Tr("Messages", "it is unreadable (%1)."), {m_loadFailure.systemError});
         break;
     case DatabaseFailure::None:
     case DatabaseFailure::NotDatabase:
-        reason = "it is not a Velnor database.";
+        reason = Tr("Messages", "it is not a Velnor database.");
         break;
     }
-    return "Could not read " + path + ": " + reason;
+    return Compose(Tr("Messages", "Could not read %1: %2"), {path, reason});
 }
 
 void MainWindowModel::ReadUnits(PersistentSettings& settings) {

@@ -4,6 +4,7 @@
 #include "qcp1252.h"
 #include "qdialogunits.h"
 #include "qrect.h"
+#include "qtranslate.h"
 #include "settingsdlgmodel.h"
 #include "unitsettings.h"
 
@@ -29,7 +30,7 @@ QRect ButtonPixels(const DialogUnits& du, const Rect& button, const Rect& group)
 
 CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* parent)
     : QDialog(parent), m_units(units), m_store(store) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(Translate("Units", "Settings"));
     const DialogUnits du = DialogUnitsOf(*this);
     const SettingsDlgModel model(m_units);
 
@@ -37,14 +38,14 @@ CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* p
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const int pair = static_cast<int>(i);
         const Rect groupRect = SettingsDlgModel::GroupRect(pair);
-        auto* group = new QGroupBox(FromCp1252(pairs[i].szGroup), this);
+        auto* group = new QGroupBox(Translate("Units", pairs[i].szGroup), this);
         group->setGeometry(DialogRectToPixels(du, groupRect));
         // Each pair is its own exclusive group: the buttons share only their group box.
-        m_first[i] = new QRadioButton(FromCp1252(pairs[i].szFirst), group);
+        m_first[i] = new QRadioButton(Translate("Units", pairs[i].szFirst), group);
         m_first[i]->setObjectName(IdName(pairs[i].nFirstId));
         m_first[i]->setGeometry(
             ButtonPixels(du, SettingsDlgModel::FirstButtonRect(pair), groupRect));
-        m_second[i] = new QRadioButton(FromCp1252(pairs[i].szSecond), group);
+        m_second[i] = new QRadioButton(Translate("Units", pairs[i].szSecond), group);
         m_second[i]->setObjectName(IdName(pairs[i].nSecondId));
         m_second[i]->setGeometry(
             ButtonPixels(du, SettingsDlgModel::SecondButtonRect(pair), groupRect));
@@ -53,20 +54,20 @@ CSettingsDlg::CSettingsDlg(UnitSettings& units, SettingsStore& store, QWidget* p
         m_second[i]->setChecked(!bFirst);
     }
 
-    auto* label = new QLabel(FromCp1252(SettingsDlgModel::kDiamListLabel), this);
+    auto* label = new QLabel(Translate("Units", SettingsDlgModel::kDiamListLabel), this);
     PlaceControl(*label, du, SettingsDlgModel::kLabelItem);
     m_diamList = new QComboBox(this);
     for (const char* item : SettingsDlgModel::DiamListItems()) {
-        m_diamList->addItem(FromCp1252(item));
+        m_diamList->addItem(Translate("Units", item));
     }
     m_diamList->setCurrentIndex(model.DiamIndex());
     PlaceControl(*m_diamList, du, SettingsDlgModel::kDiamListItem);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Translate("Units", "OK"), this);
     PlaceControl(*ok, du, SettingsDlgModel::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(Translate("Units", "Cancel"), this);
     PlaceControl(*cancel, du, SettingsDlgModel::kCancelItem);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

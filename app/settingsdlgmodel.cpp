@@ -5,18 +5,25 @@
 // "\272" is the degree mark º (0xBA); octal, because a hex escape would swallow the "F".
 const std::array<SettingsDlgModel::UnitPair, 6>& SettingsDlgModel::Pairs() {
     static const std::array<UnitPair, 6> pairs = {{
-        {"Energy", "W", "Btu/hr", 1004, 1005, &UnitSettings::UnitsEnergy},
-        {"Temperature", "\272F", "\272C", 1008, 1009, &UnitSettings::UnitsTemperature},
-        {"Pressure", "psi", "Bar", 1010, 1011, &UnitSettings::UnitsPressure},
-        {"Diameter", "inches", "millimeters", 1012, 1013, &UnitSettings::UnitsDiameter},
-        {"Length", "inches", "meters", 1014, 1015, &UnitSettings::UnitsLength},
-        {"Flow", "l/min", "CFM", 1016, 1017, &UnitSettings::UnitsFlow},
+        {VELNOR_TRANSLATE_NOOP("Units", "Energy"), "W", "Btu/hr", 1004, 1005,
+         &UnitSettings::UnitsEnergy},
+        {VELNOR_TRANSLATE_NOOP("Units", "Temperature"), "\272F", "\272C", 1008, 1009,
+         &UnitSettings::UnitsTemperature},
+        {VELNOR_TRANSLATE_NOOP("Units", "Pressure"), "psi", "Bar", 1010, 1011,
+         &UnitSettings::UnitsPressure},
+        {VELNOR_TRANSLATE_NOOP("Units", "Diameter"), VELNOR_TRANSLATE_NOOP("Units", "inches"),
+         VELNOR_TRANSLATE_NOOP("Units", "millimeters"), 1012, 1013, &UnitSettings::UnitsDiameter},
+        {VELNOR_TRANSLATE_NOOP("Units", "Length"), VELNOR_TRANSLATE_NOOP("Units", "inches"),
+         VELNOR_TRANSLATE_NOOP("Units", "meters"), 1014, 1015, &UnitSettings::UnitsLength},
+        {VELNOR_TRANSLATE_NOOP("Units", "Flow"), "l/min", "CFM", 1016, 1017,
+         &UnitSettings::UnitsFlow},
     }};
     return pairs;
 }
 
 const std::array<const char*, 2>& SettingsDlgModel::DiamListItems() {
-    static const std::array<const char*, 2> items = {"Europe", "North America"};
+    static const std::array<const char*, 2> items = {
+        VELNOR_TRANSLATE_NOOP("Units", "Europe"), VELNOR_TRANSLATE_NOOP("Units", "North America")};
     return items;
 }
 

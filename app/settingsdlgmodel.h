@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogunits.h"
+#include "texts.h"
 #include "unitsettings.h"
 
 #include <array>
@@ -11,7 +12,8 @@ class PersistentSettings;
 class SettingsDlgModel {
 public:
     // One group of two radio buttons. The first button stands for the field's value 1, the
-    // second for 0. Texts are Windows-1252.
+    // second for 0. Texts are Windows-1252, English, marked for translation
+    // ("Units").
     struct UnitPair {
         const char* szGroup;
         const char* szFirst;
@@ -23,7 +25,8 @@ public:
     // Energy, Temperature, Pressure (top row), Diameter, Length, Flow (bottom row).
     static const std::array<UnitPair, 6>& Pairs();
 
-    static constexpr const char* kDiamListLabel = "Standard tube diameter list";
+    static constexpr const char* kDiamListLabel =
+        VELNOR_TRANSLATE_NOOP("Units", "Standard tube diameter list");
     // The items of the diameter list; the selected index is `DiamType`.
     static const std::array<const char*, 2>& DiamListItems();
 

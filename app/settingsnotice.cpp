@@ -1,5 +1,7 @@
 #include "settingsnotice.h"
 
+#include "texts.h"
+
 namespace {
 
 // The text with "%1" replaced by `path` and "%2" by `reason`.
@@ -19,25 +21,35 @@ std::string Filled(std::string_view text, std::string_view path, std::string_vie
 const char* Text(SettingsProblem problem) {
     switch (problem) {
     case SettingsProblem::NotAFile:
-        return "Settings are not kept: %1 is not an ordinary file. It is left as it is, and this "
-               "run saves nothing.";
+        return VELNOR_TRANSLATE_NOOP(
+            "Messages",
+            "Settings are not kept: %1 is not an ordinary file. It is left as it is, and this "
+            "run saves nothing.");
     case SettingsProblem::TooLarge:
-        return "Settings are not kept: %1 is too large for a settings file. It is left as it is, "
-               "and this run saves nothing.";
+        return VELNOR_TRANSLATE_NOOP(
+            "Messages",
+            "Settings are not kept: %1 is too large for a settings file. It is left as it is, "
+            "and this run saves nothing.");
     case SettingsProblem::Unreadable:
-        return "Settings are not kept: %1 cannot be read (%2). It is left as it is, and this run "
-               "saves nothing.";
+        return VELNOR_TRANSLATE_NOOP(
+            "Messages",
+            "Settings are not kept: %1 cannot be read (%2). It is left as it is, and this run "
+            "saves nothing.");
     case SettingsProblem::NoBackup:
-        return "Settings are not kept: %1 is damaged, and no backup copy of it can be made. It is "
-               "left as it is, and this run saves nothing.";
+        return VELNOR_TRANSLATE_NOOP(
+            "Messages",
+            "Settings are not kept: %1 is damaged, and no backup copy of it can be made. It is "
+            "left as it is, and this run saves nothing.");
     case SettingsProblem::Locked:
-        return "Settings could not be saved: %1 is locked by another program.";
+        return VELNOR_TRANSLATE_NOOP(
+            "Messages", "Settings could not be saved: %1 is locked by another program.");
     case SettingsProblem::ReadOnly:
-        return "Settings could not be saved: %1 is read-only.";
+        return VELNOR_TRANSLATE_NOOP("Messages", "Settings could not be saved: %1 is read-only.");
     case SettingsProblem::NoFolder:
-        return "Settings could not be saved: the folder %1 cannot be made.";
+        return VELNOR_TRANSLATE_NOOP("Messages",
+                                     "Settings could not be saved: the folder %1 cannot be made.");
     case SettingsProblem::WriteFailed:
-        return "Settings could not be saved to %1: %2.";
+        return VELNOR_TRANSLATE_NOOP("Messages", "Settings could not be saved to %1: %2.");
     }
     return "";
 }
@@ -46,5 +58,5 @@ const char* Text(SettingsProblem problem) {
 
 std::string SettingsNotice(SettingsProblem problem, std::string_view path,
                            std::string_view reason) {
-    return Filled(Text(problem), path, reason);
+    return Filled(Tr("Messages", Text(problem)), path, reason);
 }

@@ -31,6 +31,8 @@ CVelnorApp::CVelnorApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The settings store lives under the company key, then the application name, which Qt
     // takes from the executable's base name.
     setOrganizationName(QStringLiteral("Kestrin Velnor 1"));
+    // The language follows the system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as Qt reads them).
+    m_translations = std::make_unique<Translations>(QLocale::system().uiLanguages());
 }
 
 int CVelnorApp::Run() {

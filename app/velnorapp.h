@@ -2,13 +2,17 @@
 
 #include "graingenerator.h"
 #include "identity.h"
+#include "qtranslate.h"
 #include "unitsettings.h"
 
 #include <QApplication>
 
-// The application object: names the settings store, runs the main window modally and ends the
-// program when it closes. It owns what there is one of per process, the unit settings, the
-// product identity and the shaded buttons' grain, and lends them to the main window.
+#include <memory>
+
+// The application object: names the settings store, loads the translations of the system's
+// language, runs the main window modally and ends the program when it closes. It owns what
+// there is one of per process, the unit settings, the product identity and the shaded buttons'
+// grain, and lends them to the main window.
 class CVelnorApp : public QApplication {
 public:
     CVelnorApp(int& argc, char** argv);
@@ -19,4 +23,5 @@ private:
     UnitSettings m_units;
     ProductIdentity m_identity;
     GrainGenerator m_grain;
+    std::unique_ptr<Translations> m_translations;
 };

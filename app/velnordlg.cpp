@@ -18,6 +18,7 @@
 #include "qnumberlocale.h"
 #include "qrect.h"
 #include "qtmessages.h"
+#include "qtranslate.h"
 #include "qtsettingsstore.h"
 #include "resourceids.h"
 #include "settingsdlg.h"
@@ -155,10 +156,10 @@ void CVelnorDlg::CreateControls() {
 
     m_results = new CSkinListCtrl(this);
     m_results->setObjectName(QStringLiteral("results"));
-    m_results->setAccessibleName(QStringLiteral("Results"));
-    m_settingsButton = new CShadeButton(QStringLiteral("Settings"), m_grain, this);
-    m_printButton = new CShadeButton(QStringLiteral("Print"), m_grain, this);
-    m_helpButton = new CShadeButton(QStringLiteral("Help"), m_grain, this);
+    m_results->setAccessibleName(Translate("Window", "Results"));
+    m_settingsButton = new CShadeButton(Translate("Window", "Settings"), m_grain, this);
+    m_printButton = new CShadeButton(Translate("Window", "Print"), m_grain, this);
+    m_helpButton = new CShadeButton(Translate("Window", "Help"), m_grain, this);
     for (QPushButton* b : {m_settingsButton, m_printButton, m_helpButton}) {
         // Enter in the window never presses a button.
         b->setAutoDefault(false);
@@ -225,7 +226,7 @@ bool CVelnorDlg::Start() {
     }
     ApplyDatabaseVersion(m_identity, m_model.Database());
     setWindowTitle(FromCp1252(m_identity.szTitle));
-    m_link->setText(QStringLiteral("Homepage: ") + QString::fromUtf8(kHomePageAddress));
+    m_link->setText(Translate("Window", "Homepage: %1").arg(QString::fromUtf8(kHomePageAddress)));
     m_link->SetLinkAddress(kHomePageAddress);
     m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
                            m_link->HoverColour());
@@ -270,8 +271,8 @@ void CVelnorDlg::SetUpControls() {
     LayoutControls();
     m_results->SetFont(large);
     const int half = m_results->GetClientRect().width() / 2;
-    m_results->InsertColumn(0, QStringLiteral("Length"), half);
-    m_results->InsertColumn(1, QStringLiteral("Inner Diameter"), half);
+    m_results->InsertColumn(0, Translate("Window", "Length"), half);
+    m_results->InsertColumn(1, Translate("Window", "Inner Diameter"), half);
     m_results->SetExtendedStyle(CSkinListCtrl::kStyleGridLines |
                                 CSkinListCtrl::kStyleFullRowSelect);
 
@@ -280,11 +281,11 @@ void CVelnorDlg::SetUpControls() {
 
     // In this order, so that each button's grain is the same in every run.
     const std::pair<CShadeButton*, const char*> buttons[] = {
-        {m_settingsButton, "Specify unit options"},
-        {m_printButton, "Print current calculation"},
-        {m_helpButton, "Display help information"}};
+        {m_settingsButton, VELNOR_TRANSLATE_NOOP("Window", "Specify unit options")},
+        {m_printButton, VELNOR_TRANSLATE_NOOP("Window", "Print current calculation")},
+        {m_helpButton, VELNOR_TRANSLATE_NOOP("Window", "Display help information")}};
     for (const auto& [button, toolTip] : buttons) {
-        button->SetToolTipText(toolTip, "");
+        button->SetToolTipText(ToCp1252(Translate("Window", toolTip)), "");
         button->SetTextFont("Arial", 16, 400, 0, 0);
         button->SetTextColor(RGB(255, 255, 255));
         button->SetShade(3, 8, 20, 40, RGB(6, 79, 190), RGB(242, 246, 254), RGB(6, 79, 190),
@@ -381,7 +382,7 @@ void CVelnorDlg::contextMenuEvent(QContextMenuEvent* event) {
                           : event->globalPos();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("windowMenu"));
-    QAction* about = menu.addAction(QStringLiteral("&About..."));
+    QAction* about = menu.addAction(Translate("Window", "&About..."));
     if (menu.exec(at) == about)
         OnSysCommand(kAboutCommand);
 }

@@ -2,6 +2,7 @@
 
 #include "convert.h"
 #include "textnumber.h"
+#include "texts.h"
 
 #include <cmath>
 
@@ -74,15 +75,16 @@ std::string FormatInchFraction(double inches) {
 
 std::string LengthNumberText(double metres, const UnitSettings& units) {
     const double shown = ToDisplayLength(metres, units);
-    return units.UnitsLength != 0 ? FormatInchFraction(shown) : FormatFixed(shown, 2);
+    return units.UnitsLength != 0 ? FormatInchFraction(shown) : LocalNumber(FormatFixed(shown, 2));
 }
 
 std::string DiameterNumberText(double mm, const UnitSettings& units) {
-    return FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2);
+    return LocalNumber(FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2));
 }
 
 std::string FlowNumberText(double litresPerMinute, const UnitSettings& units) {
-    return FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1);
+    return LocalNumber(
+        FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1));
 }
 
 std::string LengthText(double metres, const UnitSettings& units) {
@@ -109,7 +111,8 @@ std::string TemperatureRange(double lo, double hi, const UnitSettings& units) {
         hi = CToF(hi);
     }
     const std::string label = GetUnitLabel(1, units);
-    return FormatFixed(lo, 1) + label + " to " + FormatFixed(hi, 1) + label;
+    return Compose(Tr("Results", "%1 to %2"), {LocalNumber(FormatFixed(lo, 1)) + label,
+                                               LocalNumber(FormatFixed(hi, 1)) + label});
 }
 
 ResultListContent MessageRow(std::string message, std::string detail) {
@@ -126,21 +129,24 @@ ResultListContent FillResultList(const SizingResult& result, const RefrigerantDa
         // The first failing check, in the order heat load, evaporating, return gas, condensing.
         const int r = nRefrig;
         if (!result.bHeatLoadOk)
-            return MessageRow("Heat load invalid",
-                              units.UnitsEnergy != 0 ? "1 to 10000W" : "4 to 34121 btu/hr");
+            return MessageRow(Tr("Results", "Heat load invalid"),
+                              units.UnitsEnergy != 0
+                                  ? Compose(Tr("Results", "%1 to %2"), {"1", "10000W"})
+                                  : Compose(Tr("Results", "%1 to %2"), {"4", "34121 btu/hr"}));
         if (!result.bEvapTempOk)
-            return MessageRow("Evap temp invalid",
+            return MessageRow(Tr("Results", "Evap temp invalid"),
                               TemperatureRange(db.dEvapMin[r], db.dEvapMax[r], units));
         if (!result.bRGasTempOk)
-            return MessageRow("Return gas invalid",
+            return MessageRow(Tr("Results", "Return gas invalid"),
                               TemperatureRange(db.dRGasMin[r], db.dRGasMax[r], units));
-        return MessageRow("Cond temp invalid",
+        return MessageRow(Tr("Results", "Cond temp invalid"),
                           TemperatureRange(db.dCondMin[r], db.dCondMax[r], units));
     }
     if (!result.bFlowOk)
-        return MessageRow("Refrigerant data invalid", "no usable flow");
+        return MessageRow(Tr("Results", "Refrigerant data invalid"),
+                          Tr("Results", "no usable flow"));
     if (!result.bDiametersOk)
-        return MessageRow("No tube diameters", "in the chosen list");
+        return MessageRow(Tr("Results", "No tube diameters"), Tr("Results", "in the chosen list"));
 
     ResultListContent content;
     const int list = units.DiamType != 0 ? 1 : 0;
@@ -164,5 +170,5 @@ std::string MessageRowText(const ResultListContent& content) {
 }
 
 ResultListContent NoRefrigerantList() {
-    return MessageRow("No refrigerants", "in Velnor.dkt");
+    return MessageRow(Tr("Results", "No refrigerants"), Tr("Results", "in Velnor.dkt"));
 }

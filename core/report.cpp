@@ -1,15 +1,17 @@
 #include "report.h"
 
 #include "formatting.h"
+#include "texts.h"
 
 namespace {
 
-constexpr const char* kHeatLoadCaption = "Heat load of the system";
+constexpr const char* kHeatLoadCaption = VELNOR_TRANSLATE_NOOP("Report", "Heat load of the system");
 
 } // namespace
 
 std::string ReportFlowText(double dN2Flow, const UnitSettings& units) {
-    return FlowText(dN2Flow, units) + " (N2 at delta p " + TestPressureText(units) + ")";
+    return Compose(Tr("Report", "%1 (N2 at delta p %2)"),
+                   {FlowText(dN2Flow, units), TestPressureText(units)});
 }
 
 std::vector<ReportLine> ComposeInputLines(const ReportInputs& inputs, const UnitSettings& units,
@@ -19,13 +21,16 @@ std::vector<ReportLine> ComposeInputLines(const ReportInputs& inputs, const Unit
         lines.push_back({std::move(caption), 0});
         lines.push_back({std::move(text), 1});
     };
-    lines.insert(lines.end(), {{" ", 0}, {" ", 0}, {"Input Data: ", 0}, {" ", 0}});
-    pair("Refrigerant", inputs.refrigerantName);
+    lines.insert(lines.end(), {{" ", 0}, {" ", 0}, {Tr("Report", "Input Data: "), 0}, {" ", 0}});
+    pair(Tr("Report", "Refrigerant"), inputs.refrigerantName);
     if (withHeatLoad)
-        pair(kHeatLoadCaption, inputs.heatLoadText + " " + GetUnitLabel(4, units));
-    pair("Evaporating temperature", inputs.evapTempText + " " + GetUnitLabel(1, units));
-    pair("Condensing temperature", inputs.condTempText + " " + GetUnitLabel(1, units));
-    pair("Return gas temperature", inputs.rgasTempText + " " + GetUnitLabel(1, units));
+        pair(Tr("Report", kHeatLoadCaption), inputs.heatLoadText + " " + GetUnitLabel(4, units));
+    pair(Tr("Report", "Evaporating temperature"),
+         inputs.evapTempText + " " + GetUnitLabel(1, units));
+    pair(Tr("Report", "Condensing temperature"),
+         inputs.condTempText + " " + GetUnitLabel(1, units));
+    pair(Tr("Report", "Return gas temperature"),
+         inputs.rgasTempText + " " + GetUnitLabel(1, units));
     return lines;
 }
 
@@ -44,17 +49,17 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
 
     if (!result.Valid()) {
         blank(2);
-        line("Cannot calculate tube data. Invalid input.");
+        line(Tr("Report", "Cannot calculate tube data. Invalid input."));
         return lines;
     }
 
     blank(3);
-    line("Capillary Tube Recommendation: ");
-    line("Flow Rate");
+    line(Tr("Report", "Capillary Tube Recommendation: "));
+    line(Tr("Report", "Flow Rate"));
     beside(ReportFlowText(result.dN2Flow, units));
     blank(1);
-    line("Length");
-    beside("Diameter");
+    line(Tr("Report", "Length"));
+    beside(Tr("Report", "Diameter"));
     const int list = units.DiamType != 0 ? 1 : 0;
     const double* diam = DiameterList(db, units.DiamType);
     const int count = DiameterCount(db, units.DiamType);
@@ -66,10 +71,10 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
         beside(DiameterText(diam[k], units));
     }
     blank(2);
-    line("Optimal Selection:");
+    line(Tr("Report", "Optimal Selection:"));
     const int k = result.OptimalIndex();
-    line("A " + LengthText(result.dLength[list][k], units) + " length of " +
-         DiameterText(diam[k], units) + " diameter tubing.");
+    line(Compose(Tr("Report", "A %1 length of %2 diameter tubing."),
+                 {LengthText(result.dLength[list][k], units), DiameterText(diam[k], units)}));
     return lines;
 }
 
@@ -81,17 +86,17 @@ std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
     const auto line = [&lines](std::string text, int column) {
         lines.push_back({std::move(text), column});
     };
-    line("Inner diameter", 0);
+    line(Tr("Report", "Inner diameter"), 0);
     line(diameterText + " " + GetUnitLabel(3, units), 1);
-    line("Length", 0);
+    line(Tr("Report", "Length"), 0);
     line(lengthText + " " + GetUnitLabel(0, units), 1);
     line(" ", 0);
     if (rating.FlowKnown()) {
-        line("Flow Rate", 0);
+        line(Tr("Report", "Flow Rate"), 0);
         line(ReportFlowText(rating.dN2Flow, units), 1);
     }
     if (rating.Valid()) {
-        line(kHeatLoadCaption, 0);
+        line(Tr("Report", kHeatLoadCaption), 0);
         line(rating.heatLoadText, 1);
     } else {
         line(rating.message, 0);

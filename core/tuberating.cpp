@@ -3,6 +3,7 @@
 #include "formatting.h"
 #include "sizing.h"
 #include "textnumber.h"
+#include "texts.h"
 
 #include <cmath>
 
@@ -47,14 +48,15 @@ TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettin
     }
     if (!tubeOk) {
         rating.status = RatingStatus::TubeInvalid;
-        rating.message = "Tube invalid: the inner diameter and the length must be above 0";
+        rating.message =
+            Tr("Results", "Tube invalid: the inner diameter and the length must be above 0");
         return rating;
     }
     const FlowCorrelation correlation = CorrelationAt(db, nRefrig, t);
     if (!correlation.Invertible()) {
         rating.status = RatingStatus::NotInvertible;
-        rating.message = "No heat load: the refrigerant's flow correlation cannot be turned "
-                         "round at these temperatures";
+        rating.message = Tr("Results", "No heat load: the refrigerant's flow correlation cannot be "
+                                       "turned round at these temperatures");
         return rating;
     }
 
@@ -63,12 +65,12 @@ TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettin
     rating.heatLoadText = HeatLoadText(rating.heatLoad, units);
     if (watts < kMinHeatLoadW) {
         rating.status = RatingStatus::BelowRange;
-        rating.message = "Heat load invalid: the tube serves less than " +
-                         HeatLoadText(HeatLoadFromWatts(kMinHeatLoadW, units), units);
+        rating.message = Compose(Tr("Results", "Heat load invalid: the tube serves less than %1"),
+                                 {HeatLoadText(HeatLoadFromWatts(kMinHeatLoadW, units), units)});
     } else if (watts > kMaxHeatLoadW) {
         rating.status = RatingStatus::AboveRange;
-        rating.message = "Heat load invalid: the tube serves more than " +
-                         HeatLoadText(HeatLoadFromWatts(kMaxHeatLoadW, units), units);
+        rating.message = Compose(Tr("Results", "Heat load invalid: the tube serves more than %1"),
+                                 {HeatLoadText(HeatLoadFromWatts(kMaxHeatLoadW, units), units)});
     } else {
         rating.status = RatingStatus::Ok;
     }

@@ -5,6 +5,7 @@
 #include "identity.h"
 #include "qcp1252.h"
 #include "qdialogunits.h"
+#include "qtranslate.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +26,7 @@ void AddText(QWidget* dialog, const DialogUnits& du, const DialogItem& item,
 
 CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog(parent) {
     using M = AboutBoxModel;
-    setWindowTitle(FromCp1252(M::kTitle));
+    setWindowTitle(Translate("About", M::kTitle));
     const DialogUnits du = DialogUnitsOf(*this);
 
     auto* icon = new QLabel(this);
@@ -35,10 +36,10 @@ CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog
 
     AddText(this, du, M::kProductItem, M::ProductLine(identity));
     AddText(this, du, M::kMakerItem, M::kMakerLine);
-    AddText(this, du, M::kCreditsItem, M::kCredits);
-    AddText(this, du, M::kCredits2Item, M::kCredits2);
+    AddText(this, du, M::kCreditsItem, Tr("About", M::kCredits));
+    AddText(this, du, M::kCredits2Item, Tr("About", M::kCredits2));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Translate("About", "OK"), this);
     PlaceControl(*ok, du, M::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

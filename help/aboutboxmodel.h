@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogunits.h"
+#include "texts.h"
 
 #include <string>
 
@@ -20,10 +21,12 @@ struct AboutBoxModel {
     // The icon is drawn at its own size, as an icon control sizes itself to its icon.
     static constexpr int kIconPixels = 32;
 
-    static constexpr const char* kTitle = "About";
+    static constexpr const char* kTitle = VELNOR_TRANSLATE_NOOP("About", "About");
     static constexpr const char* kMakerLine = "Copyright \xA9 Kestrin. All rights reserved.";
-    static constexpr const char* kCredits = "Sizing method and data by the";
-    static constexpr const char* kCredits2 = "Kestrin application engineers.";
+    static constexpr const char* kCredits =
+        VELNOR_TRANSLATE_NOOP("About", "Sizing method and data by the");
+    static constexpr const char* kCredits2 =
+        VELNOR_TRANSLATE_NOOP("About", "Kestrin application engineers.");
 
     // "<product name> v<version>", taken as they are: an ampersand is an ampersand.
     static std::string ProductLine(const ProductIdentity& identity);

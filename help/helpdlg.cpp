@@ -7,6 +7,7 @@
 #include "qcp1252.h"
 #include "qdialogunits.h"
 #include "qtmessages.h"
+#include "qtranslate.h"
 #include "qttextfield.h"
 
 #include <QPushButton>
@@ -28,7 +29,7 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
         m_ownMessages = std::make_unique<QtMessages>(this);
         m_messages = m_ownMessages.get();
     }
-    setWindowTitle(FromCp1252(M::kTitle));
+    setWindowTitle(Translate("Help", M::kTitle));
     const DialogUnits du = DialogUnitsOf(*this);
 
     // Read-only, a border, a vertical scroll bar, no word wrap and no horizontal bar: the text
@@ -43,15 +44,15 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
 
     // The link adopts its text and fits itself to it at its template place; its failures to
     // open are reported through the same messages as the disclaimer. Default colours.
-    m_link = new CLinkStatic(FromCp1252(M::kLinkText), this, opener, m_messages);
+    m_link = new CLinkStatic(Translate("Help", M::kLinkText), this, opener, m_messages);
     PlaceControl(*m_link, du, M::kLinkItem);
     m_link->SetLinkAddress(kHomePageAddress);
 
-    auto* disclaimer = new QPushButton(FromCp1252(M::kDisclaimerButton), this);
+    auto* disclaimer = new QPushButton(Translate("Help", M::kDisclaimerButton), this);
     PlaceControl(*disclaimer, du, M::kDisclaimerItem);
     connect(disclaimer, &QPushButton::clicked, this, &CHelpDlg::OnDisclaimer);
 
-    auto* ok = new QPushButton(FromCp1252(M::kOkButton), this);
+    auto* ok = new QPushButton(Translate("Help", M::kOkButton), this);
     PlaceControl(*ok, du, M::kOkItem);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

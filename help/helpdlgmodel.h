@@ -2,6 +2,7 @@
 
 #include "colour.h"
 #include "dialogunits.h"
+#include "texts.h"
 
 #include <string>
 
@@ -17,10 +18,11 @@ struct HelpDlgModel {
     static constexpr DialogItem kDisclaimerItem{1025, Rect::FromSize(198, 282, 50, 14)};
     static constexpr DialogItem kOkItem{1, Rect::FromSize(252, 282, 50, 14)};
 
-    static constexpr const char* kTitle = "Help Info";
-    static constexpr const char* kLinkText = "Visit Kestrin on the Web";
-    static constexpr const char* kDisclaimerButton = "Disclaimer";
-    static constexpr const char* kOkButton = "OK";
+    static constexpr const char* kTitle = VELNOR_TRANSLATE_NOOP("Help", "Help Info");
+    static constexpr const char* kLinkText =
+        VELNOR_TRANSLATE_NOOP("Help", "Visit Kestrin on the Web");
+    static constexpr const char* kDisclaimerButton = VELNOR_TRANSLATE_NOOP("Help", "Disclaimer");
+    static constexpr const char* kOkButton = VELNOR_TRANSLATE_NOOP("Help", "OK");
 
     // The help field: no length limit, and these ten characters never shown: percent sign,
     // apostrophe, asterisk, double quotation mark, plus sign, question mark, greater-than sign,

@@ -1,8 +1,7 @@
 #include "linkopenresult.h"
 
 #include "messages.h"
-
-#include <cstdio>
+#include "texts.h"
 
 namespace {
 
@@ -13,20 +12,28 @@ constexpr int kAssociationInvalidCode = 27;
 constexpr int kUndocumentedCode = 1;
 
 constexpr OpenErrorCodeText kCodeTexts[] = {
-    {0, "The operating system is out\nof memory or resources."},
-    {2, "The specified file was not found."},
-    {3, "The specified path was not found."},
-    {5, "The operating system denied\naccess to the specified file."},
-    {8, "There was not enough memory to complete the operation."},
-    {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-    {26, "A sharing violation occurred. "},
-    {27, "The filename association is\nincomplete or invalid."},
-    {28, "The DDE transaction could not\nbe completed because the request timed out."},
-    {29, "The DDE transaction failed."},
-    {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-         "being processed."},
-    {31, "There is no application associated\nwith the given filename extension."},
-    {32, "The specified dynamic-link library was not found."},
+    {0, VELNOR_TRANSLATE_NOOP("Messages", "The operating system is out\nof memory or resources.")},
+    {2, VELNOR_TRANSLATE_NOOP("Messages", "The specified file was not found.")},
+    {3, VELNOR_TRANSLATE_NOOP("Messages", "The specified path was not found.")},
+    {5, VELNOR_TRANSLATE_NOOP("Messages",
+                              "The operating system denied\naccess to the specified file.")},
+    {8,
+     VELNOR_TRANSLATE_NOOP("Messages", "There was not enough memory to complete the operation.")},
+    {11, VELNOR_TRANSLATE_NOOP(
+             "Messages", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).")},
+    {26, VELNOR_TRANSLATE_NOOP("Messages", "A sharing violation occurred. ")},
+    {27, VELNOR_TRANSLATE_NOOP("Messages", "The filename association is\nincomplete or invalid.")},
+    {28,
+     VELNOR_TRANSLATE_NOOP(
+         "Messages", "The DDE transaction could not\nbe completed because the request timed out.")},
+    {29, VELNOR_TRANSLATE_NOOP("Messages", "The DDE transaction failed.")},
+    {30, VELNOR_TRANSLATE_NOOP(
+             "Messages",
+             "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
+             "being processed.")},
+    {31, VELNOR_TRANSLATE_NOOP(
+             "Messages", "There is no application associated\nwith the given filename extension.")},
+    {32, VELNOR_TRANSLATE_NOOP("Messages", "The specified dynamic-link library was not found.")},
 };
 
 } // namespace
@@ -81,15 +88,13 @@ std::span<const OpenErrorCodeText> OpenErrorCodeTexts() {
 std::string OpenErrorText(int code) {
     for (const OpenErrorCodeText& entry : kCodeTexts) {
         if (entry.nCode == code)
-            return entry.szText;
+            return Tr("Messages", entry.szText);
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "Unknown Error (%d) occurred.", code);
-    return text;
+    return Compose(Tr("Messages", "Unknown Error (%1) occurred."), {std::to_string(code)});
 }
 
 std::string OpenErrorMessage(int code) {
-    return "Unable to open hyperlink:\n\n" + OpenErrorText(code);
+    return Tr("Messages", "Unable to open hyperlink:") + "\n\n" + OpenErrorText(code);
 }
 
 void ShowOpenError(Messages& messages, int code) {

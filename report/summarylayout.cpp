@@ -2,6 +2,7 @@
 
 #include "formatting.h"
 #include "identity.h"
+#include "texts.h"
 
 #include <climits>
 #include <cmath>
@@ -75,7 +76,8 @@ std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX,
 
 std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units) {
     const std::string flow = dN2Flow ? FlowText(*dN2Flow, units) : "--- " + GetUnitLabel(5, units);
-    return "Flow Rate: " + flow + " (N_2 at delta p " + TestPressureText(units) + ")";
+    return Compose(Tr("Window", "Flow Rate: %1 (N_2 at delta p %2)"),
+                   {flow, TestPressureText(units)});
 }
 
 SummaryText ProductNameText(const SummaryState& state) {
@@ -88,29 +90,32 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     SummaryPlan plan;
     plan.header = {{
         {"TM", w + 15, 10, 16},
-        {"Version", w + 70, 14, 14},
+        {Tr("Window", "Version"), w + 70, 14, 14},
         {state.szVersion, w + 130, 14, 14},
-        {"Database", w + 70, 30, 14},
+        {Tr("Window", "Database"), w + 70, 30, 14},
         {state.szDbVersion, w + 130, 30, 14},
     }};
     plan.titles = {{
-        {"Input Data", P, 74, 20},
-        {"Capillary Tube Recommendation", P, 255, 20},
+        {Tr("Window", "Input Data"), P, 74, 20},
+        {Tr("Window", "Capillary Tube Recommendation"), P, 255, 20},
     }};
     plan.flowLine =
         FlowLineText(state.bFlowValid ? std::optional(state.dN2Flow) : std::nullopt, state.units);
     plan.flowBox = {P + 6, 272, P + 300, 293};
-    plan.hint = {"Optimal selection is highlighted in green.", P + 6, 505, 12};
+    plan.hint = {Tr("Window", "Optimal selection is highlighted in green."), P + 6, 505, 12};
 
-    static constexpr const char* kLabels[5] = {"Refrigerant", "Heat load of the system",
-                                               "Evaporating temperature", "Condensing temperature",
-                                               "Return gas temperature"};
+    static constexpr const char* kLabels[5] = {
+        VELNOR_TRANSLATE_NOOP("Window", "Refrigerant"),
+        VELNOR_TRANSLATE_NOOP("Window", "Heat load of the system"),
+        VELNOR_TRANSLATE_NOOP("Window", "Evaporating temperature"),
+        VELNOR_TRANSLATE_NOOP("Window", "Condensing temperature"),
+        VELNOR_TRANSLATE_NOOP("Window", "Return gas temperature")};
     // The refrigerant row has no unit: kind 6 gives a single blank.
     static constexpr int kUnitKinds[5] = {6, 4, 1, 1, 1};
     for (int i = 0; i < 5; ++i) {
         const int y = 100 + 25 * i;
         const auto row = static_cast<std::size_t>(2 * i);
-        plan.inputs[row] = {kLabels[i], P + 40, y, kPanelFontHeight};
+        plan.inputs[row] = {Tr("Window", kLabels[i]), P + 40, y, kPanelFontHeight};
         plan.inputs[row + 1] = {GetUnitLabel(kUnitKinds[i], state.units), P + 280, y,
                                 kPanelFontHeight};
     }

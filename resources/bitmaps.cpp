@@ -1,12 +1,14 @@
 #include "bitmaps.h"
 
 #include <QColor>
+#include <QFile>
 #include <QList>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include "logopalette.h"
 #include "qcolour.h"
+#include "qtranslate.h"
 #include "resourceids.h"
 #include "skinbitmaps.h"
 
@@ -36,10 +38,12 @@ QSize DevicePixels(int width, int height, qreal ratio) {
     return {qMax(1, qRound(width * ratio)), qMax(1, qRound(height * ratio))};
 }
 
-// Renders a drawing to an image of `pixels`, over `background` (transparent allowed).
-QImage RenderSvg(const QString& path, QSize pixels, QImage::Format format, QColor background) {
+// Renders a drawing (a path or the drawing itself) to an image of `pixels`, over `background`
+// (transparent allowed).
+template <typename Source>
+QImage RenderSvg(const Source& source, QSize pixels, QImage::Format format, QColor background) {
     RegisterImageResources();
-    QSvgRenderer renderer(path);
+    QSvgRenderer renderer(source);
     if (!renderer.isValid()) {
         return {};
     }
@@ -51,6 +55,29 @@ QImage RenderSvg(const QString& path, QSize pixels, QImage::Format format, QColo
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
     painter.end();
     return image;
+}
+
+// The circuit drawing with its labels in the program's language; each label is the whole text
+// of one <text> element.
+QByteArray TranslatedCircuit() {
+    RegisterImageResources();
+    QFile file(VectorResourcePath(ResourceId::kCircuit));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray svg = file.readAll();
+    static constexpr const char* kLabels[] = {VELNOR_TRANSLATE_NOOP("Diagram", "Evaporator"),
+                                              VELNOR_TRANSLATE_NOOP("Diagram", "Condenser"),
+                                              VELNOR_TRANSLATE_NOOP("Diagram", "Filter drier"),
+                                              VELNOR_TRANSLATE_NOOP("Diagram", "Capillary tube"),
+                                              VELNOR_TRANSLATE_NOOP("Diagram", "Compressor"),
+                                              VELNOR_TRANSLATE_NOOP("Diagram", "Suction line")};
+    for (const char* label : kLabels) {
+        const QString shown = Translate("Diagram", label);
+        if (shown != QLatin1String(label)) {
+            svg.replace('>' + QByteArray(label) + '<', '>' + shown.toHtmlEscaped().toUtf8() + '<');
+        }
+    }
+    return svg;
 }
 
 QImage SkinImage(int id) {
@@ -137,8 +164,7 @@ QImage RenderCircuit(QSize pixels) {
     if (pixels.isEmpty()) {
         return {};
     }
-    return RenderSvg(VectorResourcePath(ResourceId::kCircuit), pixels, QImage::Format_RGB32,
-                     Qt::white);
+    return RenderSvg(TranslatedCircuit(), pixels, QImage::Format_RGB32, Qt::white);
 }
 
 QImage LoadBitmapResource(int id, qreal devicePixelRatio) {

@@ -19,6 +19,11 @@ for f in share/velnor/Velnor.dkt share/man/man1/velnor.1.gz share/man/man1/velno
          share/icons/hicolor/scalable/apps/velnor.svg share/doc/velnor/copyright; do
     [ -s "$usr/$f" ] || fail "$f is missing"
 done
+# The translations, where the program looks for them from libexec/velnor.
+for language in de es fr it pt_BR; do
+    [ -s "$usr/libexec/velnor/../../share/velnor/translations/velnor_$language.qm" ] ||
+        fail "the $language translation is missing"
+done
 
 # Every hicolor PNG is as wide and high as its folder says, from 16 to 256 pixels.
 icons=$usr/share/icons/hicolor

@@ -13,4 +13,6 @@ deb=$(ls "$scratch"/package/*.deb)
 out=$(lintian --allow-root --fail-on error,warning "$deb" 2>&1) || fail "lintian: $out"
 echo "$out"
 [[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "no Qt dependency found"
+[ "$(dpkg-deb -c "$deb" | grep -c "usr/share/velnor/translations/velnor_.*\.qm$")" -eq 5 ] ||
+    fail "the package does not hold the five translations"
 echo "packaged and linted"

@@ -1,6 +1,6 @@
 // The main of every widget test program: an offscreen QApplication (unless QT_QPA_PLATFORM
-// names another platform) whose settings and standard paths lie in a temporary directory, so no
-// test ever touches the user's own settings or files.
+// names another platform) in US English, whose settings and standard paths lie in a temporary
+// directory, so no test ever touches the user's own settings or files.
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
@@ -23,6 +23,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Texts and numbers as an English (US) system shows them, whatever the machine's language;
+    // a test that wants another language installs it.
+    qputenv("LC_ALL", "en_US.UTF-8");
+    qputenv("LANGUAGE", "en_US");
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
     if (!dir.isValid()) {
