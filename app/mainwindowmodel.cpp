@@ -155,7 +155,8 @@ std::optional<MainWindowModel::Tube> MainWindowModel::SelectedTube() const {
     if (!m_listContent.valid)
         return std::nullopt;
     const int rows = static_cast<int>(m_listContent.rows.size());
-    const int row = m_chosenRow >= 0 && m_chosenRow < rows ? m_chosenRow : m_listContent.selectedRow;
+    const int row =
+        m_chosenRow >= 0 && m_chosenRow < rows ? m_chosenRow : m_listContent.selectedRow;
     const int k = m_result.nFirstRow + row;
     if (row < 0 || k < 0 || k >= DiameterCount(*m_db, m_units.DiamType) || k >= kMaxDiameters)
         return std::nullopt;

@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-
 // The main window's state and decisions, without the window: the database, the five input
 // fields, the selected refrigerant, the inputs-changed mark, the last result and the unit
 // settings, and what the window's events do to them. The window binds each input field to a

@@ -182,8 +182,7 @@ void CVelnorDlg::CreateControls() {
             [this] { m_model.OnResultListClicked(m_results->GetSelectedRow()); });
     // Ctrl+C copies the results where the list has the focus (a field keeps its own copy);
     // Ctrl+T checks a tube from anywhere in the window.
-    auto* copy = new QShortcut(QKeySequence::Copy, m_results, nullptr, nullptr,
-                               Qt::WidgetShortcut);
+    auto* copy = new QShortcut(QKeySequence::Copy, m_results, nullptr, nullptr, Qt::WidgetShortcut);
     connect(copy, &QShortcut::activated, this, &CVelnorDlg::OnCopy);
     auto* check = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(check, &QShortcut::activated, this, &CVelnorDlg::OnCheckTube);

@@ -154,8 +154,8 @@ std::string ReportHtmlTable(const std::vector<ReportLine>& lines) {
         html += "<tr>";
         for (const std::string& text : row) {
             // A blank stands for an empty line: its cell stays empty.
-            html += "<td>" + (text == " " ? std::string() : HtmlEscaped(Cp1252ToUtf8(text))) +
-                    "</td>";
+            html +=
+                "<td>" + (text == " " ? std::string() : HtmlEscaped(Cp1252ToUtf8(text))) + "</td>";
         }
         html += "</tr>\n";
     }

@@ -138,10 +138,10 @@ TEST_F(MainWindowModelTest, CopiesWhatVelnorDktSizePrintsForTheSameInputs) {
         const char* inputs[4]; // heat load, evaporating, condensing, return gas
     };
     const Case cases[] = {
-        {"1000000", 1, {"500", "-10", "45", "20"}},        // W, ºC, mm, m
+        {"1000000", 1, {"500", "-10", "45", "20"}},          // W, ºC, mm, m
         {"0111100", 0, {"341.214", "-13.5", "131", "89.6"}}, // first-run units, inch fractions
-        {"1011111", 2, {"800", "-20", "40", "10"}},         // l/min, the North American list
-        {"1000000", 0, {"0", "-10", "45", "20"}},           // invalid: the message instead
+        {"1011111", 2, {"800", "-20", "40", "10"}},          // l/min, the North American list
+        {"1000000", 0, {"0", "-10", "45", "20"}},            // invalid: the message instead
     };
     for (const Case& c : cases) {
         SetUnits(c.units, units);

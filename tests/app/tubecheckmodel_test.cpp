@@ -69,10 +69,10 @@ TEST_F(TubeCheckModelTest, ATypedTubeAgreesWithVelnorDktRateAndTheFormula) {
     for (const char* length : {"2.5", "0.35", "0"}) {
         Type(TubeCheckModel::Diameter, "0.8");
         Type(TubeCheckModel::Length, length);
-        const ToolRun tool = RunTool({"rate", "Velnor.dkt", "--units", "1000000", "--refrigerant",
-                                      std::to_string(window.Refrigerant()), "--evap", "-10",
-                                      "--cond", "45", "--return-gas", "20", "--diameter", "0.8",
-                                      "--length", length});
+        const ToolRun tool =
+            RunTool({"rate", "Velnor.dkt", "--units", "1000000", "--refrigerant",
+                     std::to_string(window.Refrigerant()), "--evap", "-10", "--cond", "45",
+                     "--return-gas", "20", "--diameter", "0.8", "--length", length});
         ASSERT_EQ(tool.exitCode, 0) << tool.err;
         // The tool's last lines: the flow line when there is a flow, and the answer.
         std::string expected;
@@ -91,9 +91,9 @@ TEST_F(TubeCheckModelTest, ATypedTubeAgreesWithVelnorDktRateAndTheFormula) {
         const double f = std::sqrt(750.0 * std::pow(d, 5) / std::stod(length));
         const FlowCorrelation c = CorrelationAt(window.Database(), window.Refrigerant(),
                                                 TemperaturesInCelsius(-10, 45, 20, units));
-        EXPECT_NEAR(check.Rating().heatLoad, (f - c.a) * c.h / c.b,
-                    0.01 * check.Rating().heatLoad)
+        EXPECT_NEAR(check.Rating().heatLoad, (f - c.a) * c.h / c.b, 0.01 * check.Rating().heatLoad)
             << length;
     }
-    EXPECT_EQ(check.AnswerLine(), "Tube invalid: the inner diameter and the length must be above 0");
+    EXPECT_EQ(check.AnswerLine(),
+              "Tube invalid: the inner diameter and the length must be above 0");
 }
