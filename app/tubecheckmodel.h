@@ -19,9 +19,9 @@ public:
 
     // `window` must outlive the model. The fields type with the number characters of `numbers`,
     // as many whole digits as the main window's fields and no minus (a tube has no negative
-    // size); the diameter takes a fourth decimal, as a millimetre list's diameter in inches
-    // (1 mm is 0.0394 in.) would otherwise be cut by 1 %, and its flow by 2.5 %.
-    static constexpr int kDiameterDecimals = 4;
+    // size). The diameter takes five decimals: a diameter of a millimetre list in inches
+    // (0.5 mm is 0.019685 in.) cut to three would change its flow by several per cent.
+    static constexpr int kDiameterDecimals = 5;
     explicit TubeCheckModel(const MainWindowModel& window,
                             const NumberLocale& numbers = NumberLocale{});
     TubeCheckModel(const TubeCheckModel&) = delete;
