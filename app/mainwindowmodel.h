@@ -24,6 +24,8 @@ public:
     // The input fields: at most 9 whole digits and 3 decimals, negatives allowed.
     static constexpr int kWholeDigits = 9;
     static constexpr int kDecimalPlaces = 3;
+    // The input fields' background, and that of every field like them.
+    static constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
 
     // `units` is the process's one unit record, lent by the application; it must outlive the
     // model. The input fields type with the number characters of `numbers`.

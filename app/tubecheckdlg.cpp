@@ -22,6 +22,7 @@ TubeCheckDlg::TubeCheckDlg(const MainWindowModel& window, Messages& messages, QW
         auto* field = new QtLineField(this);
         field->SetMessages(messages);
         field->Bind(&m_model.Field(which));
+        m_model.Field(which).SetBackColor(MainWindowModel::kFieldBackColor);
         field->setAccessibleName(names[i]);
         field->setToolTip(names[i]);
         label->setBuddy(field);

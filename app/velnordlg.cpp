@@ -45,7 +45,6 @@
 
 namespace {
 
-constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
 constexpr const char* kDatabaseFileName = "Velnor.dkt";
 
 // Arial of the given cell height, weight 400, as the panel's own fonts.
@@ -275,7 +274,7 @@ void CVelnorDlg::SetUpControls() {
         m_fields[FieldSlot(input.id)]->setFont(small);
     m_model.RestoreInputs(*m_settings);
     for (const InputField& input : kInputFields)
-        m_model.Field(input.input).SetBackColor(kFieldBackColor);
+        m_model.Field(input.input).SetBackColor(MainWindowModel::kFieldBackColor);
 
     m_results->Init(false);
     LayoutControls();
