@@ -494,6 +494,14 @@ TEST_F(MainWindow, CtrlCInTheListCopiesTheReportAndCtrlTChecksATube) {
     ASSERT_NE(copied, nullptr);
     EXPECT_EQ(copied->text().toStdString(), dlg->Model().CopyText());
     EXPECT_EQ(copied->html().toStdString(), dlg->Model().CopyHtml());
+    // The window menu's C does the same.
+    QApplication::clipboard()->clear();
+    QTimer::singleShot(100, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_C);
+    });
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), dlg->Model().CopyText());
 
     // Ctrl+T: the dialog starts with the selected tube; Tab leads from the diameter to the
     // length, and the answer follows the typing, read by its text.
