@@ -1,6 +1,7 @@
 #include "mainwindowmodel.h"
 
 #include "convert.h"
+#include "formatting.h"
 #include "persistentsettings.h"
 #include "texts.h"
 
@@ -86,6 +87,11 @@ void MainWindowModel::OnInputEdited(Input which) {
         bChanged = true;
 }
 
+void MainWindowModel::OnResultListClicked(int row) {
+    m_chosenRow = row;
+    bChanged = true;
+}
+
 bool MainWindowModel::OnTimer() {
     if (!bChanged)
         return false;
@@ -111,6 +117,7 @@ void MainWindowModel::OnUnitsChanged(int oldUnitsEnergy, int oldUnitsTemperature
 void MainWindowModel::Calculate() {
     ++m_calculations;
     bChanged = false;
+    m_chosenRow = -1;
     if (nRefrig < 0 || nRefrig >= m_db->nRefrigerants) {
         // Nothing to size for: the list says so instead.
         m_listContent = NoRefrigerantList();
@@ -135,4 +142,26 @@ ReportInputs MainWindowModel::ReportInputsNow() const {
 
 std::vector<ReportLine> MainWindowModel::ReportLines() const {
     return ComposeReportLines(ReportInputsNow(), m_result, *m_db, m_units);
+}
+
+std::string MainWindowModel::CopyText() const {
+    return ReportBodyText(ReportLines());
+}
+
+std::string MainWindowModel::CopyHtml() const {
+    return ReportHtmlTable(ReportLines());
+}
+
+std::optional<MainWindowModel::Tube> MainWindowModel::SelectedTube() const {
+    if (!m_listContent.valid)
+        return std::nullopt;
+    const int rows = static_cast<int>(m_listContent.rows.size());
+    const int row =
+        m_chosenRow >= 0 && m_chosenRow < rows ? m_chosenRow : m_listContent.selectedRow;
+    const int k = m_result.nFirstRow + row;
+    if (row < 0 || k < 0 || k >= DiameterCount(*m_db, m_units.DiamType) || k >= kMaxDiameters)
+        return std::nullopt;
+    const int list = m_units.DiamType != 0 ? 1 : 0;
+    return Tube{ToDisplayDiameter(DiameterList(*m_db, m_units.DiamType)[k], m_units),
+                ToDisplayLength(m_result.dLength[list][k], m_units)};
 }

@@ -10,8 +10,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
-
 
 // The main window's state and decisions, without the window: the database, the five input
 // fields, the selected refrigerant, the inputs-changed mark, the last result and the unit
@@ -24,6 +24,8 @@ public:
     // The input fields: at most 9 whole digits and 3 decimals, negatives allowed.
     static constexpr int kWholeDigits = 9;
     static constexpr int kDecimalPlaces = 3;
+    // The input fields' background, and that of every field like them.
+    static constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
 
     // `units` is the process's one unit record, lent by the application; it must outlive the
     // model. The input fields type with the number characters of `numbers`.
@@ -65,7 +67,9 @@ public:
     // Events.
     void OnRefrigerantSelected(int index);
     void OnInputEdited(Input which); // the ambient field takes no part in the calculation
-    void OnResultListClicked() { bChanged = true; }
+    // A row of the results list chosen by a click or a key (-1: none known). It stays the
+    // selected row until the next calculation brings the optimal row back.
+    void OnResultListClicked(int row = -1);
     // The timer tick: recomputes when an input changed since the last calculation. True when
     // it did; the list content then holds what to show.
     bool OnTimer();
@@ -83,6 +87,19 @@ public:
     // The inputs section of the printed report, from the fields' texts as shown.
     ReportInputs ReportInputsNow() const;
     std::vector<ReportLine> ReportLines() const;
+    // The report as the clipboard takes it, in UTF-8: the text velnor-dkt size prints for the
+    // same inputs, and the same rows as an HTML table.
+    std::string CopyText() const;
+    std::string CopyHtml() const;
+
+    // A tube in the diameter and length units in force.
+    struct Tube {
+        double diameter = 0.0;
+        double length = 0.0;
+    };
+    // The tube of the selected row: the row the user chose since the last calculation, else the
+    // optimal one. None while the list shows a message.
+    std::optional<Tube> SelectedTube() const;
 
 private:
     // The five inputs as the fields show them, as the settings store takes them.
@@ -96,6 +113,7 @@ private:
     SizingResult m_result;
     ResultListContent m_listContent;
     int nRefrig = 0;
+    int m_chosenRow = -1; // the list row chosen since the last calculation
     bool bChanged = false;
     bool m_databaseLoaded = false;
     DatabaseReadError m_loadFailure;

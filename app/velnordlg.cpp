@@ -24,8 +24,10 @@
 #include "settingsdlg.h"
 #include "shadebutton.h"
 #include "skinlistctrl.h"
+#include "tubecheckdlg.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -34,15 +36,16 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace {
 
-constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
 constexpr const char* kDatabaseFileName = "Velnor.dkt";
 
 // Arial of the given cell height, weight 400, as the panel's own fonts.
@@ -173,9 +176,16 @@ void CVelnorDlg::CreateControls() {
             [this](int index) { m_model.OnRefrigerantSelected(index); });
     // A row chosen by a click or a key shows for a moment; the next tick brings the optimal
     // row back.
-    connect(m_results, &CSkinListCtrl::clicked, this, [this] { m_model.OnResultListClicked(); });
+    connect(m_results, &CSkinListCtrl::clicked, this,
+            [this] { m_model.OnResultListClicked(m_results->GetSelectedRow()); });
     connect(m_results, &CSkinListCtrl::selectionMovedByKey, this,
-            [this] { m_model.OnResultListClicked(); });
+            [this] { m_model.OnResultListClicked(m_results->GetSelectedRow()); });
+    // Ctrl+C copies the results where the list has the focus (a field keeps its own copy);
+    // Ctrl+T checks a tube from anywhere in the window.
+    auto* copy = new QShortcut(QKeySequence::Copy, m_results, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &CVelnorDlg::OnCopy);
+    auto* check = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(check, &QShortcut::activated, this, &CVelnorDlg::OnCheckTube);
     connect(m_settingsButton, &QPushButton::clicked, this, &CVelnorDlg::OnSettings);
     connect(m_printButton, &QPushButton::clicked, this, &CVelnorDlg::OnPrint);
     connect(m_helpButton, &QPushButton::clicked, this, &CVelnorDlg::OnHelp);
@@ -265,7 +275,7 @@ void CVelnorDlg::SetUpControls() {
         m_fields[FieldSlot(input.id)]->setFont(small);
     m_model.RestoreInputs(*m_settings);
     for (const InputField& input : kInputFields)
-        m_model.Field(input.input).SetBackColor(kFieldBackColor);
+        m_model.Field(input.input).SetBackColor(MainWindowModel::kFieldBackColor);
 
     m_results->Init(false);
     LayoutControls();
@@ -338,10 +348,40 @@ void CVelnorDlg::OnSettings() {
 }
 
 void CVelnorDlg::OnSysCommand(int id) {
-    if ((id & ~0xF) == kAboutCommand) {
+    switch (id & ~0xF) {
+    case kAboutCommand: {
         CAboutBox about(m_identity, this);
         about.exec();
+        break;
     }
+    case kCopyCommand:
+        OnCopy();
+        break;
+    case kCheckTubeCommand:
+        OnCheckTube();
+        break;
+    default:
+        break;
+    }
+}
+
+void CVelnorDlg::OnCopy() {
+    if (!bReady)
+        return;
+    // What is copied is what the list shows a moment later: the inputs as they stand.
+    if (m_model.OnTimer())
+        ShowResults();
+    auto* report = new QMimeData;
+    report->setText(QString::fromStdString(m_model.CopyText()));
+    report->setHtml(QString::fromStdString(m_model.CopyHtml()));
+    QGuiApplication::clipboard()->setMimeData(report);
+}
+
+void CVelnorDlg::OnCheckTube() {
+    if (!bReady)
+        return;
+    TubeCheckDlg dlg(m_model, *m_messages, this);
+    dlg.exec();
 }
 
 void CVelnorDlg::OnPrint() {
@@ -382,9 +422,19 @@ void CVelnorDlg::contextMenuEvent(QContextMenuEvent* event) {
                           : event->globalPos();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("windowMenu"));
+    QAction* copy = menu.addAction(Translate("Window", "&Copy Results"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setData(kCopyCommand);
+    QAction* check = menu.addAction(Translate("Window", "Check a &Tube..."));
+    check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    check->setData(kCheckTubeCommand);
+    menu.addSeparator();
     QAction* about = menu.addAction(Translate("Window", "&About..."));
-    if (menu.exec(at) == about)
-        OnSysCommand(kAboutCommand);
+    about->setData(kAboutCommand);
+    for (QAction* action : menu.actions())
+        action->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken elsewhere
+    if (const QAction* chosen = menu.exec(at))
+        OnSysCommand(chosen->data().toInt());
 }
 
 QPoint CVelnorDlg::KeyboardMenuPoint(const QWidget& widget) {

@@ -37,6 +37,9 @@ public:
     static constexpr int kTimerId = 100;
     static constexpr int kTimerPeriodMs = 1000;
     static constexpr int kAboutCommand = 16;
+    // The window menu's own commands besides "&About...".
+    static constexpr int kCopyCommand = 32;
+    static constexpr int kCheckTubeCommand = 48;
     // The window icon is set after the first frame, or this long after the window is shown.
     static constexpr int kIconLateMs = 1000;
 
@@ -72,8 +75,13 @@ public:
     void OnDiagramSettled();
     // The "Settings" button: the units dialog, then the conversion of the typed values.
     void OnSettings();
-    // A command of the window menu; 16 is "&About...".
+    // A command of the window menu: 16 "&About...", 32 "&Copy Results", 48 "Check a &Tube...".
     void OnSysCommand(int id);
+    // Ctrl+C in the results list: the report of the inputs as they stand on the clipboard, as
+    // text and as an HTML table. An input changed since the last tick is sized first.
+    void OnCopy();
+    // Ctrl+T: the "Check a Tube" dialog, run modally.
+    void OnCheckTube();
     // The "Print" and "Help" buttons.
     void OnPrint();
     void OnHelp();

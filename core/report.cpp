@@ -1,11 +1,50 @@
 #include "report.h"
 
+#include "cp1252.h"
 #include "formatting.h"
 #include "texts.h"
 
 namespace {
 
 constexpr const char* kHeatLoadCaption = VELNOR_TRANSLATE_NOOP("Report", "Heat load of the system");
+
+// The report's rows: each a column-0 text with the column-1 text beside it, or a column-1 text
+// after an empty column 0. Texts as in the lines (Windows-1252).
+std::vector<std::vector<std::string>> ReportRows(const std::vector<ReportLine>& lines) {
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::vector<std::string>& row = rows.emplace_back();
+        if (lines[i].column != 0)
+            row.emplace_back();
+        row.push_back(lines[i].text);
+        if (lines[i].column == 0 && i + 1 < lines.size() && lines[i + 1].column != 0)
+            row.push_back(lines[++i].text);
+    }
+    return rows;
+}
+
+std::string HtmlEscaped(const std::string& utf8) {
+    std::string out;
+    for (const char c : utf8) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
 
 } // namespace
 
@@ -102,4 +141,28 @@ std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
         line(rating.message, 0);
     }
     return lines;
+}
+
+std::string ReportBodyText(const std::vector<ReportLine>& lines) {
+    std::string text;
+    for (const std::vector<std::string>& row : ReportRows(lines)) {
+        for (std::size_t cell = 0; cell < row.size(); ++cell)
+            text += (cell > 0 ? "\t" : "") + Cp1252ToUtf8(row[cell]);
+        text += "\n";
+    }
+    return text;
+}
+
+std::string ReportHtmlTable(const std::vector<ReportLine>& lines) {
+    std::string html = "<html><head><meta charset=\"utf-8\"></head><body><table>\n";
+    for (const std::vector<std::string>& row : ReportRows(lines)) {
+        html += "<tr>";
+        for (const std::string& text : row) {
+            // A blank stands for an empty line: its cell stays empty.
+            html +=
+                "<td>" + (text == " " ? std::string() : HtmlEscaped(Cp1252ToUtf8(text))) + "</td>";
+        }
+        html += "</tr>\n";
+    }
+    return html + "</table></body></html>\n";
 }

@@ -46,3 +46,14 @@ std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
                                            const std::string& diameterText,
                                            const std::string& lengthText, const TubeRating& rating,
                                            const UnitSettings& units);
+
+// The lines as text, one row per column-0 line: its text, and where the next line is its
+// column-1 text, a TAB and that text (a column-1 text without a column-0 text before it
+// starts with the TAB). Each row ends with LF; the texts are converted to UTF-8. What
+// velnor-dkt prints and the window copies.
+std::string ReportBodyText(const std::vector<ReportLine>& lines);
+
+// The same rows as an HTML table in UTF-8, one table row per text row and one cell per text
+// (an empty first cell before a column-1 text alone, an empty cell for a blank line), so that a
+// spreadsheet or a word processor pastes a table.
+std::string ReportHtmlTable(const std::vector<ReportLine>& lines);

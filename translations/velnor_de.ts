@@ -324,6 +324,29 @@ ist keine Anwendung verknüpft.</translation>
     </message>
 </context>
 <context>
+    <name>Tube</name>
+    <message>
+        <source>Check a Tube</source>
+        <translation>Rohr prüfen</translation>
+    </message>
+    <message>
+        <source>Inner diameter</source>
+        <translation>Innendurchmesser</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation>%1 (%2):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>Settings</source>
@@ -475,6 +498,14 @@ ist keine Anwendung verknüpft.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Über...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>Ergebnisse &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Tube...</source>
+        <translation>&amp;Rohr prüfen...</translation>
     </message>
 </context>
 </TS>

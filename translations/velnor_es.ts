@@ -324,6 +324,29 @@ con la extensión de archivo indicada.</translation>
     </message>
 </context>
 <context>
+    <name>Tube</name>
+    <message>
+        <source>Check a Tube</source>
+        <translation>Comprobar un tubo</translation>
+    </message>
+    <message>
+        <source>Inner diameter</source>
+        <translation>Diámetro interior</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation>%1 (%2):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>Settings</source>
@@ -475,6 +498,14 @@ con la extensión de archivo indicada.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>&amp;Copiar resultados</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Tube...</source>
+        <translation>Comprobar un &amp;tubo...</translation>
     </message>
 </context>
 </TS>

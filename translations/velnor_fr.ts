@@ -324,6 +324,29 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Tube</name>
+    <message>
+        <source>Check a Tube</source>
+        <translation>Vérifier un tube</translation>
+    </message>
+    <message>
+        <source>Inner diameter</source>
+        <translation>Diamètre intérieur</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation>%1 (%2) :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>Settings</source>
@@ -475,6 +498,14 @@ with the given filename extension.</source>
     <message>
         <source>&amp;About...</source>
         <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>&amp;Copier les résultats</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Tube...</source>
+        <translation>Vérifier un &amp;tube...</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,29 @@ all&apos;estensione del file indicata.</translation>
     </message>
 </context>
 <context>
+    <name>Tube</name>
+    <message>
+        <source>Check a Tube</source>
+        <translation>Verifica un tubo</translation>
+    </message>
+    <message>
+        <source>Inner diameter</source>
+        <translation>Diametro interno</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation>%1 (%2):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>Settings</source>
@@ -475,6 +498,14 @@ all&apos;estensione del file indicata.</translation>
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>&amp;Copia risultati</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Tube...</source>
+        <translation>Verifica un &amp;tubo...</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,29 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Tube</name>
+    <message>
+        <source>Check a Tube</source>
+        <translation>Verificar um tubo</translation>
+    </message>
+    <message>
+        <source>Inner diameter</source>
+        <translation>Diâmetro interno</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation>%1 (%2):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>Units</name>
     <message>
         <source>Settings</source>
@@ -475,6 +498,14 @@ with the given filename extension.</source>
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Sobre...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Results</source>
+        <translation>&amp;Copiar resultados</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Tube...</source>
+        <translation>Verificar um &amp;tubo...</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "memorysettingsstore.h"
 #include "memorytextfield.h"
 #include "persistentsettings.h"
+#include "reporttool.h"
 #include "validrecommendation.h"
 
 #include <gtest/gtest.h>
@@ -127,4 +128,58 @@ TEST_F(MainWindowModelTest, RestoresTheStoredStateAndSavesWhatTheFieldsHold) {
         EXPECT_EQ(store.Writes()[i].entry, saved[i].first);
         EXPECT_EQ(store.Writes()[i].value, saved[i].second) << saved[i].first;
     }
+}
+
+TEST_F(MainWindowModelTest, CopiesWhatVelnorDktSizePrintsForTheSameInputs) {
+    Start();
+    struct Case {
+        const char* units;
+        int refrigerant;
+        const char* inputs[4]; // heat load, evaporating, condensing, return gas
+    };
+    const Case cases[] = {
+        {"1000000", 1, {"500", "-10", "45", "20"}},          // W, ºC, mm, m
+        {"0111100", 0, {"341.214", "-13.5", "131", "89.6"}}, // first-run units, inch fractions
+        {"1011111", 2, {"800", "-20", "40", "10"}},          // l/min, the North American list
+        {"1000000", 0, {"0", "-10", "45", "20"}},            // invalid: the message instead
+    };
+    for (const Case& c : cases) {
+        SetUnits(c.units, units);
+        model.OnRefrigerantSelected(c.refrigerant);
+        for (int i = 0; i < 4; ++i)
+            Type(static_cast<Input>(i), c.inputs[i]);
+        model.OnTimer();
+        const ToolRun tool =
+            RunTool({"size", "Velnor.dkt", "--units", c.units, "--refrigerant",
+                     std::to_string(c.refrigerant), "--heat-load", c.inputs[0], "--evap",
+                     c.inputs[1], "--cond", c.inputs[2], "--return-gas", c.inputs[3]});
+        ASSERT_EQ(tool.exitCode, 0) << tool.err;
+        EXPECT_EQ(model.CopyText(), tool.out) << c.units;
+        EXPECT_NE(model.CopyHtml().find("<td>Refrigerant</td>"), std::string::npos);
+    }
+}
+
+TEST_F(MainWindowModelTest, TheSelectedTubeIsTheChosenRowsUntilTheNextCalculation) {
+    StoreValidRecommendation(store);
+    Start();
+    units.UnitsDiameter = 0; // mm and m, as the database holds them
+    units.UnitsLength = 0;
+    model.Calculate();
+    const SizingResult& r = model.Result();
+    const auto tubeAt = [&](int row) {
+        const int k = r.nFirstRow + row;
+        return std::pair(model.Database().dDiamEurope[k], r.dLength[0][k]); // mm, m
+    };
+    const auto selected = [&] {
+        const auto tube = model.SelectedTube();
+        return tube ? std::pair(tube->diameter, tube->length) : std::pair(-1.0, -1.0);
+    };
+    EXPECT_EQ(selected(), tubeAt(r.nOptimalRow));
+    model.OnResultListClicked(0);
+    EXPECT_EQ(selected(), tubeAt(0));
+    model.OnTimer();
+    EXPECT_EQ(selected(), tubeAt(r.nOptimalRow)) << "the optimal row is back";
+    Type(MainWindowModel::HeatLoad, "0");
+    model.OnTimer();
+    EXPECT_FALSE(model.SelectedTube()) << "the list shows a message";
 }

@@ -17,10 +17,13 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -475,4 +478,61 @@ TEST_F(MainWindow, NeverSmallerThanTheMinimumSize) {
     dlg->resize(300, 200);
     EXPECT_GE(dlg->frameGeometry().width(), 685);
     EXPECT_GE(dlg->frameGeometry().height(), 600);
+}
+
+TEST_F(MainWindow, CtrlCInTheListCopiesTheReportAndCtrlTChecksATube) {
+    StoreValidRecommendation(store);
+    auto dlg = Open();
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    QWidget* list = dlg->Control(MainControlId::kResults);
+    list->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->text().toStdString(), dlg->Model().CopyText());
+    EXPECT_EQ(copied->html().toStdString(), dlg->Model().CopyHtml());
+    // The window menu's C does the same.
+    QApplication::clipboard()->clear();
+    QTimer::singleShot(100, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_C);
+    });
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), dlg->Model().CopyText());
+
+    // Ctrl+T: the dialog starts with the selected tube; Tab leads from the diameter to the
+    // length, and the answer follows the typing, read by its text.
+    QString title;
+    QString before;
+    QString after;
+    QString readAfter;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        title = modal->windowTitle();
+        auto* answer = modal->findChild<QLabel*>(QStringLiteral("id1004"));
+        before = answer->text();
+        if (!QTest::qWaitForWindowActive(modal))
+            return;
+        QWidget* diameter = modal->focusWidget();
+        if (diameter && diameter->accessibleName() == QStringLiteral("Inner diameter")) {
+            QTest::keyClick(diameter, Qt::Key_Tab);
+            QWidget* length = modal->focusWidget();
+            if (length->accessibleName() == QStringLiteral("Length"))
+                QTest::keyClicks(length, QStringLiteral("1"));
+        }
+        after = answer->text();
+        readAfter = QAccessible::queryAccessibleInterface(answer)->text(QAccessible::Name);
+        modal->close();
+    });
+    QTest::keyClick(list, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(title, QStringLiteral("Check a Tube"));
+    EXPECT_TRUE(before.startsWith(QStringLiteral("Heat load of the system: ")))
+        << before.toStdString();
+    EXPECT_NE(after.toStdString(), before.toStdString());
+    EXPECT_EQ(readAfter.toStdString(), after.toStdString());
 }

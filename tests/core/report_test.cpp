@@ -79,6 +79,19 @@ TEST(ReportLines, InvalidInputEndsWithTheMessage) {
     EXPECT_EQ(Join(lines).find("Flow Rate"), std::string::npos);
 }
 
+TEST(ReportText, TextRowsAndTableRowsPairTheColumnsAlike) {
+    const std::vector<ReportLine> lines = {
+        {" ", 0}, {"Refrigerant", 0}, {"R<1>&\xBA", 1}, {"alone", 1}, {"Optimal", 0}};
+    EXPECT_EQ(ReportBodyText(lines), " \nRefrigerant\tR<1>&\xC2\xBA\n\talone\nOptimal\n");
+    const std::string html = ReportHtmlTable(lines);
+    EXPECT_NE(html.find("<tr><td></td></tr>\n"
+                        "<tr><td>Refrigerant</td><td>R&lt;1&gt;&amp;\xC2\xBA</td></tr>\n"
+                        "<tr><td></td><td>alone</td></tr>\n"
+                        "<tr><td>Optimal</td></tr>\n</table>"),
+              std::string::npos)
+        << html;
+}
+
 TEST(FieldTexts, ShownAsAfterSetValue) {
     const NumberSyntax field;
     struct Case {

@@ -96,21 +96,6 @@ std::string UnknownRefrigerantText(const RefrigerantDatabase& db, const std::str
            std::to_string(db.nRefrigerants) + ")";
 }
 
-std::string ReportBodyText(const std::vector<ReportLine>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].column != 0)
-            text += "\t"; // a column-1 text without a column-0 text before it
-        text += Cp1252ToUtf8(lines[i].text);
-        if (lines[i].column == 0 && i + 1 < lines.size() && lines[i + 1].column != 0) {
-            ++i;
-            text += "\t" + Cp1252ToUtf8(lines[i].text);
-        }
-        text += "\n";
-    }
-    return text;
-}
-
 int RunSize(const std::vector<std::string>& args) {
     SizingSetup setup;
     if (!SetUpSizing(args, SizeCommand::Size, setup))

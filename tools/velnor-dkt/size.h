@@ -40,7 +40,3 @@ FieldInput EnterThroughField(const std::string& name, double entered, const char
 int FindRefrigerant(const RefrigerantDatabase& db, const std::string& which);
 // "unknown refrigerant NAME (the database has N)".
 std::string UnknownRefrigerantText(const RefrigerantDatabase& db, const std::string& which);
-
-// One output line per column-0 report line: its text, and where the next line is its column-1
-// text, a TAB and that text. Each line ends with LF; the texts are converted to UTF-8.
-std::string ReportBodyText(const std::vector<ReportLine>& lines);
