@@ -5,8 +5,9 @@
 #include "persistentsettings.h"
 #include "texts.h"
 
-MainWindowModel::MainWindowModel(UnitSettings& units, const NumberLocale& numbers)
-    : m_units(units), m_file(std::make_unique<DatabaseFile>()),
+MainWindowModel::MainWindowModel(UnitSettings& units, const TextLocale& texts,
+                                 const NumberLocale& numbers)
+    : m_units(units), m_texts(texts), m_file(std::make_unique<DatabaseFile>()),
       m_db(std::make_unique<RefrigerantDatabase>()), m_help(std::make_unique<HelpText>()) {
     for (int i = 0; i < InputCount; ++i) {
         const auto which = static_cast<Input>(i);
@@ -27,20 +28,21 @@ std::string MainWindowModel::LoadFailureMessage(const std::string& path) const {
     std::string reason;
     switch (m_loadFailure.kind) {
     case DatabaseFailure::Missing:
-        reason = Tr("Messages", "the file is missing.");
+        reason = m_texts.Tr("Messages", "the file is missing.");
         break;
     case DatabaseFailure::NotRegularFile:
-        reason = Tr("Messages", "it is not a regular file.");
+        reason = m_texts.Tr("Messages", "it is not a regular file.");
         break;
     case DatabaseFailure::Unreadable:
-        reason = Compose(Tr("Messages", "it is unreadable (%1)."), {m_loadFailure.systemError});
+        reason =
+            Compose(m_texts.Tr("Messages", "it is unreadable (%1)."), {m_loadFailure.systemError});
         break;
     case DatabaseFailure::None:
     case DatabaseFailure::NotDatabase:
-        reason = Tr("Messages", "it is not a Velnor database.");
+        reason = m_texts.Tr("Messages", "it is not a Velnor database.");
         break;
     }
-    return Compose(Tr("Messages", "Could not read %1: %2"), {path, reason});
+    return Compose(m_texts.Tr("Messages", "Could not read %1: %2"), {path, reason});
 }
 
 void MainWindowModel::ReadUnits(PersistentSettings& settings) {
@@ -120,13 +122,13 @@ void MainWindowModel::Calculate() {
     m_chosenRow = -1;
     if (nRefrig < 0 || nRefrig >= m_db->nRefrigerants) {
         // Nothing to size for: the list says so instead.
-        m_listContent = NoRefrigerantList();
+        m_listContent = NoRefrigerantList(m_texts);
         return;
     }
     const std::array<double, InputCount> v = InputValues();
     ComputeSizing(*m_db, nRefrig, m_units, v[HeatLoad], v[EvapTemp], v[CondTemp], v[RGasTemp],
                   m_result);
-    m_listContent = FillResultList(m_result, *m_db, nRefrig, m_units);
+    m_listContent = FillResultList(m_result, *m_db, nRefrig, m_units, m_texts);
 }
 
 ReportInputs MainWindowModel::ReportInputsNow() const {
@@ -141,7 +143,7 @@ ReportInputs MainWindowModel::ReportInputsNow() const {
 }
 
 std::vector<ReportLine> MainWindowModel::ReportLines() const {
-    return ComposeReportLines(ReportInputsNow(), m_result, *m_db, m_units);
+    return ComposeReportLines(ReportInputsNow(), m_result, *m_db, m_units, m_texts);
 }
 
 std::string MainWindowModel::CopyText() const {

@@ -6,6 +6,7 @@
 #include "persistentsettings.h"
 #include "report.h"
 #include "sizing.h"
+#include "texts.h"
 #include "unitsettings.h"
 
 #include <array>
@@ -27,9 +28,13 @@ public:
     // The input fields' background, and that of every field like them.
     static constexpr COLORREF kFieldBackColor = RGB(242, 246, 251);
 
-    // `units` is the process's one unit record, lent by the application; it must outlive the
-    // model. The input fields type with the number characters of `numbers`.
-    explicit MainWindowModel(UnitSettings& units, const NumberLocale& numbers = NumberLocale{});
+    // `units` is the process's one unit record and `texts` the language its texts are composed
+    // in, both lent by the application; they must outlive the model. The input fields type with
+    // the number characters of `numbers`.
+    MainWindowModel(UnitSettings& units, const TextLocale& texts,
+                    const NumberLocale& numbers = NumberLocale{});
+    MainWindowModel(UnitSettings&, const TextLocale&&,
+                    const NumberLocale& = NumberLocale{}) = delete;
     MainWindowModel(const MainWindowModel&) = delete;
     MainWindowModel& operator=(const MainWindowModel&) = delete;
 
@@ -51,6 +56,7 @@ public:
 
     UnitSettings& Units() { return m_units; }
     const UnitSettings& Units() const { return m_units; }
+    const TextLocale& Texts() const { return m_texts; }
 
     // The stored state, at the moments the settings lifecycle names: the units at start, the
     // refrigerant (clamped to the list) and the five inputs at the control set-up, the
@@ -106,6 +112,7 @@ private:
     SavedInputs ShownInputs() const;
 
     UnitSettings& m_units;
+    const TextLocale& m_texts;
     std::unique_ptr<DatabaseFile> m_file; // two 102,401-byte buffers: kept off the stack
     std::unique_ptr<RefrigerantDatabase> m_db;
     std::unique_ptr<HelpText> m_help;

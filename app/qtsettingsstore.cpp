@@ -183,10 +183,13 @@ std::string Shown(const QString& text) {
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore()
-    : QtSettingsStore(QString::fromLatin1(kCompanyKey), QCoreApplication::applicationName()) {}
+QtSettingsStore::QtSettingsStore(const TextLocale& texts)
+    : QtSettingsStore(QString::fromLatin1(kCompanyKey), QCoreApplication::applicationName(),
+                      texts) {}
 
-QtSettingsStore::QtSettingsStore(const QString& organization, const QString& application) {
+QtSettingsStore::QtSettingsStore(const QString& organization, const QString& application,
+                                 const TextLocale& texts)
+    : m_texts(texts) {
 #ifdef VELNOR_SETTINGS_FILE
     m_path = FilePath(organization, application);
     OpenFile();
@@ -394,7 +397,7 @@ void QtSettingsStore::Tell(SettingsProblem problem, const QString& path, const Q
         return;
     if (!m_notice.empty())
         m_notice += "\n\n";
-    m_notice += SettingsNotice(problem, Shown(path), ToCp1252(reason));
+    m_notice += SettingsNotice(m_texts, problem, Shown(path), ToCp1252(reason));
 }
 
 void QtSettingsStore::Stop(SettingsProblem problem, const QString& path, const QString& reason) {

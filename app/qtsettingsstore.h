@@ -51,9 +51,11 @@ public:
     static constexpr int kLockWaitMs = 200;
 
     // The store of the running program: kCompanyKey and QCoreApplication::applicationName(),
-    // which is the executable's base name unless the application set another one.
-    QtSettingsStore();
-    QtSettingsStore(const QString& organization, const QString& application);
+    // which is the executable's base name unless the application set another one. What it
+    // tells the user (TakeNotice) is in the language of `texts`.
+    explicit QtSettingsStore(const TextLocale& texts = TextLocale{});
+    QtSettingsStore(const QString& organization, const QString& application,
+                    const TextLocale& texts = TextLocale{});
     // Saves what is not saved yet.
     ~QtSettingsStore() override;
 
@@ -96,6 +98,7 @@ private:
     void Tell(SettingsProblem problem, const QString& path, const QString& reason = {});
     void Stop(SettingsProblem problem, const QString& path, const QString& reason = {});
 
+    TextLocale m_texts;
     QString m_path;
     QMap<QString, QVariant> m_values;  // what the store reads: the file and every write
     QMap<QString, QVariant> m_unsaved; // the writes since the last save

@@ -56,7 +56,7 @@ const char* Text(SettingsProblem problem) {
 
 } // namespace
 
-std::string SettingsNotice(SettingsProblem problem, std::string_view path,
+std::string SettingsNotice(const TextLocale& texts, SettingsProblem problem, std::string_view path,
                            std::string_view reason) {
-    return Filled(Tr("Messages", Text(problem)), path, reason);
+    return Filled(texts.Tr("Messages", Text(problem)), path, reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,7 +17,8 @@ enum class SettingsProblem {
     WriteFailed, // the system refused the write (a full disk...)
 };
 
-// What the user is told: `path` (Windows-1252) is the file or folder concerned, `reason` the
-// system's own words where it gave any. Every text the store shows the user is here.
-std::string SettingsNotice(SettingsProblem problem, std::string_view path,
+// What the user is told, in the language of `texts`: `path` (Windows-1252) is the file or folder
+// concerned, `reason` the system's own words where it gave any. Every text the store shows the
+// user is here.
+std::string SettingsNotice(const TextLocale& texts, SettingsProblem problem, std::string_view path,
                            std::string_view reason = {});

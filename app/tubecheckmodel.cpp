@@ -31,7 +31,7 @@ void TubeCheckModel::Rate() {
     m_rating = RateTube(m_window.Database(), m_window.Refrigerant(), m_window.Units(),
                         v[MainWindowModel::EvapTemp], v[MainWindowModel::CondTemp],
                         v[MainWindowModel::RGasTemp], m_fields[Diameter]->GetValue(),
-                        m_fields[Length]->GetValue());
+                        m_fields[Length]->GetValue(), m_window.Texts());
     if (m_onChange)
         m_onChange();
 }
@@ -39,11 +39,13 @@ void TubeCheckModel::Rate() {
 std::string TubeCheckModel::FlowLine() const {
     if (!m_rating.FlowKnown())
         return {};
-    return Tr("Report", "Flow Rate") + ": " + ReportFlowText(m_rating.dN2Flow, m_window.Units());
+    const TextLocale& texts = m_window.Texts();
+    return texts.Tr("Report", "Flow Rate") + ": " +
+           ReportFlowText(m_rating.dN2Flow, m_window.Units(), texts);
 }
 
 std::string TubeCheckModel::AnswerLine() const {
     if (!m_rating.Valid())
         return m_rating.message;
-    return Tr("Report", "Heat load of the system") + ": " + m_rating.heatLoadText;
+    return m_window.Texts().Tr("Report", "Heat load of the system") + ": " + m_rating.heatLoadText;
 }

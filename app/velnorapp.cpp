@@ -33,10 +33,11 @@ CVelnorApp::CVelnorApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Kestrin Velnor 1"));
     // The language follows the system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as Qt reads them).
     m_translations = std::make_unique<Translations>(QLocale::system().uiLanguages());
+    m_texts = m_translations->Texts();
 }
 
 int CVelnorApp::Run() {
-    CVelnorDlg dlg(m_units, m_identity, m_grain);
+    CVelnorDlg dlg(m_units, m_identity, m_grain, m_texts);
     if (qEnvironmentVariableIsSet("VELNOR_QUIT_AFTER_FIRST_FRAME"))
         QuitAfterFirstFrame(dlg);
     if (dlg.Start())

@@ -11,7 +11,8 @@
 
 // The application object: names the settings store, loads the translations of the system's
 // language, runs the main window modally and ends the program when it closes. It owns what
-// there is one of per process, the unit settings, the product identity and the shaded buttons'
+// there is one of per process, the unit settings, the product identity, the language texts are
+// composed in and the shaded buttons'
 // grain, and lends them to the main window.
 class CVelnorApp : public QApplication {
 public:
@@ -23,5 +24,6 @@ private:
     UnitSettings m_units;
     ProductIdentity m_identity;
     GrainGenerator m_grain;
+    TextLocale m_texts; // the language of the run: English until a translation loads
     std::unique_ptr<Translations> m_translations;
 };

@@ -88,11 +88,12 @@ int FieldSlot(int id) {
 } // namespace
 
 CVelnorDlg::CVelnorDlg(UnitSettings& units, ProductIdentity& identity, GrainGenerator& grain,
-                       SettingsStore* store, Messages* messages, QWidget* parent)
+                       const TextLocale& texts, SettingsStore* store, Messages* messages,
+                       QWidget* parent)
     : QDialog(parent), m_identity(identity), m_grain(grain), m_store(store), m_messages(messages),
-      m_model(units, NumberLocaleOf(QLocale())) {
+      m_model(units, texts, NumberLocaleOf(QLocale())) {
     if (!m_store) {
-        m_ownStore = std::make_unique<QtSettingsStore>();
+        m_ownStore = std::make_unique<QtSettingsStore>(texts);
         m_store = m_ownStore.get();
     }
     if (!m_messages) {
@@ -130,7 +131,9 @@ void CVelnorDlg::CreateControls() {
         m_fields[FieldSlot(id)] = field;
     }
     // The labels are the panel's painted texts; nothing of the plan but the labels is used.
-    const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
+    SummaryState labels;
+    labels.texts = m_model.Texts();
+    const SummaryPlan plan = PlanSummary(labels, 0);
     m_picker->setAccessibleName(FromCp1252(InputLabel(plan, kRefrigerantRow)));
     for (const InputField& input : kInputFields) {
         QtLineField* field = m_fields[FieldSlot(input.id)];
@@ -238,6 +241,7 @@ bool CVelnorDlg::Start() {
     setWindowTitle(FromCp1252(m_identity.szTitle));
     m_link->setText(Translate("Window", "Homepage: %1").arg(QString::fromUtf8(kHomePageAddress)));
     m_link->SetLinkAddress(kHomePageAddress);
+    m_link->SetTexts(m_model.Texts());
     m_link->SetLinkColours(RGB(255, 255, 255), m_link->NormalColour(), m_link->VisitedColour(),
                            m_link->HoverColour());
     m_model.ReadUnits(*m_settings);
@@ -390,6 +394,7 @@ void CVelnorDlg::OnPrint() {
 
 void CVelnorDlg::OnHelp() {
     CHelpDlg help(m_model.Help(), *m_messages, this);
+    help.SetTexts(m_model.Texts());
     help.exec();
 }
 
@@ -525,6 +530,7 @@ SummaryState CVelnorDlg::Summary() const {
     state.dN2Flow = m_model.Result().dN2Flow;
     state.bFlowValid = m_model.ListContent().valid;
     state.units = m_model.Units();
+    state.texts = m_model.Texts();
     return state;
 }
 

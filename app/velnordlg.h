@@ -43,11 +43,14 @@ public:
     // The window icon is set after the first frame, or this long after the window is shown.
     static constexpr int kIconLateMs = 1000;
 
-    // `units`, `identity` and `grain` must outlive the window. `store` and `messages` default
-    // to the user's settings and real message boxes.
+    // `units`, `identity`, `grain` and `texts` (the language the window's models compose their
+    // texts in) must outlive the window. `store` and `messages` default to the user's settings
+    // and real message boxes.
     CVelnorDlg(UnitSettings& units, ProductIdentity& identity, GrainGenerator& grain,
-               SettingsStore* store = nullptr, Messages* messages = nullptr,
-               QWidget* parent = nullptr);
+               const TextLocale& texts, SettingsStore* store = nullptr,
+               Messages* messages = nullptr, QWidget* parent = nullptr);
+    CVelnorDlg(UnitSettings&, ProductIdentity&, GrainGenerator&, const TextLocale&&,
+               SettingsStore* = nullptr, Messages* = nullptr, QWidget* = nullptr) = delete;
     ~CVelnorDlg() override;
 
     // The start-up sequence. False when the database could not be read: the message has been

@@ -40,9 +40,10 @@ struct ShownWindow {
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale texts;
     MemorySettingsStore store;
     SilentMessages messages;
-    CVelnorDlg dlg{units, identity, grain, &store, &messages};
+    CVelnorDlg dlg{units, identity, grain, texts, &store, &messages};
 };
 
 // Seconds since the process started, from /proc/self/stat and the system uptime.
@@ -137,9 +138,10 @@ int main(int argc, char** argv) {
         UnitSettings units;
         ProductIdentity identity;
         GrainGenerator grain;
+        const TextLocale texts;
         MemorySettingsStore store;
         SilentMessages messages;
-        CVelnorDlg dlg(units, identity, grain, &store, &messages);
+        CVelnorDlg dlg(units, identity, grain, texts, &store, &messages);
         bool painted = false;
         QObject::connect(&dlg, &CVelnorDlg::Painted, [&painted] { painted = true; });
         dlg.Start();

@@ -29,8 +29,9 @@ struct ShownWindow {
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale texts;
     MemorySettingsStore store;
-    CVelnorDlg dlg{units, identity, grain, &store};
+    CVelnorDlg dlg{units, identity, grain, texts, &store};
 };
 
 // Argument 1: the pointer rests on the button, so the hover face is drawn.

@@ -68,18 +68,14 @@ Translations::Translations(const QStringList& uiLanguages, const QLocale& number
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     install(QStringLiteral("velnor_") + m_language, folder);
 
-    TextLocale locale;
-    locale.translate = &TranslateToCp1252;
+    m_texts.translate = &TranslateToCp1252;
     char point = '.';
     const QString decimal = numbers.decimalPoint();
     if (!decimal.isEmpty() && ToCp1252Byte(decimal.at(0).unicode(), point))
-        locale.decimalPoint = point;
-    SetTextLocale(locale);
+        m_texts.decimalPoint = point;
 }
 
 Translations::~Translations() {
     for (const auto& translator : m_translators)
         QCoreApplication::removeTranslator(translator.get());
-    if (!m_language.isEmpty())
-        SetTextLocale(TextLocale{});
 }

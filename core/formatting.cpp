@@ -73,30 +73,33 @@ std::string FormatInchFraction(double inches) {
     return text;
 }
 
-std::string LengthNumberText(double metres, const UnitSettings& units) {
+std::string LengthNumberText(double metres, const UnitSettings& units, const TextLocale& texts) {
     const double shown = ToDisplayLength(metres, units);
-    return units.UnitsLength != 0 ? FormatInchFraction(shown) : LocalNumber(FormatFixed(shown, 2));
+    return units.UnitsLength != 0 ? FormatInchFraction(shown)
+                                  : texts.LocalNumber(FormatFixed(shown, 2));
 }
 
-std::string DiameterNumberText(double mm, const UnitSettings& units) {
-    return LocalNumber(FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2));
+std::string DiameterNumberText(double mm, const UnitSettings& units, const TextLocale& texts) {
+    return texts.LocalNumber(
+        FormatFixed(ToDisplayDiameter(mm, units), units.UnitsDiameter != 0 ? 3 : 2));
 }
 
-std::string FlowNumberText(double litresPerMinute, const UnitSettings& units) {
-    return LocalNumber(
+std::string FlowNumberText(double litresPerMinute, const UnitSettings& units,
+                           const TextLocale& texts) {
+    return texts.LocalNumber(
         FormatFixed(ToDisplayFlow(litresPerMinute, units), units.UnitsFlow == 0 ? 2 : 1));
 }
 
-std::string LengthText(double metres, const UnitSettings& units) {
-    return LengthNumberText(metres, units) + " " + GetUnitLabel(0, units);
+std::string LengthText(double metres, const UnitSettings& units, const TextLocale& texts) {
+    return LengthNumberText(metres, units, texts) + " " + GetUnitLabel(0, units);
 }
 
-std::string DiameterText(double mm, const UnitSettings& units) {
-    return DiameterNumberText(mm, units) + " " + GetUnitLabel(3, units);
+std::string DiameterText(double mm, const UnitSettings& units, const TextLocale& texts) {
+    return DiameterNumberText(mm, units, texts) + " " + GetUnitLabel(3, units);
 }
 
-std::string FlowText(double litresPerMinute, const UnitSettings& units) {
-    return FlowNumberText(litresPerMinute, units) + " " + GetUnitLabel(5, units);
+std::string FlowText(double litresPerMinute, const UnitSettings& units, const TextLocale& texts) {
+    return FlowNumberText(litresPerMinute, units, texts) + " " + GetUnitLabel(5, units);
 }
 
 std::string TestPressureText(const UnitSettings& units) {
@@ -105,14 +108,16 @@ std::string TestPressureText(const UnitSettings& units) {
 
 namespace {
 
-std::string TemperatureRange(double lo, double hi, const UnitSettings& units) {
+std::string TemperatureRange(double lo, double hi, const UnitSettings& units,
+                             const TextLocale& texts) {
     if (units.UnitsTemperature == 1) {
         lo = CToF(lo);
         hi = CToF(hi);
     }
     const std::string label = GetUnitLabel(1, units);
-    return Compose(Tr("Results", "%1 to %2"), {LocalNumber(FormatFixed(lo, 1)) + label,
-                                               LocalNumber(FormatFixed(hi, 1)) + label});
+    return Compose(texts.Tr("Results", "%1 to %2"),
+                   {texts.LocalNumber(FormatFixed(lo, 1)) + label,
+                    texts.LocalNumber(FormatFixed(hi, 1)) + label});
 }
 
 ResultListContent MessageRow(std::string message, std::string detail) {
@@ -124,29 +129,31 @@ ResultListContent MessageRow(std::string message, std::string detail) {
 } // namespace
 
 ResultListContent FillResultList(const SizingResult& result, const RefrigerantDatabase& db,
-                                 int nRefrig, const UnitSettings& units) {
+                                 int nRefrig, const UnitSettings& units, const TextLocale& texts) {
     if (!result.InputsValid()) {
         // The first failing check, in the order heat load, evaporating, return gas, condensing.
         const int r = nRefrig;
         if (!result.bHeatLoadOk)
-            return MessageRow(Tr("Results", "Heat load invalid"),
-                              units.UnitsEnergy != 0
-                                  ? Compose(Tr("Results", "%1 to %2"), {"1", "10000W"})
-                                  : Compose(Tr("Results", "%1 to %2"), {"4", "34121 btu/hr"}));
+            return MessageRow(
+                texts.Tr("Results", "Heat load invalid"),
+                units.UnitsEnergy != 0
+                    ? Compose(texts.Tr("Results", "%1 to %2"), {"1", "10000W"})
+                    : Compose(texts.Tr("Results", "%1 to %2"), {"4", "34121 btu/hr"}));
         if (!result.bEvapTempOk)
-            return MessageRow(Tr("Results", "Evap temp invalid"),
-                              TemperatureRange(db.dEvapMin[r], db.dEvapMax[r], units));
+            return MessageRow(texts.Tr("Results", "Evap temp invalid"),
+                              TemperatureRange(db.dEvapMin[r], db.dEvapMax[r], units, texts));
         if (!result.bRGasTempOk)
-            return MessageRow(Tr("Results", "Return gas invalid"),
-                              TemperatureRange(db.dRGasMin[r], db.dRGasMax[r], units));
-        return MessageRow(Tr("Results", "Cond temp invalid"),
-                          TemperatureRange(db.dCondMin[r], db.dCondMax[r], units));
+            return MessageRow(texts.Tr("Results", "Return gas invalid"),
+                              TemperatureRange(db.dRGasMin[r], db.dRGasMax[r], units, texts));
+        return MessageRow(texts.Tr("Results", "Cond temp invalid"),
+                          TemperatureRange(db.dCondMin[r], db.dCondMax[r], units, texts));
     }
     if (!result.bFlowOk)
-        return MessageRow(Tr("Results", "Refrigerant data invalid"),
-                          Tr("Results", "no usable flow"));
+        return MessageRow(texts.Tr("Results", "Refrigerant data invalid"),
+                          texts.Tr("Results", "no usable flow"));
     if (!result.bDiametersOk)
-        return MessageRow(Tr("Results", "No tube diameters"), Tr("Results", "in the chosen list"));
+        return MessageRow(texts.Tr("Results", "No tube diameters"),
+                          texts.Tr("Results", "in the chosen list"));
 
     ResultListContent content;
     const int list = units.DiamType != 0 ? 1 : 0;
@@ -155,8 +162,8 @@ ResultListContent FillResultList(const SizingResult& result, const RefrigerantDa
         const int j = result.nFirstRow + i;
         if (j < 0 || j >= DiameterCount(db, units.DiamType) || j >= kMaxDiameters)
             break;
-        content.rows.push_back(
-            {LengthText(result.dLength[list][j], units), DiameterText(diam[j], units)});
+        content.rows.push_back({LengthText(result.dLength[list][j], units, texts),
+                                DiameterText(diam[j], units, texts)});
     }
     content.selectedRow = result.nOptimalRow;
     content.valid = true;
@@ -169,6 +176,6 @@ std::string MessageRowText(const ResultListContent& content) {
     return content.rows[0].length + " (" + content.rows[0].diameter + ")";
 }
 
-ResultListContent NoRefrigerantList() {
-    return MessageRow(Tr("Results", "No refrigerants"), Tr("Results", "in Velnor.dkt"));
+ResultListContent NoRefrigerantList(const TextLocale& texts) {
+    return MessageRow(texts.Tr("Results", "No refrigerants"), texts.Tr("Results", "in Velnor.dkt"));
 }

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "sizing.h"
+#include "texts.h"
 #include "unitsettings.h"
 
 #include <string>
@@ -26,14 +27,19 @@ double FromDisplayLength(double shown, const UnitSettings& units);
 std::string FormatInchFraction(double inches);
 
 // The texts the results list, the summary panel and the report share.
-std::string LengthText(double metres, const UnitSettings& units);        // "75 5/8 in.", "1.92 m"
-std::string DiameterText(double mm, const UnitSettings& units);          // "0.031 in.", "0.80 mm"
-std::string FlowText(double litresPerMinute, const UnitSettings& units); // "0.35 CFM"
-std::string TestPressureText(const UnitSettings& units);                 // "145 psi"
+// The numbers take the decimal point of `texts`.
+std::string LengthText(double metres, const UnitSettings& units,
+                       const TextLocale& texts); // "75 5/8 in.", "1.92 m"
+std::string DiameterText(double mm, const UnitSettings& units,
+                         const TextLocale& texts); // "0.031 in.", "0.80 mm"
+std::string FlowText(double litresPerMinute, const UnitSettings& units,
+                     const TextLocale& texts);           // "0.35 CFM"
+std::string TestPressureText(const UnitSettings& units); // "145 psi"
 // The same texts without the unit label: "75 5/8", "0.80", "0.35".
-std::string LengthNumberText(double metres, const UnitSettings& units);
-std::string DiameterNumberText(double mm, const UnitSettings& units);
-std::string FlowNumberText(double litresPerMinute, const UnitSettings& units);
+std::string LengthNumberText(double metres, const UnitSettings& units, const TextLocale& texts);
+std::string DiameterNumberText(double mm, const UnitSettings& units, const TextLocale& texts);
+std::string FlowNumberText(double litresPerMinute, const UnitSettings& units,
+                           const TextLocale& texts);
 
 // What the results list shows: the rows (nine, or a short list's every diameter) with the
 // optimal row selected, or one message row with nothing selected.
@@ -48,10 +54,10 @@ struct ResultListContent {
 };
 // nRefrig is the refrigerant the result was computed for; its limits make the range texts.
 ResultListContent FillResultList(const SizingResult& result, const RefrigerantDatabase& db,
-                                 int nRefrig, const UnitSettings& units);
+                                 int nRefrig, const UnitSettings& units, const TextLocale& texts);
 
 // A message row on one line, "Evap temp invalid (-40.0ºF to 14.0ºF)"; empty for tube rows.
 std::string MessageRowText(const ResultListContent& content);
 
 // The message row shown when the database holds no refrigerant to size for.
-ResultListContent NoRefrigerantList();
+ResultListContent NoRefrigerantList(const TextLocale& texts);

@@ -48,35 +48,37 @@ std::string HtmlEscaped(const std::string& utf8) {
 
 } // namespace
 
-std::string ReportFlowText(double dN2Flow, const UnitSettings& units) {
-    return Compose(Tr("Report", "%1 (N2 at delta p %2)"),
-                   {FlowText(dN2Flow, units), TestPressureText(units)});
+std::string ReportFlowText(double dN2Flow, const UnitSettings& units, const TextLocale& texts) {
+    return Compose(texts.Tr("Report", "%1 (N2 at delta p %2)"),
+                   {FlowText(dN2Flow, units, texts), TestPressureText(units)});
 }
 
 std::vector<ReportLine> ComposeInputLines(const ReportInputs& inputs, const UnitSettings& units,
-                                          bool withHeatLoad) {
+                                          const TextLocale& texts, bool withHeatLoad) {
     std::vector<ReportLine> lines;
     const auto pair = [&lines](std::string caption, std::string text) {
         lines.push_back({std::move(caption), 0});
         lines.push_back({std::move(text), 1});
     };
-    lines.insert(lines.end(), {{" ", 0}, {" ", 0}, {Tr("Report", "Input Data: "), 0}, {" ", 0}});
-    pair(Tr("Report", "Refrigerant"), inputs.refrigerantName);
+    lines.insert(lines.end(),
+                 {{" ", 0}, {" ", 0}, {texts.Tr("Report", "Input Data: "), 0}, {" ", 0}});
+    pair(texts.Tr("Report", "Refrigerant"), inputs.refrigerantName);
     if (withHeatLoad)
-        pair(Tr("Report", kHeatLoadCaption), inputs.heatLoadText + " " + GetUnitLabel(4, units));
-    pair(Tr("Report", "Evaporating temperature"),
+        pair(texts.Tr("Report", kHeatLoadCaption),
+             inputs.heatLoadText + " " + GetUnitLabel(4, units));
+    pair(texts.Tr("Report", "Evaporating temperature"),
          inputs.evapTempText + " " + GetUnitLabel(1, units));
-    pair(Tr("Report", "Condensing temperature"),
+    pair(texts.Tr("Report", "Condensing temperature"),
          inputs.condTempText + " " + GetUnitLabel(1, units));
-    pair(Tr("Report", "Return gas temperature"),
+    pair(texts.Tr("Report", "Return gas temperature"),
          inputs.rgasTempText + " " + GetUnitLabel(1, units));
     return lines;
 }
 
 std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const SizingResult& result,
-                                           const RefrigerantDatabase& db,
-                                           const UnitSettings& units) {
-    std::vector<ReportLine> lines = ComposeInputLines(inputs, units);
+                                           const RefrigerantDatabase& db, const UnitSettings& units,
+                                           const TextLocale& texts) {
+    std::vector<ReportLine> lines = ComposeInputLines(inputs, units, texts);
     const auto line = [&lines](std::string text) { lines.push_back({std::move(text), 0}); };
     const auto beside = [&lines](std::string text) { lines.push_back({std::move(text), 1}); };
     const auto blank = [&line](int count) {
@@ -88,17 +90,17 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
 
     if (!result.Valid()) {
         blank(2);
-        line(Tr("Report", "Cannot calculate tube data. Invalid input."));
+        line(texts.Tr("Report", "Cannot calculate tube data. Invalid input."));
         return lines;
     }
 
     blank(3);
-    line(Tr("Report", "Capillary Tube Recommendation: "));
-    line(Tr("Report", "Flow Rate"));
-    beside(ReportFlowText(result.dN2Flow, units));
+    line(texts.Tr("Report", "Capillary Tube Recommendation: "));
+    line(texts.Tr("Report", "Flow Rate"));
+    beside(ReportFlowText(result.dN2Flow, units, texts));
     blank(1);
-    line(Tr("Report", "Length"));
-    beside(Tr("Report", "Diameter"));
+    line(texts.Tr("Report", "Length"));
+    beside(texts.Tr("Report", "Diameter"));
     const int list = units.DiamType != 0 ? 1 : 0;
     const double* diam = DiameterList(db, units.DiamType);
     const int count = DiameterCount(db, units.DiamType);
@@ -106,36 +108,37 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
         const int k = result.nFirstRow + i;
         if (k < 0 || k >= count || k >= kMaxDiameters)
             break;
-        line(LengthText(result.dLength[list][k], units));
-        beside(DiameterText(diam[k], units));
+        line(LengthText(result.dLength[list][k], units, texts));
+        beside(DiameterText(diam[k], units, texts));
     }
     blank(2);
-    line(Tr("Report", "Optimal Selection:"));
+    line(texts.Tr("Report", "Optimal Selection:"));
     const int k = result.OptimalIndex();
-    line(Compose(Tr("Report", "A %1 length of %2 diameter tubing."),
-                 {LengthText(result.dLength[list][k], units), DiameterText(diam[k], units)}));
+    line(Compose(
+        texts.Tr("Report", "A %1 length of %2 diameter tubing."),
+        {LengthText(result.dLength[list][k], units, texts), DiameterText(diam[k], units, texts)}));
     return lines;
 }
 
 std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
                                            const std::string& diameterText,
                                            const std::string& lengthText, const TubeRating& rating,
-                                           const UnitSettings& units) {
-    std::vector<ReportLine> lines = ComposeInputLines(inputs, units, false);
+                                           const UnitSettings& units, const TextLocale& texts) {
+    std::vector<ReportLine> lines = ComposeInputLines(inputs, units, texts, false);
     const auto line = [&lines](std::string text, int column) {
         lines.push_back({std::move(text), column});
     };
-    line(Tr("Report", "Inner diameter"), 0);
+    line(texts.Tr("Report", "Inner diameter"), 0);
     line(diameterText + " " + GetUnitLabel(3, units), 1);
-    line(Tr("Report", "Length"), 0);
+    line(texts.Tr("Report", "Length"), 0);
     line(lengthText + " " + GetUnitLabel(0, units), 1);
     line(" ", 0);
     if (rating.FlowKnown()) {
-        line(Tr("Report", "Flow Rate"), 0);
-        line(ReportFlowText(rating.dN2Flow, units), 1);
+        line(texts.Tr("Report", "Flow Rate"), 0);
+        line(ReportFlowText(rating.dN2Flow, units, texts), 1);
     }
     if (rating.Valid()) {
-        line(Tr("Report", kHeatLoadCaption), 0);
+        line(texts.Tr("Report", kHeatLoadCaption), 0);
         line(rating.heatLoadText, 1);
     } else {
         line(rating.message, 0);

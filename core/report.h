@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "sizing.h"
+#include "texts.h"
 #include "tuberating.h"
 #include "unitsettings.h"
 
@@ -26,17 +27,17 @@ struct ReportInputs {
 };
 
 // The report's flow text: "0.35 CFM (N2 at delta p 145 psi)".
-std::string ReportFlowText(double dN2Flow, const UnitSettings& units);
+std::string ReportFlowText(double dN2Flow, const UnitSettings& units, const TextLocale& texts);
 
 // The report's input section, from its first blank line to the return gas line; without the
 // heat-load line when `withHeatLoad` is false.
 std::vector<ReportLine> ComposeInputLines(const ReportInputs& inputs, const UnitSettings& units,
-                                          bool withHeatLoad = true);
+                                          const TextLocale& texts, bool withHeatLoad = true);
 
 // The report's lines after the page header, in printing order.
 std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const SizingResult& result,
-                                           const RefrigerantDatabase& db,
-                                           const UnitSettings& units);
+                                           const RefrigerantDatabase& db, const UnitSettings& units,
+                                           const TextLocale& texts);
 
 // The lines of a tube check: the input section without the heat load, the tube's inner
 // diameter and length (the fields' texts as shown), a blank line, the flow line when the tube
@@ -45,7 +46,7 @@ std::vector<ReportLine> ComposeReportLines(const ReportInputs& inputs, const Siz
 std::vector<ReportLine> ComposeRatingLines(const ReportInputs& inputs,
                                            const std::string& diameterText,
                                            const std::string& lengthText, const TubeRating& rating,
-                                           const UnitSettings& units);
+                                           const UnitSettings& units, const TextLocale& texts);
 
 // The lines as text, one row per column-0 line: its text, and where the next line is its
 // column-1 text, a TAB and that text (a column-1 text without a column-0 text before it

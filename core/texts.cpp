@@ -1,21 +1,7 @@
 #include "texts.h"
 
-namespace {
-
-TextLocale& Installed() {
-    static TextLocale locale;
-    return locale;
-}
-
-} // namespace
-
-void SetTextLocale(const TextLocale& locale) {
-    Installed() = locale;
-}
-
-std::string Tr(const char* context, const char* text) {
-    const TextLocale& locale = Installed();
-    return locale.translate ? locale.translate(context, text) : std::string(text);
+std::string TextLocale::Tr(const char* context, const char* text) const {
+    return translate ? translate(context, text) : std::string(text);
 }
 
 std::string Compose(std::string_view pattern, std::initializer_list<std::string_view> args) {
@@ -33,12 +19,11 @@ std::string Compose(std::string_view pattern, std::initializer_list<std::string_
     return out;
 }
 
-std::string LocalNumber(std::string number) {
-    const char point = Installed().decimalPoint;
-    if (point != '.') {
+std::string TextLocale::LocalNumber(std::string number) const {
+    if (decimalPoint != '.') {
         for (char& c : number) {
             if (c == '.')
-                c = point;
+                c = decimalPoint;
         }
     }
     return number;

@@ -8,24 +8,23 @@
 // two forms (see translations/README.md):
 //   VELNOR_TRANSLATE_NOOP(context, text)  marks a text kept for later, as in a table; it is the
 //                                         text itself
-//   Tr(context, text)                     the text in the language the program runs in
-// Both take literals. The core keeps no Qt dependency: Tr asks the translator the Qt edge has
-// installed and, without one (the database tool, the tests), gives the English text.
+//   texts.Tr(context, text)               the text in the language of `texts`, a TextLocale
+// Both take literals. The core keeps no Qt dependency: a TextLocale carries the translator the
+// Qt edge fills it with and, without one (the database tool, the tests), gives the English text.
 #define VELNOR_TRANSLATE_NOOP(context, text) text
 
-// What the Qt edge installs: the translation of an English text (both in Windows-1252), and
-// the decimal point of the numbers a user reads.
+// The language the texts a user reads are composed in: the translation of an English text (both
+// in Windows-1252) and the decimal point of the numbers. There is one per run, owned by the
+// application and lent to what composes texts; a default one is English with '.'.
 struct TextLocale {
     std::string (*translate)(const char* context, const char* text) = nullptr;
     char decimalPoint = '.';
-};
-void SetTextLocale(const TextLocale& locale);
 
-std::string Tr(const char* context, const char* text);
+    std::string Tr(const char* context, const char* text) const;
+    // A number formatted with '.' as decimal point ("14.5", "-40.0") with this decimal point.
+    std::string LocalNumber(std::string number) const;
+};
 
 // `pattern` with %1, %2, ... replaced by `args` in order; a number past the list stays as it
 // is. Composed texts are translated as patterns, so a language may order the parts its way.
 std::string Compose(std::string_view pattern, std::initializer_list<std::string_view> args);
-
-// A number formatted with '.' as decimal point ("14.5", "-40.0") with the user's decimal point.
-std::string LocalNumber(std::string number);

@@ -18,10 +18,10 @@ std::string HeatLoadText(double heatLoad, const UnitSettings& units) {
 
 TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettings& units,
                     double evapTemp, double condTemp, double rgasTemp, double diameter,
-                    double length) {
+                    double length, const TextLocale& texts) {
     TubeRating rating;
     if (nRefrig < 0 || nRefrig >= db.nRefrigerants || nRefrig >= kMaxRefrigerants) {
-        rating.message = MessageRowText(NoRefrigerantList());
+        rating.message = MessageRowText(NoRefrigerantList(texts));
         return rating;
     }
 
@@ -31,7 +31,7 @@ TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettin
     const bool tubeOk = diameter > 0.0 && length > 0.0 && flow > 0.0 && std::isfinite(flow);
     if (tubeOk) {
         rating.dN2Flow = flow;
-        rating.flowText = FlowText(flow, units);
+        rating.flowText = FlowText(flow, units, texts);
     }
 
     SizingResult checked;
@@ -43,20 +43,21 @@ TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettin
     rating.bRGasTempOk = checked.bRGasTempOk;
     if (!checked.InputsValid()) {
         rating.status = RatingStatus::TemperatureInvalid;
-        rating.message = MessageRowText(FillResultList(checked, db, nRefrig, units));
+        rating.message = MessageRowText(FillResultList(checked, db, nRefrig, units, texts));
         return rating;
     }
     if (!tubeOk) {
         rating.status = RatingStatus::TubeInvalid;
         rating.message =
-            Tr("Results", "Tube invalid: the inner diameter and the length must be above 0");
+            texts.Tr("Results", "Tube invalid: the inner diameter and the length must be above 0");
         return rating;
     }
     const FlowCorrelation correlation = CorrelationAt(db, nRefrig, t);
     if (!correlation.Invertible()) {
         rating.status = RatingStatus::NotInvertible;
-        rating.message = Tr("Results", "No heat load: the refrigerant's flow correlation cannot be "
-                                       "turned round at these temperatures");
+        rating.message =
+            texts.Tr("Results", "No heat load: the refrigerant's flow correlation cannot be "
+                                "turned round at these temperatures");
         return rating;
     }
 
@@ -65,12 +66,14 @@ TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettin
     rating.heatLoadText = HeatLoadText(rating.heatLoad, units);
     if (watts < kMinHeatLoadW) {
         rating.status = RatingStatus::BelowRange;
-        rating.message = Compose(Tr("Results", "Heat load invalid: the tube serves less than %1"),
-                                 {HeatLoadText(HeatLoadFromWatts(kMinHeatLoadW, units), units)});
+        rating.message =
+            Compose(texts.Tr("Results", "Heat load invalid: the tube serves less than %1"),
+                    {HeatLoadText(HeatLoadFromWatts(kMinHeatLoadW, units), units)});
     } else if (watts > kMaxHeatLoadW) {
         rating.status = RatingStatus::AboveRange;
-        rating.message = Compose(Tr("Results", "Heat load invalid: the tube serves more than %1"),
-                                 {HeatLoadText(HeatLoadFromWatts(kMaxHeatLoadW, units), units)});
+        rating.message =
+            Compose(texts.Tr("Results", "Heat load invalid: the tube serves more than %1"),
+                    {HeatLoadText(HeatLoadFromWatts(kMaxHeatLoadW, units), units)});
     } else {
         rating.status = RatingStatus::Ok;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "texts.h"
 #include "unitsettings.h"
 
 #include <string>
@@ -44,4 +45,4 @@ struct TubeRating {
 // the diameter and the length in the diameter and length units in force.
 TubeRating RateTube(const RefrigerantDatabase& db, int nRefrig, const UnitSettings& units,
                     double evapTemp, double condTemp, double rgasTemp, double diameter,
-                    double length);
+                    double length, const TextLocale& texts);

@@ -168,7 +168,7 @@ void CheckSizing(const RefrigerantDatabase& db, int r, const UnitSettings& units
                                      ParseValue(field, inputs.condTempText),
                                      ParseValue(field, inputs.rgasTempText), result);
     Promise(valid == result.Valid(), "the sizing says whether its result is valid");
-    const ResultListContent list = FillResultList(result, db, r, units);
+    const ResultListContent list = FillResultList(result, db, r, units, TextLocale{});
     if (valid) {
         const int n = DiameterCount(db, units.DiamType);
         Promise(std::isfinite(result.dN2Flow) && result.dN2Flow > 0.0,
@@ -184,18 +184,19 @@ void CheckSizing(const RefrigerantDatabase& db, int r, const UnitSettings& units
                     list.selectedRow == result.nOptimalRow,
                 "the results list shows a valid sizing's rows");
         const int k = result.OptimalIndex();
-        const TubeRating rating =
-            RateTube(db, r, units, ParseValue(field, inputs.evapTempText),
-                     ParseValue(field, inputs.condTempText), ParseValue(field, inputs.rgasTempText),
-                     ToDisplayDiameter(DiameterList(db, units.DiamType)[k], units),
-                     ToDisplayLength(result.dLength[units.DiamType != 0 ? 1 : 0][k], units));
+        const TubeRating rating = RateTube(
+            db, r, units, ParseValue(field, inputs.evapTempText),
+            ParseValue(field, inputs.condTempText), ParseValue(field, inputs.rgasTempText),
+            ToDisplayDiameter(DiameterList(db, units.DiamType)[k], units),
+            ToDisplayLength(result.dLength[units.DiamType != 0 ? 1 : 0][k], units), TextLocale{});
         Promise(rating.Valid() == rating.message.empty(),
                 "a tube check gives a heat load or says why there is none");
     } else {
         Promise(!list.valid && list.rows.size() == 1 && list.selectedRow == -1,
                 "the results list shows an invalid sizing as one message row");
     }
-    Promise(!ComposeReportLines(inputs, result, db, units).empty(), "the report has lines");
+    Promise(!ComposeReportLines(inputs, result, db, units, TextLocale{}).empty(),
+            "the report has lines");
 }
 
 void CheckText(Reading& reading) {

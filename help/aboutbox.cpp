@@ -36,8 +36,8 @@ CAboutBox::CAboutBox(const ProductIdentity& identity, QWidget* parent) : QDialog
 
     AddText(this, du, M::kProductItem, M::ProductLine(identity));
     AddText(this, du, M::kMakerItem, M::kMakerLine);
-    AddText(this, du, M::kCreditsItem, Tr("About", M::kCredits));
-    AddText(this, du, M::kCredits2Item, Tr("About", M::kCredits2));
+    AddText(this, du, M::kCreditsItem, ToCp1252(Translate("About", M::kCredits)));
+    AddText(this, du, M::kCredits2Item, ToCp1252(Translate("About", M::kCredits2)));
 
     auto* ok = new QPushButton(Translate("About", "OK"), this);
     PlaceControl(*ok, du, M::kOkItem);

@@ -66,6 +66,10 @@ CHelpDlg::CHelpDlg(const HelpText& help, Messages* messages, LinkOpener* opener,
     m_helpTextView->setFocus(Qt::OtherFocusReason);
 }
 
+void CHelpDlg::SetTexts(const TextLocale& texts) {
+    m_link->SetTexts(texts);
+}
+
 CHelpDlg::~CHelpDlg() {
     // The field goes before the widget does.
     m_helpTextView->Bind(nullptr);

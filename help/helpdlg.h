@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charfilteredit.h"
+#include "texts.h"
 
 #include <QDialog>
 
@@ -31,6 +32,9 @@ public:
     CHelpDlg(const HelpText& help, Messages& messages, LinkOpener& opener,
              QWidget* parent = nullptr);
     ~CHelpDlg() override;
+
+    // The language the link explains a failure to open in; English until set.
+    void SetTexts(const TextLocale& texts);
 
     // The help field as its rule keeps it.
     const CCharFilterEdit& HelpField() const { return m_helpText; }

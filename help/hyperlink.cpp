@@ -184,6 +184,6 @@ void CLinkStatic::HoverTick(const QPoint& pointer) {
 }
 
 void CLinkStatic::Open() {
-    m_model.Click(*m_opener, *m_messages);
+    m_model.Click(*m_opener, *m_messages, m_texts);
     update();
 }

@@ -40,6 +40,8 @@ public:
 
     // Opens the address as a click does (a screen reader's press).
     void Open();
+    // The language a failure to open is explained in; English until set.
+    void SetTexts(const TextLocale& texts) { m_texts = texts; }
 
     void MarkVisited(bool visited);
     // 1 always underlined, 0 never, -1 (the default) only while the pointer is over the link.
@@ -76,5 +78,6 @@ private:
     std::unique_ptr<Messages> m_ownMessages;
     LinkOpener* m_opener;
     Messages* m_messages;
+    TextLocale m_texts;
     QBasicTimer m_hoverTimer;
 };

@@ -85,20 +85,20 @@ std::span<const OpenErrorCodeText> OpenErrorCodeTexts() {
     return kCodeTexts;
 }
 
-std::string OpenErrorText(int code) {
+std::string OpenErrorText(int code, const TextLocale& texts) {
     for (const OpenErrorCodeText& entry : kCodeTexts) {
         if (entry.nCode == code)
-            return Tr("Messages", entry.szText);
+            return texts.Tr("Messages", entry.szText);
     }
-    return Compose(Tr("Messages", "Unknown Error (%1) occurred."), {std::to_string(code)});
+    return Compose(texts.Tr("Messages", "Unknown Error (%1) occurred."), {std::to_string(code)});
 }
 
-std::string OpenErrorMessage(int code) {
-    return Tr("Messages", "Unable to open hyperlink:") + "\n\n" + OpenErrorText(code);
+std::string OpenErrorMessage(int code, const TextLocale& texts) {
+    return texts.Tr("Messages", "Unable to open hyperlink:") + "\n\n" + OpenErrorText(code, texts);
 }
 
-void ShowOpenError(Messages& messages, int code) {
-    messages.Show(OpenErrorMessage(code), Messages::Icon::Exclamation);
+void ShowOpenError(Messages& messages, int code, const TextLocale& texts) {
+    messages.Show(OpenErrorMessage(code, texts), Messages::Icon::Exclamation);
 }
 
 std::string OpenCommandLine(const std::string& commandLine, const std::string& address) {

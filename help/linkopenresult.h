@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linkopener.h"
+#include "texts.h"
 
 #include <span>
 #include <string>
@@ -50,12 +51,13 @@ struct OpenErrorCodeText {
 std::span<const OpenErrorCodeText> OpenErrorCodeTexts();
 
 // The explanation of a failure code, as the message box shows it below its first line;
-// "Unknown Error (<code>) occurred." for a code the shell does not document.
-std::string OpenErrorText(int code);
+// "Unknown Error (<code>) occurred." for a code the shell does not document. In the language
+// of `texts`, as the two below.
+std::string OpenErrorText(int code, const TextLocale& texts);
 // The whole message: "Unable to open hyperlink:", an empty line, then the explanation.
-std::string OpenErrorMessage(int code);
+std::string OpenErrorMessage(int code, const TextLocale& texts);
 // The message box with the exclamation icon.
-void ShowOpenError(Messages& messages, int code);
+void ShowOpenError(Messages& messages, int code, const TextLocale& texts);
 
 // The registry fallback of the shell: the command line of the program that opens web pages,
 // cut at its placeholder ("%1" in double quotes, cut at the opening quote; else "%1" alone), with

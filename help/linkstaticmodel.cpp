@@ -55,13 +55,13 @@ bool LinkStaticModel::HoverTick(bool pointerInside) {
     return true;
 }
 
-bool LinkStaticModel::Click(LinkOpener& opener, Messages& messages) {
+bool LinkStaticModel::Click(LinkOpener& opener, Messages& messages, const TextLocale& texts) {
     m_bHovering = false;
     const int code = opener.OpenAddress(m_szLinkAddress);
     m_bVisited = LinkOpened(code);
     if (!m_bVisited) {
         messages.Beep();
-        ShowOpenError(messages, code);
+        ShowOpenError(messages, code, texts);
     }
     return m_bVisited;
 }

@@ -2,6 +2,7 @@
 
 #include "colour.h"
 #include "rect.h"
+#include "texts.h"
 
 #include <string>
 
@@ -63,8 +64,9 @@ public:
     // the control stops the timer and repaints itself and kLeaveRepaintExtra rows below it.
     bool HoverTick(bool pointerInside);
     // A click: opens the address; a success marks the link visited, a failure beeps and explains
-    // the code. Returns the visited flag; the control repaints either way.
-    bool Click(LinkOpener& opener, Messages& messages);
+    // the code in the language of `texts`. Returns the visited flag; the control repaints either
+    // way.
+    bool Click(LinkOpener& opener, Messages& messages, const TextLocale& texts);
 
 private:
     COLORREF m_crNormal = RGB(0, 0, 238);

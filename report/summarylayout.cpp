@@ -74,9 +74,11 @@ std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX,
     return markers;
 }
 
-std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units) {
-    const std::string flow = dN2Flow ? FlowText(*dN2Flow, units) : "--- " + GetUnitLabel(5, units);
-    return Compose(Tr("Window", "Flow Rate: %1 (N_2 at delta p %2)"),
+std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units,
+                         const TextLocale& texts) {
+    const std::string flow =
+        dN2Flow ? FlowText(*dN2Flow, units, texts) : "--- " + GetUnitLabel(5, units);
+    return Compose(texts.Tr("Window", "Flow Rate: %1 (N_2 at delta p %2)"),
                    {flow, TestPressureText(units)});
 }
 
@@ -90,19 +92,20 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     SummaryPlan plan;
     plan.header = {{
         {"TM", w + 15, 10, 16},
-        {Tr("Window", "Version"), w + 70, 14, 14},
+        {state.texts.Tr("Window", "Version"), w + 70, 14, 14},
         {state.szVersion, w + 130, 14, 14},
-        {Tr("Window", "Database"), w + 70, 30, 14},
+        {state.texts.Tr("Window", "Database"), w + 70, 30, 14},
         {state.szDbVersion, w + 130, 30, 14},
     }};
     plan.titles = {{
-        {Tr("Window", "Input Data"), P, 74, 20},
-        {Tr("Window", "Capillary Tube Recommendation"), P, 255, 20},
+        {state.texts.Tr("Window", "Input Data"), P, 74, 20},
+        {state.texts.Tr("Window", "Capillary Tube Recommendation"), P, 255, 20},
     }};
-    plan.flowLine =
-        FlowLineText(state.bFlowValid ? std::optional(state.dN2Flow) : std::nullopt, state.units);
+    plan.flowLine = FlowLineText(state.bFlowValid ? std::optional(state.dN2Flow) : std::nullopt,
+                                 state.units, state.texts);
     plan.flowBox = {P + 6, 272, P + 300, 293};
-    plan.hint = {Tr("Window", "Optimal selection is highlighted in green."), P + 6, 505, 12};
+    plan.hint = {state.texts.Tr("Window", "Optimal selection is highlighted in green."), P + 6, 505,
+                 12};
 
     static constexpr const char* kLabels[5] = {
         VELNOR_TRANSLATE_NOOP("Window", "Refrigerant"),
@@ -115,7 +118,7 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     for (int i = 0; i < 5; ++i) {
         const int y = 100 + 25 * i;
         const auto row = static_cast<std::size_t>(2 * i);
-        plan.inputs[row] = {Tr("Window", kLabels[i]), P + 40, y, kPanelFontHeight};
+        plan.inputs[row] = {state.texts.Tr("Window", kLabels[i]), P + 40, y, kPanelFontHeight};
         plan.inputs[row + 1] = {GetUnitLabel(kUnitKinds[i], state.units), P + 280, y,
                                 kPanelFontHeight};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "richtext.h"
+#include "texts.h"
 #include "unitsettings.h"
 
 #include <array>
@@ -26,6 +27,7 @@ struct SummaryState {
     double dN2Flow = 0.0;       // l/min, of the last successful calculation (0 before the first)
     bool bFlowValid = true;     // false while an input is invalid: the flow figure reads "---"
     UnitSettings units;
+    TextLocale texts; // the language the labels and the flow line are composed in
 
     // The three identity texts; the numbers and units stay as they are.
     void SetIdentity(const ProductIdentity& identity);
@@ -84,7 +86,8 @@ std::array<MarkerPlacement, 4> DiagramMarkers(double dDiagramScale, int originX,
 // "Flow Rate: 0.35 CFM (N_2 at delta p 145 psi)": the flow in the chosen flow unit (one decimal
 // in l/min, two in CFM) and the test pressure of 10 bar in the chosen pressure unit. Without a
 // flow the figure is "---": "Flow Rate: --- CFM (N_2 at delta p 145 psi)".
-std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units);
+std::string FlowLineText(std::optional<double> dN2Flow, const UnitSettings& units,
+                         const TextLocale& texts);
 
 // The product name, the first thing drawn; its drawn width places the rest of the header.
 SummaryText ProductNameText(const SummaryState& state);

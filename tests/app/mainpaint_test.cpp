@@ -46,7 +46,7 @@ class MainPaint : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override {
         StoreValidRecommendation(store);
-        dlg = std::make_unique<CVelnorDlg>(units, identity, grain, &store, &messages);
+        dlg = std::make_unique<CVelnorDlg>(units, identity, grain, texts, &store, &messages);
         ASSERT_TRUE(dlg->Start());
         dlg->resize(GetParam());
         dlg->show();
@@ -56,6 +56,7 @@ protected:
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale texts;
     MemorySettingsStore store;
     RecordingMessages messages;
     std::unique_ptr<CVelnorDlg> dlg;
@@ -138,7 +139,7 @@ TEST_P(MainPaint, ResizedWindowSettlesToTheLookOfOneOpenedAtItsSize) {
 
     UnitSettings freshUnits;
     ProductIdentity freshIdentity;
-    CVelnorDlg fresh(freshUnits, freshIdentity, grain, &before, &messages);
+    CVelnorDlg fresh(freshUnits, freshIdentity, grain, texts, &before, &messages);
     ASSERT_TRUE(fresh.Start());
     fresh.show(); // fits the stored size to the frame
     fresh.resize(other);
@@ -151,9 +152,10 @@ TEST(MainWindowButtons, ShadedInTurnSettingsPrintHelpAndShownAsShaded) {
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale texts;
     MemorySettingsStore store;
     RecordingMessages messages;
-    CVelnorDlg dlg(units, identity, grain, &store, &messages);
+    CVelnorDlg dlg(units, identity, grain, texts, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     const QImage window = dlg.grab().toImage();

@@ -41,10 +41,11 @@ TEST(MainWindowAtScaleTwo, EveryPaintedControlIsDrawnAtDevicePixels) {
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale texts;
     MemorySettingsStore store;
     RecordingMessages messages;
     StoreValidRecommendation(store); // nine rows, the optimal one green
-    CVelnorDlg dlg(units, identity, grain, &store, &messages);
+    CVelnorDlg dlg(units, identity, grain, texts, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

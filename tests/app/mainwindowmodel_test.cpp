@@ -40,8 +40,9 @@ protected:
     MemorySettingsStore store;
     PersistentSettings settings{store};
     UnitSettings units;
+    const TextLocale texts;
     MemoryTextField fields[MainWindowModel::InputCount]; // outlive the model's fields
-    MainWindowModel model{units};
+    MainWindowModel model{units, texts};
 };
 
 } // namespace

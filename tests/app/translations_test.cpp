@@ -61,9 +61,10 @@ TEST_P(TranslatedWindow, ShowsNoEnglishAndFits) {
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale& texts = translations.Texts();
     MemorySettingsStore store;
     RecordingMessages messages;
-    CVelnorDlg dlg(units, identity, grain, &store, &messages);
+    CVelnorDlg dlg(units, identity, grain, texts, &store, &messages);
     ASSERT_TRUE(dlg.Start());
     dlg.show();
     dlg.grab().save(QStringLiteral("velnor-window-%1.png").arg(language));
@@ -81,7 +82,9 @@ TEST_P(TranslatedWindow, ShowsNoEnglishAndFits) {
     }
     // The five input labels, as painted and as a screen reader names the controls: translated,
     // and each ends before its control (the picker, a field) begins.
-    const SummaryPlan plan = PlanSummary(SummaryState{}, 0);
+    SummaryState state;
+    state.texts = texts;
+    const SummaryPlan plan = PlanSummary(state, 0);
     const QFontMetrics labels(Arial(16));
     const auto readings = dlg.PanelReadings();
     for (int row = 0; row < 5; ++row) {

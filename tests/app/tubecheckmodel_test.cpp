@@ -41,7 +41,8 @@ protected:
     PersistentSettings settings{store};
     UnitSettings units;
     MemoryTextField windowFields[MainWindowModel::InputCount];
-    MainWindowModel window{units};
+    const TextLocale texts;
+    MainWindowModel window{units, texts};
     MemoryTextField fields[TubeCheckModel::InputCount];
     TubeCheckModel check{window};
 };

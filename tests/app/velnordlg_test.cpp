@@ -39,7 +39,7 @@ namespace {
 class MainWindow : public ::testing::Test {
 protected:
     std::unique_ptr<CVelnorDlg> Open() {
-        auto dlg = std::make_unique<CVelnorDlg>(units, identity, grain, &store, &messages);
+        auto dlg = std::make_unique<CVelnorDlg>(units, identity, grain, texts, &store, &messages);
         started = dlg->Start();
         return dlg;
     }
@@ -51,6 +51,7 @@ protected:
     UnitSettings units;
     ProductIdentity identity;
     GrainGenerator grain;
+    const TextLocale texts;
     MemorySettingsStore store;
     RecordingMessages messages;
     bool started = false;
@@ -457,7 +458,7 @@ TEST_F(MainWindow, AScreenReaderReadsTheInputsTheTableAndThePaintedTexts) {
     };
     const auto expectedFlow = [&] {
         return QString::fromStdString(
-            PlainRichText(FlowLineText(dlg->Model().Result().dN2Flow, units)));
+            PlainRichText(FlowLineText(dlg->Model().Result().dN2Flow, units, TextLocale{})));
     };
     EXPECT_EQ(window->child(0)->role(), QAccessible::StaticText);
     EXPECT_EQ(window->child(0)->text(QAccessible::Name).toStdString(),

@@ -82,13 +82,14 @@ TEST(UnitLabels, EveryKind) {
 TEST(DisplayTexts, LengthsDiametersFlowPressure) {
     const UnitSettings inches = Units(0, 1, 1, 1, 1, 0);
     const UnitSettings metric = Units(1, 0, 0, 0, 0, 1);
-    EXPECT_EQ(LengthText(1.92, inches), "75 5/8 in.");
-    EXPECT_EQ(LengthText(75.9 / 39.37, inches), "76  in."); // empty fraction: two blanks
-    EXPECT_EQ(LengthText(1.92, metric), "1.92 m");
-    EXPECT_EQ(DiameterText(0.8, metric), "0.80 mm");
-    EXPECT_EQ(DiameterText(0.8, inches), "0.031 in.");
-    EXPECT_EQ(FlowText(10.0, inches), "0.35 CFM");
-    EXPECT_EQ(FlowText(10.0, metric), "10.0 l/min");
+    EXPECT_EQ(LengthText(1.92, inches, TextLocale{}), "75 5/8 in.");
+    EXPECT_EQ(LengthText(75.9 / 39.37, inches, TextLocale{}),
+              "76  in."); // empty fraction: two blanks
+    EXPECT_EQ(LengthText(1.92, metric, TextLocale{}), "1.92 m");
+    EXPECT_EQ(DiameterText(0.8, metric, TextLocale{}), "0.80 mm");
+    EXPECT_EQ(DiameterText(0.8, inches, TextLocale{}), "0.031 in.");
+    EXPECT_EQ(FlowText(10.0, inches, TextLocale{}), "0.35 CFM");
+    EXPECT_EQ(FlowText(10.0, metric, TextLocale{}), "10.0 l/min");
     EXPECT_EQ(TestPressureText(inches), "145 psi");
     EXPECT_EQ(TestPressureText(metric), "10 bar");
     EXPECT_EQ(ToDisplayLength(1.0, inches), 39.37);
@@ -100,14 +101,14 @@ TEST(ResultList, NineRowsWithTheOptimalSelected) {
     const UnitSettings metric = Units(1, 0, 0, 0, 0, 1);
     SizingResult r;
     ASSERT_TRUE(ComputeSizing(db, 0, metric, 500, -25, 45, 32, r));
-    const ResultListContent list = FillResultList(r, db, 0, metric);
+    const ResultListContent list = FillResultList(r, db, 0, metric, TextLocale{});
     ASSERT_TRUE(list.valid);
     ASSERT_EQ(list.rows.size(), 9u);
     EXPECT_EQ(list.selectedRow, r.nOptimalRow);
     for (int i = 0; i < 9; ++i) {
         const int j = r.nFirstRow + i;
-        EXPECT_EQ(list.rows[i].length, LengthText(r.dLength[0][j], metric));
-        EXPECT_EQ(list.rows[i].diameter, DiameterText(db.dDiamEurope[j], metric));
+        EXPECT_EQ(list.rows[i].length, LengthText(r.dLength[0][j], metric, TextLocale{}));
+        EXPECT_EQ(list.rows[i].diameter, DiameterText(db.dDiamEurope[j], metric, TextLocale{}));
     }
     // Each row's tube passes the same flow: L * flow^2 = 750 D^5.
     const double l = r.dLength[0][r.OptimalIndex()];
@@ -149,7 +150,7 @@ TEST(ResultList, MessageRowOfTheFirstFailingCheck) {
     for (const Case& c : cases) {
         SizingResult r;
         ComputeSizing(db, 0, c.units, c.q, c.te, c.tc, c.trg, r);
-        const ResultListContent list = FillResultList(r, db, 0, c.units);
+        const ResultListContent list = FillResultList(r, db, 0, c.units, TextLocale{});
         ASSERT_EQ(list.rows.size(), 1u) << c.name;
         EXPECT_EQ(list.rows[0].length, c.message) << c.name;
         EXPECT_EQ(list.rows[0].diameter, c.range) << c.name;
@@ -163,19 +164,20 @@ TEST(ResultList, ProblemsOfTheDatabaseShowAsMessages) {
     SizingResult r;
     RefrigerantDatabase db = SimpleDatabase(1.0, 0.02, 0.0);
     ComputeSizing(db, 0, w, 100, -25, 45, 32, r);
-    EXPECT_EQ(FillResultList(r, db, 0, w).rows.at(0).length, "Refrigerant data invalid");
+    EXPECT_EQ(FillResultList(r, db, 0, w, TextLocale{}).rows.at(0).length,
+              "Refrigerant data invalid");
 
     db = SimpleDatabase();
     db.nDiamEurope = 0;
     ComputeSizing(db, 0, w, 100, -25, 45, 32, r);
-    EXPECT_EQ(FillResultList(r, db, 0, w).rows.at(0).length, "No tube diameters");
+    EXPECT_EQ(FillResultList(r, db, 0, w, TextLocale{}).rows.at(0).length, "No tube diameters");
 
     db = SimpleDatabase();
     db.nDiamEurope = 4;
     ComputeSizing(db, 0, w, 100, -25, 45, 32, r);
-    const ResultListContent shortList = FillResultList(r, db, 0, w);
+    const ResultListContent shortList = FillResultList(r, db, 0, w, TextLocale{});
     EXPECT_EQ(shortList.rows.size(), 4u);
     EXPECT_TRUE(shortList.valid);
 
-    EXPECT_EQ(NoRefrigerantList().rows.at(0).length, "No refrigerants");
+    EXPECT_EQ(NoRefrigerantList(TextLocale{}).rows.at(0).length, "No refrigerants");
 }

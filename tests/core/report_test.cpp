@@ -26,7 +26,7 @@ TEST(ReportLines, ValidRecommendationInMetres) {
     const UnitSettings u = MetricUnits();
     SizingResult r;
     ASSERT_TRUE(ComputeSizing(db, 0, u, 500, -25, 45, 32, r));
-    const std::vector<ReportLine> lines = ComposeReportLines(Inputs(), r, db, u);
+    const std::vector<ReportLine> lines = ComposeReportLines(Inputs(), r, db, u, TextLocale{});
     ASSERT_EQ(lines.size(), 30u + 16u); // 30 lines, 16 of them with a column-1 text
     EXPECT_EQ(lines[0].text, " ");
     EXPECT_EQ(lines[2].text, "Input Data: ");
@@ -55,7 +55,7 @@ TEST(ReportLines, InchesAndCfm) {
     SizingResult r;
     ASSERT_TRUE(ComputeSizing(db, 0, u, 1706, -13, 113, 89.6, r));
     const std::string text =
-        Join(ComposeReportLines({"R-test", "1706", "-13", "113", "89.6"}, r, db, u));
+        Join(ComposeReportLines({"R-test", "1706", "-13", "113", "89.6"}, r, db, u, TextLocale{}));
     EXPECT_NE(text.find("\nHeat load of the system\t1706 Btu/hr"), std::string::npos);
     EXPECT_NE(text.find("\nReturn gas temperature\t89.6 \xBA"
                         "F"),
@@ -71,7 +71,7 @@ TEST(ReportLines, InvalidInputEndsWithTheMessage) {
     ComputeSizing(db, 0, u, 110, -25, 55, 32, r);
     ASSERT_FALSE(r.Valid());
     const std::vector<ReportLine> lines =
-        ComposeReportLines({"R-test", "110", "-25", "55", "32"}, r, db, u);
+        ComposeReportLines({"R-test", "110", "-25", "55", "32"}, r, db, u, TextLocale{});
     ASSERT_EQ(lines.size(), 13u + 5u);
     EXPECT_EQ(lines[lines.size() - 1].text, "Cannot calculate tube data. Invalid input.");
     EXPECT_EQ(lines[lines.size() - 2].text, " ");

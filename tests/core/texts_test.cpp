@@ -12,8 +12,8 @@ TEST(Compose, FillsEachNumberWhereThePatternPutsIt) {
     EXPECT_EQ(Compose("%1 and %3", {"a"}), "a and %3"); // a number past the list stays
 }
 
-// A language installed at the Qt edge reaches the composed texts: a translated pattern orders
-// the parts, and the numbers take its decimal point. Removing it gives English again.
+// The language a text is composed in reaches the composed texts: a translated pattern orders
+// the parts, and the numbers take its decimal point. A default one gives English.
 TEST(TextLocale, TranslatesPatternsAndDecimalPoints) {
     TextLocale german;
     german.translate = [](const char* context, const char* text) {
@@ -29,11 +29,9 @@ TEST(TextLocale, TranslatesPatternsAndDecimalPoints) {
     SizingResult r;
     ASSERT_TRUE(ComputeSizing(db, 0, u, 500, -25, 45, 32, r));
 
-    SetTextLocale(german);
     const std::vector<ReportLine> lines =
-        ComposeReportLines({"R-test", "500", "-25", "45", "32"}, r, db, u);
-    SetTextLocale(TextLocale{});
+        ComposeReportLines({"R-test", "500", "-25", "45", "32"}, r, db, u, german);
     EXPECT_EQ(lines[20].text, "11,0 l/min (N2 bei Delta p 10 bar)");
     EXPECT_EQ(lines.back().text.rfind("Rohr mit 0,", 0), 0u) << lines.back().text;
-    EXPECT_EQ(ReportFlowText(11.0, u), "11.0 l/min (N2 at delta p 10 bar)");
+    EXPECT_EQ(ReportFlowText(11.0, u, TextLocale{}), "11.0 l/min (N2 at delta p 10 bar)");
 }

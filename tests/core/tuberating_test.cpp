@@ -54,7 +54,7 @@ TEST(TubeRating, RatingASizedTubeGivesItsHeatLoadBack) {
                 const TubeRating rating =
                     RateTube(*db, r, units, te, tc, trg,
                              ToDisplayDiameter(DiameterList(*db, units.DiamType)[k], units),
-                             ToDisplayLength(sized.dLength[list][k], units));
+                             ToDisplayLength(sized.dLength[list][k], units), TextLocale{});
                 ASSERT_TRUE(rating.Valid()) << rating.message;
                 EXPECT_NEAR(rating.heatLoad, q, q * 1e-9) << k;
                 EXPECT_NEAR(rating.dN2Flow, sized.dN2Flow, sized.dN2Flow * 1e-12) << k;
@@ -103,8 +103,8 @@ TEST(TubeRating, SaysWhyATubeHasNoHeatLoad) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const TubeRating rating =
-            RateTube(c.db, c.refrigerant, MetricUnits(), c.evap, 45, 32, c.diameter, c.length);
+        const TubeRating rating = RateTube(c.db, c.refrigerant, MetricUnits(), c.evap, 45, 32,
+                                           c.diameter, c.length, TextLocale{});
         EXPECT_EQ(rating.status, c.status);
         EXPECT_EQ(rating.FlowKnown(), c.flowKnown);
         EXPECT_EQ(rating.Valid() ? rating.heatLoadText : rating.message, c.text);
@@ -112,6 +112,7 @@ TEST(TubeRating, SaysWhyATubeHasNoHeatLoad) {
     // The limits in the energy unit in force.
     UnitSettings btu = MetricUnits();
     btu.UnitsEnergy = 0;
-    EXPECT_EQ(RateTube(SimpleDatabase(), 0, btu, -25, 45, 32, 1.0, lengthFor(1.01)).message,
-              "Heat load invalid: the tube serves less than 3.41 Btu/hr");
+    EXPECT_EQ(
+        RateTube(SimpleDatabase(), 0, btu, -25, 45, 32, 1.0, lengthFor(1.01), TextLocale{}).message,
+        "Heat load invalid: the tube serves less than 3.41 Btu/hr");
 }

@@ -9,16 +9,18 @@ TEST(OpenErrorText, EveryCodeOfTheShellHasItsText) {
     for (const OpenErrorCodeText& entry : OpenErrorCodeTexts()) {
         codes.push_back(entry.nCode);
         SCOPED_TRACE(entry.nCode);
-        EXPECT_EQ(OpenErrorText(entry.nCode), entry.szText);
-        EXPECT_EQ(OpenErrorMessage(entry.nCode),
+        EXPECT_EQ(OpenErrorText(entry.nCode, TextLocale{}), entry.szText);
+        EXPECT_EQ(OpenErrorMessage(entry.nCode, TextLocale{}),
                   std::string("Unable to open hyperlink:\n\n") + entry.szText);
     }
     EXPECT_EQ(codes, (std::vector<int>{0, 2, 3, 5, 8, 11, 26, 27, 28, 29, 30, 31, 32}));
     // The texts keep their line breaks and blanks as the shell words them.
-    EXPECT_EQ(OpenErrorText(0), "The operating system is out\nof memory or resources.");
-    EXPECT_EQ(OpenErrorText(26), "A sharing violation occurred. ");
+    EXPECT_EQ(OpenErrorText(0, TextLocale{}),
+              "The operating system is out\nof memory or resources.");
+    EXPECT_EQ(OpenErrorText(26, TextLocale{}), "A sharing violation occurred. ");
     for (int code : {1, 4, 33, -7}) {
-        EXPECT_EQ(OpenErrorText(code), "Unknown Error (" + std::to_string(code) + ") occurred.");
+        EXPECT_EQ(OpenErrorText(code, TextLocale{}),
+                  "Unknown Error (" + std::to_string(code) + ") occurred.");
     }
 }
 
@@ -82,7 +84,7 @@ TEST(XdgOpenResult, EachEndOfTheLauncherHasItsCodeAndText) {
         EXPECT_EQ(code, row.code);
         EXPECT_EQ(LinkOpened(code), row.text == nullptr);
         if (row.text != nullptr) {
-            EXPECT_EQ(OpenErrorText(code), row.text);
+            EXPECT_EQ(OpenErrorText(code, TextLocale{}), row.text);
         }
     }
 }

@@ -113,13 +113,13 @@ TEST(LinkStaticModel, AClickEndsHoveringAndAFailureClearsAnEarlierVisit) {
     model.PointerMoved();
     StubLinkOpener opener(33);
     RecordingMessages messages;
-    EXPECT_TRUE(model.Click(opener, messages));
+    EXPECT_TRUE(model.Click(opener, messages, TextLocale{}));
     EXPECT_EQ(opener.addresses, std::vector<std::string>{"https://kestrin.example.com/"});
     EXPECT_FALSE(model.IsHovering());
     EXPECT_EQ(model.TextColour(), kPurple);
 
     opener.nCode = 32;
-    EXPECT_FALSE(model.Click(opener, messages));
+    EXPECT_FALSE(model.Click(opener, messages, TextLocale{}));
     EXPECT_EQ(model.TextColour(), kBlue);
     EXPECT_EQ(messages.nBeeps, 1);
     ASSERT_EQ(messages.shown.size(), 1u);

@@ -179,7 +179,8 @@ TEST(LinePrinterPages, EveryTextStaysInsideThePageAndBodyTextBelowTheHeader) {
         const RefrigerantDatabase db = SimpleDatabase();
         SizingResult r;
         ComputeSizing(db, 0, MetricUnits(), 500, -25, 45, 32, r);
-        report = ComposeReportLines({"R-test", "500", "-25", "45", "32"}, r, db, MetricUnits());
+        report = ComposeReportLines({"R-test", "500", "-25", "45", "32"}, r, db, MetricUnits(),
+                                    TextLocale{});
     }
     struct Row {
         const char* name;

@@ -95,7 +95,8 @@ TEST(PrintedReport, ValidResultIsOnePageInOrderInEitherUnits) {
         SCOPED_TRACE(row.name);
         SizingResult r;
         ASSERT_TRUE(ComputeSizing(db, 0, row.units, row.heatLoad, row.evap, row.cond, row.rgas, r));
-        const std::vector<ReportLine> lines = ComposeReportLines(row.inputs, r, db, row.units);
+        const std::vector<ReportLine> lines =
+            ComposeReportLines(row.inputs, r, db, row.units, TextLocale{});
         const Printed p = Print(lines);
 
         ExpectLaidOut(lines, p.body);
@@ -129,7 +130,7 @@ TEST(PrintedReport, InvalidResultEndsWithTheMessageAndNoTable) {
         ASSERT_FALSE(r.Valid());
         // The fields' texts as they stand, not reformatted.
         const std::vector<ReportLine> lines =
-            ComposeReportLines({"R-test", "0", "-25", "55.0", "32"}, r, db, u);
+            ComposeReportLines({"R-test", "0", "-25", "55.0", "32"}, r, db, u, TextLocale{});
         const Printed p = Print(lines);
 
         ExpectLaidOut(lines, p.body);

@@ -69,7 +69,7 @@ std::vector<ReportLine> ValidReportLines() {
     UnitSettings u; // Btu/hr, ºF, psi, inches, inches, CFM
     SizingResult r;
     ComputeSizing(db, 0, u, 1706, -13, 113, 89.6, r);
-    return ComposeReportLines({"R-test", "1706", "-13", "113", "89.6"}, r, db, u);
+    return ComposeReportLines({"R-test", "1706", "-13", "113", "89.6"}, r, db, u, TextLocale{});
 }
 
 // The valid report printed to a PDF file on the printer Printer() makes.

@@ -132,7 +132,7 @@ TEST_P(FlowLine, Text) {
     UnitSettings units;
     units.UnitsFlow = GetParam().unitsFlow;
     units.UnitsPressure = GetParam().unitsPressure;
-    EXPECT_EQ(FlowLineText(GetParam().dN2Flow, units), GetParam().text);
+    EXPECT_EQ(FlowLineText(GetParam().dN2Flow, units, TextLocale{}), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, FlowLine, ::testing::ValuesIn(kFlowCases),

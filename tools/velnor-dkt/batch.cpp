@@ -73,15 +73,17 @@ DutyLine SizeDuty(const RefrigerantDatabase& db, const UnitSettings& units, cons
     if (result.Valid()) {
         const int k = result.OptimalIndex();
         std::string length =
-            LengthNumberText(result.dLength[units.DiamType != 0 ? 1 : 0][k], units);
+            LengthNumberText(result.dLength[units.DiamType != 0 ? 1 : 0][k], units, TextLocale{});
         if (length.back() == ' ')
             length.pop_back(); // a whole number of inches, "76 "
-        fields.insert(fields.end(), {FlowNumberText(result.dN2Flow, units), GetUnitLabel(5, units),
-                                     DiameterNumberText(DiameterList(db, units.DiamType)[k], units),
-                                     GetUnitLabel(3, units), length, GetUnitLabel(0, units), ""});
+        fields.insert(fields.end(),
+                      {FlowNumberText(result.dN2Flow, units, TextLocale{}), GetUnitLabel(5, units),
+                       DiameterNumberText(DiameterList(db, units.DiamType)[k], units, TextLocale{}),
+                       GetUnitLabel(3, units), length, GetUnitLabel(0, units), ""});
     } else {
         fields.insert(fields.end(), 6, "");
-        fields.push_back(Cp1252ToUtf8(MessageRowText(FillResultList(result, db, r, units))));
+        fields.push_back(
+            Cp1252ToUtf8(MessageRowText(FillResultList(result, db, r, units, TextLocale{}))));
     }
     out.csv = CsvLine(fields);
     return out;

@@ -18,9 +18,10 @@ int RunRate(const std::vector<std::string>& args) {
     const FieldInput d = EnterThroughField("--diameter", options.diameter, "rated");
     const FieldInput l = EnterThroughField("--length", options.length, "rated");
 
-    const TubeRating rating =
-        RateTube(db, r, options.units, te.value, tc.value, trg.value, d.value, l.value);
+    const TubeRating rating = RateTube(db, r, options.units, te.value, tc.value, trg.value, d.value,
+                                       l.value, TextLocale{});
     const ReportInputs inputs{db.szName[r], {}, te.shown, tc.shown, trg.shown};
-    WriteOut(ReportBodyText(ComposeRatingLines(inputs, d.shown, l.shown, rating, options.units)));
+    WriteOut(ReportBodyText(
+        ComposeRatingLines(inputs, d.shown, l.shown, rating, options.units, TextLocale{})));
     return 0;
 }

@@ -114,10 +114,10 @@ int RunSize(const std::vector<std::string>& args) {
     SizingResult result;
     ComputeSizing(db, r, options.units, q.value, te.value, tc.value, trg.value, result);
     const ReportInputs report{db.szName[r], q.shown, te.shown, tc.shown, trg.shown};
-    WriteOut(ReportBodyText(ComposeReportLines(report, result, db, options.units)));
+    WriteOut(ReportBodyText(ComposeReportLines(report, result, db, options.units, TextLocale{})));
     if (!result.Valid()) {
         // The results list says which input failed; the report does not.
-        const ResultListContent list = FillResultList(result, db, r, options.units);
+        const ResultListContent list = FillResultList(result, db, r, options.units, TextLocale{});
         if (!list.rows.empty())
             WriteError("note: the results list shows \"" + Cp1252ToUtf8(list.rows[0].length) +
                        "\", \"" + Cp1252ToUtf8(list.rows[0].diameter) + "\"");
