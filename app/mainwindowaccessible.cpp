@@ -8,13 +8,11 @@
 
 MainWindowAccessible::MainWindowAccessible(CVelnorDlg* window)
     : QAccessibleWidget(window, QAccessible::Dialog) {
-    // A reader that finds the window reads its texts as they are now; only later changes are
-    // announced.
-    for (const PanelReading& reading : window->PanelReadings()) {
-        m_panelTexts.append(QAccessible::registerAccessibleInterface(
-            new PanelTextAccessible(window, static_cast<std::size_t>(m_panelTexts.size()))));
-        m_readTexts.append(reading.text);
-    }
+    // Qt makes this interface when the window is shown, whether a reader listens or not; the
+    // painted texts are measured only once a reader asks for the window's children.
+    for (std::size_t i = 0; i < kSummaryReadingCount; ++i)
+        m_panelTexts.append(
+            QAccessible::registerAccessibleInterface(new PanelTextAccessible(window, i)));
 }
 
 MainWindowAccessible::~MainWindowAccessible() {
@@ -31,7 +29,8 @@ void MainWindowAccessible::PanelChanged(CVelnorDlg* window) {
     if (!QAccessible::isActive())
         return;
     auto* self = static_cast<MainWindowAccessible*>(QAccessible::queryAccessibleInterface(window));
-    if (!self)
+    // A reader that has not yet read the texts reads them as they are when it does.
+    if (!self || self->m_readTexts.isEmpty())
         return;
     const auto readings = window->PanelReadings();
     for (qsizetype i = 0; i < self->m_panelTexts.size(); ++i) {
@@ -65,6 +64,11 @@ QList<QAccessibleInterface*> MainWindowAccessible::ShownChildren() const {
     // The texts are measured once for all of them.
     const auto readings = static_cast<const CVelnorDlg*>(widget())->PanelReadings();
     const QPoint origin = widget()->mapToGlobal(QPoint(0, 0));
+    // A reader reads the texts as they are now; only later changes are announced.
+    if (m_readTexts.isEmpty()) {
+        for (const PanelReading& reading : readings)
+            m_readTexts.append(reading.text);
+    }
     for (qsizetype i = 0; i < m_panelTexts.size(); ++i) {
         shown.append({readings[static_cast<std::size_t>(i)].rect.translated(origin),
                       QAccessible::accessibleInterface(m_panelTexts[i])});

@@ -29,5 +29,7 @@ private:
     QList<QAccessibleInterface*> ShownChildren() const;
 
     QList<QAccessible::Id> m_panelTexts;
-    QStringList m_readTexts; // the panel's texts as a reader was last told of them
+    // The panel's texts as a reader was last told of them; empty until a reader first asks for
+    // the window's children.
+    mutable QStringList m_readTexts;
 };

@@ -89,7 +89,7 @@ QImage SkinImage(int id) {
     for (int y = 0; y < bitmap.nHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < bitmap.nWidth; ++x) {
-            line[x] = ToQColor(bitmap.At(x, y)).rgb();
+            line[x] = ToQRgb(bitmap.At(x, y));
         }
     }
     return image;

@@ -27,7 +27,7 @@ QImage ToQImage(const CShadeDib& dib) {
     for (int y = 0; y < dib.Height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < dib.Width(); ++x)
-            line[x] = ToQColor(dib.PixelColour(x, y)).rgb();
+            line[x] = ToQRgb(dib.PixelColour(x, y));
     }
     return image;
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 int CellHeight(const QFont& font) {
@@ -25,6 +27,30 @@ TEST_P(PanelFontCell, AscentAndDescentMakeTheRequestedHeight) {
 
 // Every height the panel, the markers and the rich text ask for.
 INSTANTIATE_TEST_SUITE_P(Heights, PanelFontCell, ::testing::Values(10, 12, 14, 16, 20, 32));
+
+// The size is the largest whose cell fits, as measured on a font of each size, whatever
+// heights were asked for before (a search starts from what the earlier ones measured).
+TEST(CreatePanelFont, TakesTheLargestPixelSizeWhoseCellFits) {
+    constexpr int kTallest = 48;
+    for (int weight : {400, 700}) {
+        QFont font(QStringLiteral("Arial"));
+        font.setWeight(static_cast<QFont::Weight>(weight));
+        std::vector<int> largest(kTallest + 1, 1);
+        for (int height = 1, size = 1; height <= kTallest; ++height) {
+            for (font.setPixelSize(size + 1); CellHeight(font) <= height;
+                 font.setPixelSize(size + 1))
+                ++size;
+            largest[height] = size;
+        }
+        // From the outside in: 48, 1, 47, 2, ...
+        for (int i = 0; i < kTallest; ++i) {
+            const int height = i % 2 ? i / 2 + 1 : kTallest - i / 2;
+            EXPECT_EQ(CreatePanelFont(QStringLiteral("Arial"), 0, height, weight, 1).pixelSize(),
+                      largest[height])
+                << "height " << height << " weight " << weight;
+        }
+    }
+}
 
 TEST(CreatePanelFont, WeightWidthAndNoDecorations) {
     const QFont normal = CreatePanelFont(QStringLiteral("Arial"), 0, 16, 400, 1);
