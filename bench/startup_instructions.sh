@@ -41,8 +41,8 @@ command -v valgrind >/dev/null || { echo "startup_instructions: valgrind is miss
 
 work=$(mktemp -d /tmp/velnor-instructions-XXXXXX)
 trap 'rm -rf "$work"' EXIT
-out=${keep:-$work}
-mkdir -p "$out"
+mkdir -p "${keep:-$work}"
+out=$(cd "${keep:-$work}" && pwd)
 
 # Instructions of one run of `program` from process start to its exit, which follows its first
 # frame; the run must have written "first frame".
