@@ -9,7 +9,7 @@ DiagramCache::Picture DiagramCache::ForPaint(QSize shown, qreal ratio) {
     case DiagramRenderPlan::Draw::Nothing:
         return {};
     case DiagramRenderPlan::Draw::Render:
-        m_rendered = RenderCircuit(QSize(pixels.width, pixels.height));
+        m_rendered = RenderCircuit(QSize(pixels.width, pixels.height), m_store);
         m_plan.OnRendered(pixels);
         break;
     case DiagramRenderPlan::Draw::Rendered:

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QSize>
 
+class DrawingStore;
+
 // The circuit diagram as the main window draws it, rendered at the size it is shown; which
 // paint renders and which stretches the last render is DiagramRenderPlan's decision.
 class DiagramCache {
@@ -19,8 +21,11 @@ public:
     Picture ForPaint(QSize shown, qreal ratio);
     // The shown size has held still: true when the window must repaint to render afresh.
     bool Settle() { return m_plan.OnSettled(); }
+    // Renders come from and go to `store` (null: none), which must outlive the cache.
+    void UseStore(const DrawingStore* store) { m_store = store; }
 
 private:
+    const DrawingStore* m_store = nullptr;
     DiagramRenderPlan m_plan;
     QImage m_rendered;
 };

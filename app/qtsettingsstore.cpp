@@ -4,6 +4,7 @@
 #include "inirepair.h"
 #include "persistentsettings.h"
 #include "qcp1252.h"
+#include "qfileread.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +22,6 @@
 #if !defined(Q_OS_WIN) && !defined(Q_OS_DARWIN)
 #define VELNOR_SETTINGS_FILE 1 // the store is an INI file the store reads and writes itself
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -36,70 +36,6 @@ QString SettingsKey(std::string_view section, std::string_view entry) {
 }
 
 #ifdef VELNOR_SETTINGS_FILE
-
-QString SystemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// What the settings file held when it was looked at.
-struct FileRead {
-    enum Kind { Missing, Read, NotAFile, TooLarge, Unreadable };
-    Kind kind = Missing;
-    QByteArray bytes;
-    QString reason; // the system's words, for Unreadable
-};
-
-FileRead Unreadable(int error) {
-    return {FileRead::Unreadable, {}, SystemError(error)};
-}
-
-// Reads `path` when it is an ordinary file (a link to one is followed) of at most
-// QtSettingsStore::kMaxFileSize bytes. Nothing else is opened, and what is opened cannot block:
-// the name may come to stand for a pipe between the look and the opening.
-FileRead ReadSettingsFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return errno == ENOENT ? FileRead{} : Unreadable(errno);
-    if (!S_ISREG(info.st_mode))
-        return {FileRead::NotAFile, {}, {}};
-    if (info.st_size > QtSettingsStore::kMaxFileSize)
-        return {FileRead::TooLarge, {}, {}};
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return Unreadable(errno);
-    FileRead read{FileRead::Read, {}, {}};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        read.kind = FileRead::NotAFile;
-    } else {
-        // One byte more than the limit, to see a file that grew beyond it since the look.
-        constexpr qsizetype kLimit = QtSettingsStore::kMaxFileSize + 1;
-        read.bytes.resize(std::min<qsizetype>(info.st_size + 1, kLimit));
-        qsizetype got = 0;
-        while (got < kLimit) {
-            if (got == read.bytes.size())
-                read.bytes.resize(kLimit);
-            const ssize_t n = ::read(fd, read.bytes.data() + got,
-                                     static_cast<std::size_t>(read.bytes.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                read = Unreadable(errno);
-                break;
-            }
-            if (n == 0)
-                break;
-            got += n;
-        }
-        if (read.kind == FileRead::Read) {
-            read.bytes.resize(got);
-            if (got > QtSettingsStore::kMaxFileSize)
-                read = {FileRead::TooLarge, {}, {}};
-        }
-    }
-    ::close(fd);
-    return read;
-}
 
 // Whether `path` has no write permission for anybody or none for this process: a file or folder
 // the user made read-only stays unwritten, whoever runs the program.
@@ -204,7 +140,7 @@ QtSettingsStore::QtSettingsStore(const QString& organization, const QString& app
 
 #ifdef VELNOR_SETTINGS_FILE
 std::optional<QtSettingsStore::FileLines> QtSettingsStore::ReadLines() {
-    const FileRead read = ReadSettingsFile(m_path);
+    const FileRead read = ReadOrdinaryFile(m_path, kMaxFileSize);
     switch (read.kind) {
     case FileRead::NotAFile:
         Stop(SettingsProblem::NotAFile, m_path);

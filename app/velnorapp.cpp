@@ -34,10 +34,13 @@ CVelnorApp::CVelnorApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The language follows the system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as Qt reads them).
     m_translations = std::make_unique<Translations>(QLocale::system().uiLanguages());
     m_texts = m_translations->Texts();
+    // Named after the organization and application, as the settings are.
+    m_drawings = DrawingStore(DrawingStore::UserFolder());
 }
 
 int CVelnorApp::Run() {
     CVelnorDlg dlg(m_units, m_identity, m_grain, m_texts);
+    dlg.KeepDrawingsIn(m_drawings);
     if (qEnvironmentVariableIsSet("VELNOR_QUIT_AFTER_FIRST_FRAME"))
         QuitAfterFirstFrame(dlg);
     if (dlg.Start())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawingstore.h"
 #include "graingenerator.h"
 #include "identity.h"
 #include "qtranslate.h"
@@ -12,8 +13,8 @@
 // The application object: names the settings store, loads the translations of the system's
 // language, runs the main window modally and ends the program when it closes. It owns what
 // there is one of per process, the unit settings, the product identity, the language texts are
-// composed in and the shaded buttons'
-// grain, and lends them to the main window.
+// composed in, the shaded buttons' grain and the store of the drawings' renders in the user's
+// cache, and lends them to the main window.
 class CVelnorApp : public QApplication {
 public:
     CVelnorApp(int& argc, char** argv);
@@ -25,5 +26,6 @@ private:
     ProductIdentity m_identity;
     GrainGenerator m_grain;
     TextLocale m_texts; // the language of the run: English until a translation loads
+    DrawingStore m_drawings;
     std::unique_ptr<Translations> m_translations;
 };

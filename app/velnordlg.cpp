@@ -4,6 +4,8 @@
 #include "bitcombobox.h"
 #include "bitmaps.h"
 #include "controlids.h"
+#include "drawingstore.h"
+#include "fontsetprint.h"
 #include "helpdlg.h"
 #include "homepage.h"
 #include "hyperlink.h"
@@ -30,6 +32,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -47,6 +50,14 @@
 namespace {
 
 constexpr const char* kDatabaseFileName = "Velnor.dkt";
+
+// The circuit diagram fitted into a client area of `width` x `height` from the drawing's own
+// size, at the diagram's origin.
+MainLayout::DiagramFit FitCircuit(int width, int height, int rightMargin) {
+    const ResourceSize source = BitmapResourceSize(ResourceId::kCircuit);
+    return MainLayout::FitDiagram(source.nWidth, source.nHeight, width, height, rightMargin,
+                                  MainLayout::kDiagramX, MainLayout::kDiagramY);
+}
 
 // Arial of the given cell height, weight 400, as the panel's own fonts.
 QFont PanelFont(int cellHeight) {
@@ -496,6 +507,12 @@ void CVelnorDlg::paintEvent(QPaintEvent*) {
     }
 }
 
+void CVelnorDlg::KeepDrawingsIn(const DrawingStore& store) {
+    m_drawings = &store;
+    m_diagram.UseStore(&store);
+    m_bitmaps.UseStore(&store);
+}
+
 void CVelnorDlg::SetIcon() {
     if (m_iconSet)
         return;
@@ -504,11 +521,17 @@ void CVelnorDlg::SetIcon() {
 }
 
 void CVelnorDlg::OnPaintMain() {
-    const int w = width();
-    const int h = height();
     // Straight onto the window: its backing store already shows only finished frames, and a
     // second window-sized buffer would cost an allocation, a fill and a copy on every paint.
     QPainter p(this);
+    if (!m_surfaceLooked && ShowKeptSurface(p))
+        return;
+    PaintSurface(p);
+}
+
+void CVelnorDlg::PaintSurface(QPainter& p) {
+    const int w = width();
+    const int h = height();
     p.fillRect(rect(), Qt::white);
     for (const MainLayout::Frame& frame : MainLayout::Frames(w, h, nRightMargin)) {
         for (const MainLayout::FrameEdge& edge : MainLayout::FrameEdges(frame))
@@ -518,6 +541,66 @@ void CVelnorDlg::OnPaintMain() {
     DrawBitmapAt(p, ResourceId::kCircuit, MainLayout::kDiagramX, MainLayout::kDiagramY, true);
     SetSummaryTextColours(p);
     DrawSummary(p, Summary());
+}
+
+QByteArray CVelnorDlg::SurfaceKey(qreal ratio) {
+    const std::string fonts = FontSetPrint();
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    if (fonts.empty() || !program.exists())
+        return {};
+    // The diagram's scale as the paint would set it.
+    dDiagramScale = FitCircuit(width(), height(), nRightMargin).dScale;
+    // The program's own file stands for its painting code and the texts that come with it.
+    QByteArray key = QByteArrayLiteral("window 1\n") + program.filePath().toUtf8() + ' ' +
+                     QByteArray::number(program.size()) + ' ' +
+                     QByteArray::number(program.lastModified().toMSecsSinceEpoch()) + "\nQt " +
+                     qVersion() + '\n' + QByteArray::fromStdString(fonts);
+    key += QByteArray::number(width()) + 'x' + QByteArray::number(height()) + ' ' +
+           QByteArray::number(ratio, 'g', 17) + ' ' + QByteArray::number(logicalDpiX()) + ' ' +
+           QByteArray::number(logicalDpiY()) + ' ' + QByteArray::number(nRightMargin) + '\n';
+    key += CircuitSource() + '\n';
+    return key + QByteArray::fromStdString(SummaryPrint(Summary()));
+}
+
+bool CVelnorDlg::ShowKeptSurface(QPainter& p) {
+    m_surfaceLooked = true;
+    if (!m_drawings)
+        return false;
+    const qreal ratio = devicePixelRatioF();
+    const QByteArray key = SurfaceKey(ratio);
+    if (key.isEmpty())
+        return false;
+    QImage kept = m_drawings->Find(QStringLiteral("window"), key);
+    if (kept.size() != QSize(qRound(width() * ratio), qRound(height() * ratio)))
+        return false;
+    m_keptSurface = key;
+    kept.setDevicePixelRatio(ratio);
+    p.drawImage(0, 0, kept);
+    return true;
+}
+
+void CVelnorDlg::KeepSurface() {
+    if (!m_drawings || !m_painted || !bReady || !m_model.DatabaseLoaded() || isMinimized() ||
+        m_diagramTimer.isActive())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QByteArray key = SurfaceKey(ratio);
+    if (key.isEmpty() || key == m_keptSurface)
+        return;
+    QImage surface(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
+    // The fonts' sizes follow the window's resolution, so the image has it too.
+    constexpr double kInchesPerMetre = 1.0 / 0.0254;
+    surface.setDotsPerMeterX(qRound(logicalDpiX() * kInchesPerMetre));
+    surface.setDotsPerMeterY(qRound(logicalDpiY() * kInchesPerMetre));
+    QPainter p(&surface);
+    PaintSurface(p);
+    p.end();
+    // A diagram stretched while the size settles is not what the window shows once settled.
+    if (m_diagramStretched)
+        return;
+    m_drawings->Keep(QStringLiteral("window"), key, surface);
+    m_keptSurface = key;
 }
 
 SummaryState CVelnorDlg::Summary() const {
@@ -558,12 +641,11 @@ void CVelnorDlg::DrawBitmapAt(QPainter& p, int id, int x, int y, bool fit) {
     }
     // The fitted picture is the circuit diagram: fitted at the drawing's own size, rendered at
     // the size it is shown.
-    const ResourceSize source = BitmapResourceSize(id);
-    const MainLayout::DiagramFit f = MainLayout::FitDiagram(source.nWidth, source.nHeight, width(),
-                                                            height(), nRightMargin, x, y);
+    const MainLayout::DiagramFit f = FitCircuit(width(), height(), nRightMargin);
     dDiagramScale = f.dScale;
     const DiagramCache::Picture picture =
         m_diagram.ForPaint(QSize(f.rect.Width(), f.rect.Height()), ratio);
+    m_diagramStretched = picture.stretch;
     if (!picture.image)
         return;
     if (!picture.stretch) {
@@ -598,6 +680,7 @@ void CVelnorDlg::Closing() {
     m_closed = true;
     m_timer.stop();
     SaveSettings();
+    KeepSurface();
 }
 
 void CVelnorDlg::SaveSettings() {

@@ -56,6 +56,10 @@ public:
     // The start-up sequence. False when the database could not be read: the message has been
     // shown and the window must not run.
     bool Start();
+    // The circuit diagram and the logo come from renders `store` kept from earlier runs where
+    // they can, and new renders are kept there; without a store every run renders them. The
+    // store must outlive the window.
+    void KeepDrawingsIn(const DrawingStore& store);
 
     MainWindowModel& Model() { return m_model; }
     // The control with an id of MainControlId, or nullptr.
@@ -110,6 +114,16 @@ private:
     void SetUpControls();
     void LayoutControls();
     void OnPaintMain();
+    // Everything the window paints itself, onto the window or into an image.
+    void PaintSurface(QPainter& painter);
+    // The first frame from the painted surface the store kept for exactly what the window shows
+    // now; false, having drawn nothing, when there is none.
+    bool ShowKeptSurface(QPainter& painter);
+    // Keeps the painted surface of the window as it is now, for the first frame of a later run
+    // that shows the same.
+    void KeepSurface();
+    // Everything the painted surface depends on at `ratio`; empty when it cannot be told.
+    QByteArray SurfaceKey(qreal ratio);
     // What the header and panel show now.
     SummaryState Summary() const;
     void DrawBitmapAt(QPainter& painter, int id, int x, int y, bool fit);
@@ -153,4 +167,8 @@ private:
     double dDiagramScale = 0.0;
     DiagramCache m_diagram; // the circuit diagram at the size last rendered
     BitmapCache m_bitmaps;  // the logo at the ratios it was painted at
+    const DrawingStore* m_drawings = nullptr; // renders and surfaces kept between runs
+    QByteArray m_keptSurface;       // the key of the surface the store holds, once known
+    bool m_surfaceLooked = false;   // the first paint has looked for a kept surface
+    bool m_diagramStretched = false; // the last paint stretched the diagram
 };

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -125,6 +126,37 @@ SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth) {
     plan.rowMarkers = RowMarkers(P);
     plan.diagramMarkers = DiagramMarkers(state.dDiagramScale, state.nDiagramX, state.nDiagramY);
     return plan;
+}
+
+std::string SummaryPrint(const SummaryState& state) {
+    std::string print;
+    const auto add = [&print](const SummaryText& text) {
+        print += std::to_string(text.x) + ',' + std::to_string(text.y) + ',' +
+                 std::to_string(text.height) + ' ' + text.text + '\n';
+    };
+    const auto addMarkers = [&print](const std::array<MarkerPlacement, 4>& markers) {
+        for (const MarkerPlacement& m : markers)
+            print += std::to_string(m.cx) + ',' + std::to_string(m.cy) + ' ';
+        print += '\n';
+    };
+    add(ProductNameText(state));
+    const SummaryPlan plan = PlanSummary(state, 0);
+    for (const SummaryText& text : plan.header)
+        add(text);
+    for (const SummaryText& text : plan.titles)
+        add(text);
+    add({plan.flowLine, plan.flowBox.left, plan.flowBox.top, plan.flowBox.Height()});
+    print += std::to_string(plan.flowBox.Width()) + '\n';
+    add(plan.hint);
+    for (const SummaryText& text : plan.inputs)
+        add(text);
+    addMarkers(plan.rowMarkers);
+    addMarkers(plan.diagramMarkers);
+    // Exactly, as the diagram is drawn at this scale.
+    char scale[40];
+    std::snprintf(scale, sizeof scale, "%a %d %d", state.dDiagramScale, state.nDiagramX,
+                  state.nDiagramY);
+    return print + scale;
 }
 
 SummaryDrawing PlanSummaryDrawing(const SummaryState& state, const TextMeasurer& measure) {

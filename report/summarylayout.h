@@ -108,6 +108,11 @@ struct SummaryPlan {
 // `productNameWidth` is the width the product name was drawn with in its 32-pixel font.
 SummaryPlan PlanSummary(const SummaryState& state, int productNameWidth);
 
+// Everything the header and panel show, unmeasured: every text with its place and height, the
+// flow line and its box, the markers and the diagram's scale. Two states with the same print
+// paint the same pixels in the same fonts, so a painted panel can be kept under its print.
+std::string SummaryPrint(const SummaryState& state);
+
 // Everything the header and panel draw, in drawing order, measured and placed at once so that a
 // painter only has to draw it: the product name; the plan, placed after the name's width as
 // `measure` gives it in the name's font; the flow line laid out in its box, left-aligned; and the

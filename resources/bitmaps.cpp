@@ -1,11 +1,18 @@
 #include "bitmaps.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFile>
+#include <QIconEngine>
 #include <QList>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+#include <QSysInfo>
 
+#include "drawingstore.h"
+#include "fontsetprint.h"
 #include "logopalette.h"
 #include "qcolour.h"
 #include "qtranslate.h"
@@ -38,6 +45,45 @@ QSize DevicePixels(int width, int height, qreal ratio) {
     return {qMax(1, qRound(width * ratio)), qMax(1, qRound(height * ratio))};
 }
 
+// Raise when a change to the rendering below makes other pixels from the same drawing, so that
+// renders kept by an earlier build are made again.
+constexpr char kRenderVersion[] = "1";
+
+// Everything a render of `svg` at `pixels` in `format` depends on, to find it among the kept
+// renders: the drawing, the size, the renderer and the fonts its letters are set in. Empty when
+// the fonts cannot be told apart, and then nothing is kept.
+QByteArray RenderKey(const QByteArray& svg, QSize pixels, QImage::Format format) {
+    const std::string fonts = FontSetPrint();
+    if (fonts.empty())
+        return {};
+    QByteArray key = QByteArrayLiteral("render ") + kRenderVersion + " Qt " + qVersion() + ' ' +
+                     (QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "LE" : "BE") + '\n';
+    key += QByteArray::fromStdString(fonts);
+    key += QByteArray::number(pixels.width()) + 'x' + QByteArray::number(pixels.height()) + ' ' +
+           QByteArray::number(static_cast<int>(format)) + '\n';
+    return key + svg;
+}
+
+// The render kept in `store` under `name` for `key`, else one made by `render` and kept there.
+template <typename Render>
+QImage KeptRender(const DrawingStore* store, const QString& name, const QByteArray& key,
+                  const Render& render) {
+    if (!store || key.isEmpty())
+        return render();
+    QImage image = store->Find(name, key);
+    if (image.isNull()) {
+        image = render();
+        store->Keep(name, key, image);
+    }
+    return image;
+}
+
+QByteArray DrawingSource(int id) {
+    RegisterImageResources();
+    QFile file(VectorResourcePath(id));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Renders a drawing (a path or the drawing itself) to an image of `pixels`, over `background`
 // (transparent allowed).
 template <typename Source>
@@ -60,11 +106,9 @@ QImage RenderSvg(const Source& source, QSize pixels, QImage::Format format, QCol
 // The circuit drawing with its labels in the program's language; each label is the whole text
 // of one <text> element.
 QByteArray TranslatedCircuit() {
-    RegisterImageResources();
-    QFile file(VectorResourcePath(ResourceId::kCircuit));
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray svg = DrawingSource(ResourceId::kCircuit);
+    if (svg.isEmpty())
         return {};
-    QByteArray svg = file.readAll();
     static constexpr const char* kLabels[] = {VELNOR_TRANSLATE_NOOP("Diagram", "Evaporator"),
                                               VELNOR_TRANSLATE_NOOP("Diagram", "Condenser"),
                                               VELNOR_TRANSLATE_NOOP("Diagram", "Filter drier"),
@@ -95,26 +139,33 @@ QImage SkinImage(int id) {
     return image;
 }
 
-QImage CircuitImage(qreal ratio) {
+QImage CircuitImage(qreal ratio, const DrawingStore* store) {
     const ResourceSize size = BitmapResourceSize(ResourceId::kCircuit);
-    return RenderCircuit(DevicePixels(size.nWidth, size.nHeight, ratio));
+    return RenderCircuit(DevicePixels(size.nWidth, size.nHeight, ratio), store);
 }
 
 // The logo is drawn in full colour on white and then mapped onto its own palette.
-QImage LogoImage(qreal ratio) {
+QImage LogoImage(qreal ratio, const DrawingStore* store) {
     const ResourceSize size = BitmapResourceSize(ResourceId::kLogo);
-    const QImage rgb =
-        RenderSvg(VectorResourcePath(ResourceId::kLogo),
-                  DevicePixels(size.nWidth, size.nHeight, ratio), QImage::Format_RGB32, Qt::white);
-    if (rgb.isNull()) {
-        return {};
-    }
+    const QSize pixels = DevicePixels(size.nWidth, size.nHeight, ratio);
     QList<QRgb> palette;
     for (COLORREF colour : LogoPalette()) {
         palette.append(ToQColor(colour).rgb());
     }
-    return rgb.convertToFormat(QImage::Format_Indexed8, palette,
-                               Qt::ThresholdDither | Qt::AvoidDither);
+    const QByteArray svg = DrawingSource(ResourceId::kLogo);
+    QByteArray key;
+    if (store && !(key = RenderKey(svg, pixels, QImage::Format_Indexed8)).isEmpty()) {
+        for (QRgb colour : palette)
+            key += QByteArray::number(colour, 16) + ' ';
+    }
+    return KeptRender(store, QStringLiteral("logo"), key, [&] {
+        const QImage rgb = RenderSvg(svg, pixels, QImage::Format_RGB32, Qt::white);
+        if (rgb.isNull()) {
+            return QImage();
+        }
+        return rgb.convertToFormat(QImage::Format_Indexed8, palette,
+                                   Qt::ThresholdDither | Qt::AvoidDither);
+    });
 }
 
 QImage IconImage(int size, qreal ratio) {
@@ -122,12 +173,12 @@ QImage IconImage(int size, qreal ratio) {
                      QImage::Format_ARGB32_Premultiplied, Qt::transparent);
 }
 
-QImage MakeImage(int id, int size, qreal ratio) {
+QImage MakeImage(int id, int size, qreal ratio, const DrawingStore* store) {
     switch (id) {
     case ResourceId::kCircuit:
-        return CircuitImage(ratio);
+        return CircuitImage(ratio, store);
     case ResourceId::kLogo:
-        return LogoImage(ratio);
+        return LogoImage(ratio, store);
     case ResourceId::kIcon:
         return IconImage(size, ratio);
     default:
@@ -137,8 +188,8 @@ QImage MakeImage(int id, int size, qreal ratio) {
 
 // The image of `id` at `size` (the icon's; 0 for the others) and `ratio`, carrying the ratio
 // when it is a drawing.
-QImage Make(int id, int size, qreal ratio) {
-    QImage image = MakeImage(id, size, ratio);
+QImage Make(int id, int size, qreal ratio, const DrawingStore* store = nullptr) {
+    QImage image = MakeImage(id, size, ratio, store);
     if (!image.isNull() && IsVectorResource(id)) {
         image.setDevicePixelRatio(ratio);
     }
@@ -160,14 +211,22 @@ QString VectorResourcePath(int id) {
     }
 }
 
-QImage RenderCircuit(QSize pixels) {
+QByteArray CircuitSource() {
+    return TranslatedCircuit();
+}
+
+QImage RenderCircuit(QSize pixels, const DrawingStore* store) {
     if (pixels.isEmpty()) {
         return {};
     }
-    return RenderSvg(TranslatedCircuit(), pixels, QImage::Format_RGB32, Qt::white);
+    const QByteArray svg = TranslatedCircuit();
+    const QByteArray key = store ? RenderKey(svg, pixels, QImage::Format_RGB32) : QByteArray();
+    return KeptRender(store, QStringLiteral("circuit"), key, [&] {
+        return RenderSvg(svg, pixels, QImage::Format_RGB32, Qt::white);
+    });
 }
 
-QImage LoadBitmapResource(int id, qreal devicePixelRatio) {
+QImage LoadBitmapResource(int id, qreal devicePixelRatio, const DrawingStore* store) {
     if (BitmapResourceSize(id).nWidth == 0) {
         return {};
     }
@@ -175,7 +234,7 @@ QImage LoadBitmapResource(int id, qreal devicePixelRatio) {
         return Make(id, 0, 1.0);
     }
     const int size = id == ResourceId::kIcon ? kStandardIconSize : 0;
-    return Make(id, size, SaneRatio(devicePixelRatio));
+    return Make(id, size, SaneRatio(devicePixelRatio), store);
 }
 
 QImage BitmapCache::Load(int id, qreal devicePixelRatio) {
@@ -186,7 +245,7 @@ QImage BitmapCache::Load(int id, qreal devicePixelRatio) {
     if (found != m_images.constEnd()) {
         return found.value();
     }
-    QImage image = LoadBitmapResource(id, ratio);
+    QImage image = LoadBitmapResource(id, ratio, m_store);
     m_images.insert(key, image);
     return image;
 }
@@ -198,13 +257,52 @@ QImage AppIconImage(int size, qreal devicePixelRatio) {
     return Make(ResourceId::kIcon, size, SaneRatio(devicePixelRatio));
 }
 
+namespace {
+
+// The program icon, rendered from its drawing only when the window system asks for a size of
+// it: one that takes the icon from the desktop file never does, and nothing is drawn.
+class AppIconEngine final : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("velnor-app-icon"); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kAppIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return {};
+        QPixmap& rendered = m_rendered[side];
+        if (rendered.isNull())
+            rendered = QPixmap::fromImage(AppIconImage(side));
+        if (mode == QIcon::Normal || mode == QIcon::Active)
+            return rendered;
+        // The other looks as the style makes them from the plain picture.
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, rendered, &option);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, picture);
+    }
+
+private:
+    QHash<int, QPixmap> m_rendered;
+};
+
+} // namespace
+
 QIcon AppIcon() {
-    static const QIcon icon = [] {
-        QIcon made;
-        for (int size : kAppIconSizes) {
-            made.addPixmap(QPixmap::fromImage(AppIconImage(size)));
-        }
-        return made;
-    }();
-    return icon;
+    return QIcon(new AppIconEngine);
 }

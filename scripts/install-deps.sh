@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2 poppler-utils xdg-utils
     desktop-file-utils appstream lintian

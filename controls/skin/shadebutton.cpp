@@ -14,20 +14,44 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <array>
+#include <cstddef>
+
 namespace {
 
 // How long a tool tip stays up while the pointer rests.
 constexpr int kToolTipShowMs = 10000;
 
-// The one conversion of an image to what the surface draws without converting again.
+// The one conversion of an image to what the surface draws without converting again. The
+// image's rows are stored bottom-up; palette and true-colour rows are read a row at a time.
 QImage ToQImage(const CShadeDib& dib) {
     if (!dib.IsValid())
         return {};
     QImage image(dib.Width(), dib.Height(), QImage::Format_RGB32);
+    const auto storedRow = [&dib](int y) {
+        return dib.Bits() + static_cast<std::ptrdiff_t>(dib.Height() - 1 - y) * dib.Stride();
+    };
+    std::array<QRgb, 256> colours{};
+    if (dib.BitsPerPixel() == 8) {
+        for (int i = 0; i < 256; ++i)
+            colours[static_cast<std::size_t>(i)] = ToQRgb(dib.PaletteEntry(i));
+    }
     for (int y = 0; y < dib.Height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < dib.Width(); ++x)
-            line[x] = ToQRgb(dib.PixelColour(x, y));
+        const std::uint8_t* stored = storedRow(y);
+        switch (dib.BitsPerPixel()) {
+        case 8:
+            for (int x = 0; x < dib.Width(); ++x)
+                line[x] = colours[stored[x]];
+            break;
+        case 24:
+            for (int x = 0; x < dib.Width(); ++x, stored += 3)
+                line[x] = qRgb(stored[2], stored[1], stored[0]);
+            break;
+        default:
+            for (int x = 0; x < dib.Width(); ++x)
+                line[x] = ToQRgb(dib.PixelColour(x, y));
+        }
     }
     return image;
 }
