@@ -5,7 +5,6 @@
 #include "bitmaps.h"
 #include "controlids.h"
 #include "drawingstore.h"
-#include "fontsetprint.h"
 #include "helpdlg.h"
 #include "homepage.h"
 #include "hyperlink.h"
@@ -50,6 +49,8 @@
 namespace {
 
 constexpr const char* kDatabaseFileName = "Velnor.dkt";
+// The name the window's painted surface is kept under among the drawings' renders.
+constexpr QLatin1String kSurfaceName("window");
 
 // The circuit diagram fitted into a client area of `width` x `height` from the drawing's own
 // size, at the diagram's origin.
@@ -521,11 +522,15 @@ void CVelnorDlg::SetIcon() {
 }
 
 void CVelnorDlg::OnPaintMain() {
-    // Straight onto the window: its backing store already shows only finished frames, and a
-    // second window-sized buffer would cost an allocation, a fill and a copy on every paint.
+    // After the first frame, straight onto the window: its backing store already shows only
+    // finished frames, and a second window-sized buffer would cost an allocation, a fill and a
+    // copy on every paint.
     QPainter p(this);
-    if (!m_surfaceLooked && ShowKeptSurface(p))
-        return;
+    if (!m_surfaceLooked) {
+        m_surfaceLooked = true;
+        if (FirstFrameThroughStore(p))
+            return;
+    }
     PaintSurface(p);
 }
 
@@ -544,17 +549,20 @@ void CVelnorDlg::PaintSurface(QPainter& p) {
 }
 
 QByteArray CVelnorDlg::SurfaceKey(qreal ratio) {
-    const std::string fonts = FontSetPrint();
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    if (fonts.empty() || !program.exists())
-        return {};
+    // What stays the same while the program runs is looked at once.
+    if (m_surfaceBasis.isEmpty()) {
+        const QFileInfo program(QCoreApplication::applicationFilePath());
+        if (m_drawings->RenderBasis().isEmpty() || !program.exists())
+            return {};
+        // The program's own file stands for its painting code and the texts that come with it.
+        m_surfaceBasis = QByteArrayLiteral("window 1\n") + program.filePath().toUtf8() + ' ' +
+                         QByteArray::number(program.size()) + ' ' +
+                         QByteArray::number(program.lastModified().toMSecsSinceEpoch()) + '\n' +
+                         m_drawings->RenderBasis();
+    }
     // The diagram's scale as the paint would set it.
     dDiagramScale = FitCircuit(width(), height(), nRightMargin).dScale;
-    // The program's own file stands for its painting code and the texts that come with it.
-    QByteArray key = QByteArrayLiteral("window 1\n") + program.filePath().toUtf8() + ' ' +
-                     QByteArray::number(program.size()) + ' ' +
-                     QByteArray::number(program.lastModified().toMSecsSinceEpoch()) + "\nQt " +
-                     qVersion() + '\n' + QByteArray::fromStdString(fonts);
+    QByteArray key = m_surfaceBasis;
     key += QByteArray::number(width()) + 'x' + QByteArray::number(height()) + ' ' +
            QByteArray::number(ratio, 'g', 17) + ' ' + QByteArray::number(logicalDpiX()) + ' ' +
            QByteArray::number(logicalDpiY()) + ' ' + QByteArray::number(nRightMargin) + '\n';
@@ -562,31 +570,7 @@ QByteArray CVelnorDlg::SurfaceKey(qreal ratio) {
     return key + QByteArray::fromStdString(SummaryPrint(Summary()));
 }
 
-bool CVelnorDlg::ShowKeptSurface(QPainter& p) {
-    m_surfaceLooked = true;
-    if (!m_drawings)
-        return false;
-    const qreal ratio = devicePixelRatioF();
-    const QByteArray key = SurfaceKey(ratio);
-    if (key.isEmpty())
-        return false;
-    QImage kept = m_drawings->Find(QStringLiteral("window"), key);
-    if (kept.size() != QSize(qRound(width() * ratio), qRound(height() * ratio)))
-        return false;
-    m_keptSurface = key;
-    kept.setDevicePixelRatio(ratio);
-    p.drawImage(0, 0, kept);
-    return true;
-}
-
-void CVelnorDlg::KeepSurface() {
-    if (!m_drawings || !m_painted || !bReady || !m_model.DatabaseLoaded() || isMinimized() ||
-        m_diagramTimer.isActive())
-        return;
-    const qreal ratio = devicePixelRatioF();
-    const QByteArray key = SurfaceKey(ratio);
-    if (key.isEmpty() || key == m_keptSurface)
-        return;
+QImage CVelnorDlg::PaintedSurface(qreal ratio) {
     QImage surface(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
     surface.setDevicePixelRatio(ratio);
     // The fonts' sizes follow the window's resolution, so the image has it too.
@@ -595,11 +579,56 @@ void CVelnorDlg::KeepSurface() {
     surface.setDotsPerMeterY(qRound(logicalDpiY() * kInchesPerMetre));
     QPainter p(&surface);
     PaintSurface(p);
-    p.end();
+    return surface;
+}
+
+bool CVelnorDlg::FirstFrameThroughStore(QPainter& p) {
+    if (!m_drawings)
+        return false;
+    const qreal ratio = devicePixelRatioF();
+    const QByteArray key = SurfaceKey(ratio);
+    if (key.isEmpty())
+        return false;
+    QImage surface = m_drawings->Find(kSurfaceName, key);
+    if (surface.size() == QSize(qRound(width() * ratio), qRound(height() * ratio))) {
+        m_keptSurface = key;
+        surface.setDevicePixelRatio(ratio);
+    } else {
+        surface = PaintedSurface(ratio);
+        // Kept once the frame is on the screen, so that the frame waits for no file.
+        if (!m_diagramStretched) {
+            m_pendingSurface = {key, surface};
+            QTimer::singleShot(0, this, &CVelnorDlg::KeepPendingSurface);
+        }
+    }
+    p.drawImage(0, 0, surface);
+    return true;
+}
+
+void CVelnorDlg::KeepPendingSurface() {
+    if (m_pendingSurface.key.isEmpty())
+        return;
+    m_drawings->Keep(kSurfaceName, m_pendingSurface.key, m_pendingSurface.image);
+    m_keptSurface = std::exchange(m_pendingSurface, {}).key;
+}
+
+void CVelnorDlg::KeepSurface() {
+    if (!m_drawings || !m_painted || !bReady || !m_model.DatabaseLoaded() || isMinimized() ||
+        m_diagramTimer.isActive())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QByteArray key = SurfaceKey(ratio);
+    if (key.isEmpty())
+        return;
+    if (key == m_pendingSurface.key)
+        KeepPendingSurface();
+    if (key == m_keptSurface)
+        return;
+    const QImage surface = PaintedSurface(ratio);
     // A diagram stretched while the size settles is not what the window shows once settled.
     if (m_diagramStretched)
         return;
-    m_drawings->Keep(QStringLiteral("window"), key, surface);
+    m_drawings->Keep(kSurfaceName, key, surface);
     m_keptSurface = key;
 }
 

@@ -116,9 +116,13 @@ private:
     void OnPaintMain();
     // Everything the window paints itself, onto the window or into an image.
     void PaintSurface(QPainter& painter);
-    // The first frame from the painted surface the store kept for exactly what the window shows
-    // now; false, having drawn nothing, when there is none.
-    bool ShowKeptSurface(QPainter& painter);
+    // The window's surface painted into an image at `ratio`.
+    QImage PaintedSurface(qreal ratio);
+    // The first frame with a store: the surface it kept for exactly what the window shows now,
+    // else one painted into an image, drawn, and kept once the frame is up. False, having drawn
+    // nothing, without a store.
+    bool FirstFrameThroughStore(QPainter& painter);
+    void KeepPendingSurface();
     // Keeps the painted surface of the window as it is now, for the first frame of a later run
     // that shows the same.
     void KeepSurface();
@@ -168,7 +172,12 @@ private:
     DiagramCache m_diagram; // the circuit diagram at the size last rendered
     BitmapCache m_bitmaps;  // the logo at the ratios it was painted at
     const DrawingStore* m_drawings = nullptr; // renders and surfaces kept between runs
+    QByteArray m_surfaceBasis;      // what the surface's key takes from the run, once looked at
     QByteArray m_keptSurface;       // the key of the surface the store holds, once known
+    struct {
+        QByteArray key;
+        QImage image;
+    } m_pendingSurface; // the first frame's surface, until it is kept
     bool m_surfaceLooked = false;   // the first paint has looked for a kept surface
     bool m_diagramStretched = false; // the last paint stretched the diagram
 };

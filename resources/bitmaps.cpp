@@ -9,10 +9,8 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
-#include <QSysInfo>
 
 #include "drawingstore.h"
-#include "fontsetprint.h"
 #include "logopalette.h"
 #include "qcolour.h"
 #include "qtranslate.h"
@@ -49,19 +47,17 @@ QSize DevicePixels(int width, int height, qreal ratio) {
 // renders kept by an earlier build are made again.
 constexpr char kRenderVersion[] = "1";
 
-// Everything a render of `svg` at `pixels` in `format` depends on, to find it among the kept
-// renders: the drawing, the size, the renderer and the fonts its letters are set in. Empty when
+// Everything a render of `svg` at `pixels` in `format` kept in `store` depends on, to find it
+// there: the drawing, the size, and the renderer and fonts its letters are set with. Empty when
 // the fonts cannot be told apart, and then nothing is kept.
-QByteArray RenderKey(const QByteArray& svg, QSize pixels, QImage::Format format) {
-    const std::string fonts = FontSetPrint();
-    if (fonts.empty())
+QByteArray RenderKey(const DrawingStore& store, const QByteArray& svg, QSize pixels,
+                     QImage::Format format) {
+    const QByteArray& basis = store.RenderBasis();
+    if (basis.isEmpty())
         return {};
-    QByteArray key = QByteArrayLiteral("render ") + kRenderVersion + " Qt " + qVersion() + ' ' +
-                     (QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "LE" : "BE") + '\n';
-    key += QByteArray::fromStdString(fonts);
-    key += QByteArray::number(pixels.width()) + 'x' + QByteArray::number(pixels.height()) + ' ' +
-           QByteArray::number(static_cast<int>(format)) + '\n';
-    return key + svg;
+    return QByteArrayLiteral("render ") + kRenderVersion + '\n' + basis +
+           QByteArray::number(pixels.width()) + 'x' + QByteArray::number(pixels.height()) + ' ' +
+           QByteArray::number(static_cast<int>(format)) + '\n' + svg;
 }
 
 // The render kept in `store` under `name` for `key`, else one made by `render` and kept there.
@@ -103,9 +99,10 @@ QImage RenderSvg(const Source& source, QSize pixels, QImage::Format format, QCol
     return image;
 }
 
-// The circuit drawing with its labels in the program's language; each label is the whole text
-// of one <text> element.
-QByteArray TranslatedCircuit() {
+} // namespace
+
+// Each label is the whole text of one <text> element.
+QByteArray CircuitSource() {
     QByteArray svg = DrawingSource(ResourceId::kCircuit);
     if (svg.isEmpty())
         return {};
@@ -123,6 +120,8 @@ QByteArray TranslatedCircuit() {
     }
     return svg;
 }
+
+namespace {
 
 QImage SkinImage(int id) {
     const BitmapPixels bitmap = MakeSkinPixels(id);
@@ -154,7 +153,7 @@ QImage LogoImage(qreal ratio, const DrawingStore* store) {
     }
     const QByteArray svg = DrawingSource(ResourceId::kLogo);
     QByteArray key;
-    if (store && !(key = RenderKey(svg, pixels, QImage::Format_Indexed8)).isEmpty()) {
+    if (store && !(key = RenderKey(*store, svg, pixels, QImage::Format_Indexed8)).isEmpty()) {
         for (QRgb colour : palette)
             key += QByteArray::number(colour, 16) + ' ';
     }
@@ -211,16 +210,13 @@ QString VectorResourcePath(int id) {
     }
 }
 
-QByteArray CircuitSource() {
-    return TranslatedCircuit();
-}
-
 QImage RenderCircuit(QSize pixels, const DrawingStore* store) {
     if (pixels.isEmpty()) {
         return {};
     }
-    const QByteArray svg = TranslatedCircuit();
-    const QByteArray key = store ? RenderKey(svg, pixels, QImage::Format_RGB32) : QByteArray();
+    const QByteArray svg = CircuitSource();
+    const QByteArray key =
+        store ? RenderKey(*store, svg, pixels, QImage::Format_RGB32) : QByteArray();
     return KeptRender(store, QStringLiteral("circuit"), key, [&] {
         return RenderSvg(svg, pixels, QImage::Format_RGB32, Qt::white);
     });

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr std::string_view kMagic = "VLNRDRW1";
@@ -55,6 +59,18 @@ std::uint64_t Checksum(std::string_view bytes) {
     std::uint64_t sums[2] = {bytes.size(), 0};
     std::uint64_t sumsOfSums[2] = {0, 0};
     std::size_t i = 0;
+#ifdef __SSE2__
+    // The same sums, two lanes at once.
+    __m128i sum = _mm_set_epi64x(0, static_cast<long long>(bytes.size()));
+    __m128i sumOfSums = _mm_setzero_si128();
+    for (; i + 16 <= bytes.size(); i += 16) {
+        sum = _mm_add_epi64(
+            sum, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i)));
+        sumOfSums = _mm_add_epi64(sumOfSums, sum);
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(sums), sum);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(sumsOfSums), sumOfSums);
+#endif
     for (; i + 16 <= bytes.size(); i += 16) {
         std::uint64_t words[2];
         std::memcpy(words, bytes.data() + i, 16);

@@ -1,11 +1,16 @@
 #include "drawingstore.h"
 
 #include "drawingrecord.h"
+#include "fontsetprint.h"
+#include "panelfont.h"
 #include "qfileread.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <cstring>
 
@@ -24,7 +29,38 @@ std::uint32_t PixelBytes(QImage::Format format) {
     }
 }
 
+// How text looks now: a sample in the main window's field font (Arial of cell height 14),
+// which its first frame loads anyway, drawn plainly and drawn scaled down as the drawings draw
+// their letters. It changes with what no file shows, such as the desktop's hinting, smoothing
+// and subpixel order.
+QByteArray TextLookPrint() {
+    QImage sample(40, 30, QImage::Format_RGB32);
+    sample.fill(Qt::white);
+    QPainter painter(&sample);
+    painter.setFont(CreatePanelFont(QStringLiteral("Arial"), 0, 14, 400, 1));
+    painter.setPen(Qt::black);
+    painter.drawText(2, 14, QStringLiteral("Rg5"));
+    painter.scale(0.5, 0.5);
+    painter.drawText(4, 56, QStringLiteral("Rg5"));
+    painter.end();
+    return QCryptographicHash::hash(QByteArrayView(sample.constBits(), sample.sizeInBytes()),
+                                    QCryptographicHash::Sha1)
+        .toHex();
+}
+
 } // namespace
+
+const QByteArray& DrawingStore::RenderBasis() const {
+    if (!m_basis) {
+        const std::string fonts = FontSetPrint();
+        m_basis = fonts.empty()
+                      ? QByteArray()
+                      : QByteArrayLiteral("Qt ") + qVersion() + ' ' +
+                            (QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "LE" : "BE") +
+                            '\n' + QByteArray::fromStdString(fonts) + TextLookPrint() + '\n';
+    }
+    return *m_basis;
+}
 
 QString DrawingStore::UserFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 class DrawingStore {
@@ -29,6 +30,12 @@ public:
     // render kept there before.
     void Keep(const QString& name, const QByteArray& key, const QImage& image) const;
 
+    // What every kept render depends on besides its own source, size and format: the Qt
+    // version, the byte order, the print of the font set and how text looks on this desktop
+    // (its hinting, smoothing and subpixel order, seen in a sample). Looked at once; empty
+    // where the font set cannot be told apart, and then a key must not be made.
+    const QByteArray& RenderBasis() const;
+
     const QString& Folder() const { return m_folder; }
     QString FilePath(const QString& name) const;
 
@@ -37,4 +44,5 @@ public:
 
 private:
     QString m_folder;
+    mutable std::optional<QByteArray> m_basis;
 };

@@ -46,8 +46,8 @@ if grep -q '^[EWIP]:' <<<"$out"; then fail "appstreamcli: $out"; fi
 grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
     fail "the launchable does not name $(basename "$desktop")"
 
-# The program writes its settings under a scratch home, draws offscreen, and closes after its
-# first frame, which it reaches only when it could read Velnor.dkt.
+# The program writes its settings and cache under a scratch home, draws offscreen, and closes
+# after its first frame, which it reaches only when it could read Velnor.dkt.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/run
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$scratch/empty" "$scratch/maintainer"
@@ -56,6 +56,8 @@ out=$(cd "$scratch/empty" && VELNOR_QUIT_AFTER_FIRST_FRAME=1 timeout 60 "$usr/bi
     fail "velnor from an empty folder: $out"
 grep -qx "first frame" <<<"$out" || fail "velnor from an empty folder: $out"
 [ -f "$XDG_CONFIG_HOME/Kestrin Velnor 1/velnor.conf" ] || fail "the settings are not under velnor"
+# Its painted window is kept in the user's cache for the next start.
+[ -f "$HOME/.cache/Kestrin Velnor 1/velnor/window.drawing" ] || fail "no painted window was kept"
 
 # A Velnor.dkt in the current folder wins: the program runs in that folder.
 cp "$usr/share/velnor/Velnor.dkt" "$scratch/maintainer/"

@@ -194,13 +194,15 @@ TEST(Circuit, MarkerPointsLieOnTheComponentsTheyName) {
     }
 }
 
-TEST(AppIcon, HasTheFourSizesFromOneDrawing) {
+TEST(AppIcon, HasTheFourSizesFromOneDrawingRenderedWhenAskedFor) {
     const QIcon icon = AppIcon();
     ASSERT_FALSE(icon.isNull());
     const QList<QSize> sizes = icon.availableSizes();
     for (int size : kAppIconSizes) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
         const QImage image = AppIconImage(size);
+        // Rendered when asked for, the icon's pictures are the drawing's.
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(image.format()), image) << size;
         ASSERT_EQ(image.size(), QSize(size, size));
         EXPECT_TRUE(image.hasAlphaChannel());
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << "corners are transparent at " << size;
