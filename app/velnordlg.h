@@ -169,15 +169,15 @@ private:
     bool m_telling = false; // a notice of the store is on the screen
     int nRightMargin = 0;
     double dDiagramScale = 0.0;
-    DiagramCache m_diagram; // the circuit diagram at the size last rendered
-    BitmapCache m_bitmaps;  // the logo at the ratios it was painted at
+    DiagramCache m_diagram;                   // the circuit diagram at the size last rendered
+    BitmapCache m_bitmaps;                    // the logo at the ratios it was painted at
     const DrawingStore* m_drawings = nullptr; // renders and surfaces kept between runs
-    QByteArray m_surfaceBasis;      // what the surface's key takes from the run, once looked at
-    QByteArray m_keptSurface;       // the key of the surface the store holds, once known
+    QByteArray m_surfaceBasis; // what the surface's key takes from the run, once looked at
+    QByteArray m_keptSurface;  // the key of the surface the store holds, once known
     struct {
         QByteArray key;
         QImage image;
-    } m_pendingSurface; // the first frame's surface, until it is kept
-    bool m_surfaceLooked = false;   // the first paint has looked for a kept surface
+    } m_pendingSurface;              // the first frame's surface, until it is kept
+    bool m_surfaceLooked = false;    // the first paint has looked for a kept surface
     bool m_diagramStretched = false; // the last paint stretched the diagram
 };

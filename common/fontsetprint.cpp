@@ -19,8 +19,9 @@ void AddEach(std::string& print, char kind, FcStrList* names) {
         print += kind;
         print += path;
         if (::stat(path, &info) == 0) {
-            print += ' ' + std::to_string(info.st_size) + ' ' + std::to_string(info.st_mtim.tv_sec) +
-                     '.' + std::to_string(info.st_mtim.tv_nsec);
+            print += ' ' + std::to_string(info.st_size) + ' ' +
+                     std::to_string(info.st_mtim.tv_sec) + '.' +
+                     std::to_string(info.st_mtim.tv_nsec);
         }
         print += '\n';
     }

@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t lineBytes = std::uint64_t{raster->nWidth} * raster->nPixelBytes;
     fuzz::Promise(raster->nWidth > 0 && raster->nHeight > 0 && raster->nBytesPerLine >= lineBytes,
                   "the lines hold the raster's width");
-    fuzz::Promise(raster->pixels.size() ==
-                      std::uint64_t{raster->nHeight} * raster->nBytesPerLine,
+    fuzz::Promise(raster->pixels.size() == std::uint64_t{raster->nHeight} * raster->nBytesPerLine,
                   "the pixels are exactly the raster's lines");
     fuzz::Promise(raster->pixels.data() >= record.data() &&
                       raster->pixels.data() + raster->pixels.size() <=

@@ -217,9 +217,8 @@ QImage RenderCircuit(QSize pixels, const DrawingStore* store) {
     const QByteArray svg = CircuitSource();
     const QByteArray key =
         store ? RenderKey(*store, svg, pixels, QImage::Format_RGB32) : QByteArray();
-    return KeptRender(store, QStringLiteral("circuit"), key, [&] {
-        return RenderSvg(svg, pixels, QImage::Format_RGB32, Qt::white);
-    });
+    return KeptRender(store, QStringLiteral("circuit"), key,
+                      [&] { return RenderSvg(svg, pixels, QImage::Format_RGB32, Qt::white); });
 }
 
 QImage LoadBitmapResource(int id, qreal devicePixelRatio, const DrawingStore* store) {

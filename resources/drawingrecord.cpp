@@ -64,8 +64,8 @@ std::uint64_t Checksum(std::string_view bytes) {
     __m128i sum = _mm_set_epi64x(0, static_cast<long long>(bytes.size()));
     __m128i sumOfSums = _mm_setzero_si128();
     for (; i + 16 <= bytes.size(); i += 16) {
-        sum = _mm_add_epi64(
-            sum, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i)));
+        sum =
+            _mm_add_epi64(sum, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i)));
         sumOfSums = _mm_add_epi64(sumOfSums, sum);
     }
     _mm_storeu_si128(reinterpret_cast<__m128i*>(sums), sum);
@@ -110,8 +110,8 @@ bool SaneRaster(const DrawingRaster& raster) {
 bool IndexesInPalette(const DrawingRaster& raster) {
     const auto colours = static_cast<unsigned char>(raster.colours.size() - 1);
     for (std::uint32_t y = 0; y < raster.nHeight; ++y) {
-        const std::string_view line = raster.pixels.substr(
-            std::size_t{y} * raster.nBytesPerLine, raster.nWidth);
+        const std::string_view line =
+            raster.pixels.substr(std::size_t{y} * raster.nBytesPerLine, raster.nWidth);
         if (std::any_of(line.begin(), line.end(),
                         [colours](char c) { return static_cast<unsigned char>(c) > colours; }))
             return false;
@@ -125,9 +125,9 @@ std::string EncodeDrawingRecord(std::string_view key, const DrawingRaster& raste
     std::string out(kMagic);
     PutU32(out, static_cast<std::uint32_t>(key.size()));
     out.append(key);
-    for (std::uint32_t value : {raster.nWidth, raster.nHeight, raster.nFormat,
-                                raster.nBytesPerLine, raster.nPixelBytes,
-                                static_cast<std::uint32_t>(raster.colours.size())})
+    for (std::uint32_t value :
+         {raster.nWidth, raster.nHeight, raster.nFormat, raster.nBytesPerLine, raster.nPixelBytes,
+          static_cast<std::uint32_t>(raster.colours.size())})
         PutU32(out, value);
     for (std::uint32_t colour : raster.colours)
         PutU32(out, colour);

@@ -56,8 +56,8 @@ const QByteArray& DrawingStore::RenderBasis() const {
         m_basis = fonts.empty()
                       ? QByteArray()
                       : QByteArrayLiteral("Qt ") + qVersion() + ' ' +
-                            (QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "LE" : "BE") +
-                            '\n' + QByteArray::fromStdString(fonts) + TextLookPrint() + '\n';
+                            (QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "LE" : "BE") + '\n' +
+                            QByteArray::fromStdString(fonts) + TextLookPrint() + '\n';
     }
     return *m_basis;
 }
@@ -76,10 +76,9 @@ QImage DrawingStore::Find(const QString& name, const QByteArray& key) const {
     FileRead file = ReadOrdinaryFile(FilePath(name), kMaxFileSize);
     if (file.kind != FileRead::Read)
         return {};
-    const auto raster = DecodeDrawingRecord(std::string_view(file.bytes.constData(),
-                                                             static_cast<size_t>(file.bytes.size())),
-                                            std::string_view(key.constData(),
-                                                             static_cast<size_t>(key.size())));
+    const auto raster = DecodeDrawingRecord(
+        std::string_view(file.bytes.constData(), static_cast<size_t>(file.bytes.size())),
+        std::string_view(key.constData(), static_cast<size_t>(key.size())));
     if (!raster)
         return {};
     const auto format = static_cast<QImage::Format>(raster->nFormat);
@@ -91,9 +90,10 @@ QImage DrawingStore::Find(const QString& name, const QByteArray& key) const {
     if (reinterpret_cast<std::uintptr_t>(raster->pixels.data()) % 16 == 0) {
         // The pixels are used where they lie: the image keeps the file's bytes until it goes.
         auto* bytes = new QByteArray(std::move(file.bytes));
-        image = QImage(reinterpret_cast<uchar*>(const_cast<char*>(raster->pixels.data())), width,
-                       height, static_cast<qsizetype>(raster->nBytesPerLine), format,
-                       [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
+        image = QImage(
+            reinterpret_cast<uchar*>(const_cast<char*>(raster->pixels.data())), width, height,
+            static_cast<qsizetype>(raster->nBytesPerLine), format,
+            [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
     } else {
         image = QImage(width, height, format);
         if (image.isNull() || image.bytesPerLine() != static_cast<qsizetype>(raster->nBytesPerLine))

@@ -13,14 +13,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 class KeptSurface : public ::testing::Test {
 protected:
     void SetUp() override { StoreValidRecommendation(settings); }
 
-    // The first frame of a window opened on `settings` at the default size, with the `kept` store or
-    // none; closed, it keeps its surface there.
+    // The first frame of a window opened on `settings` at the default size, with the `kept` store
+    // or none; closed, it keeps its surface there.
     QImage FirstFrame(const DrawingStore* kept) {
         UnitSettings units;
         ProductIdentity identity;
@@ -48,6 +50,13 @@ protected:
         for (int i = 0; i < 4; ++i)
             size |= static_cast<quint32>(static_cast<uchar>(head[8 + i])) << (8 * i);
         return file.read(size);
+    }
+
+    // The kept surface's file: each keeping writes a new one.
+    ino_t FileNumber() const {
+        struct stat info {};
+        ::stat(QFile::encodeName(drawings.FilePath(QStringLiteral("window"))).constData(), &info);
+        return info.st_ino;
     }
 
     const TextLocale texts;
@@ -82,6 +91,30 @@ TEST_F(KeptSurface, IsNotShownByARunThatShowsAnythingElse) {
     // Other units change what the panel reads.
     settings.Set("Settings", "UnitsTemperature", 1);
     EXPECT_EQ(FirstFrame(&drawings), FirstFrame(nullptr));
+}
+
+TEST_F(KeptSurface, ClosingKeepsWhatTheWindowShowsThen) {
+    FirstFrame(&drawings);
+    const QByteArray first = KeptKey();
+    {
+        UnitSettings units;
+        ProductIdentity identity;
+        GrainGenerator grain;
+        CVelnorDlg dlg(units, identity, grain, texts, &settings, &messages);
+        dlg.KeepDrawingsIn(drawings);
+        ASSERT_TRUE(dlg.Start());
+        dlg.resize(800, 640);
+        dlg.show();
+        dlg.grab();
+        dlg.Field(1003)->setText(QStringLiteral("600"));
+        dlg.OnTimer();
+        dlg.reject(); // saves the new heat load, and keeps the window as it shows it
+    }
+    EXPECT_NE(KeptKey(), first);
+    const QImage fresh = FirstFrame(nullptr);
+    const auto kept = FileNumber();
+    EXPECT_EQ(FirstFrame(&drawings), fresh);
+    EXPECT_EQ(FileNumber(), kept) << "the next start found it and kept nothing new";
 }
 
 } // namespace
