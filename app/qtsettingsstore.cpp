@@ -5,6 +5,7 @@
 #include "persistentsettings.h"
 #include "qcp1252.h"
 #include "qfileread.h"
+#include "quserfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +24,6 @@
 #define VELNOR_SETTINGS_FILE 1 // the store is an INI file the store reads and writes itself
 #include <cerrno>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -83,17 +83,6 @@ void RemoveStaleTemporaries(const QString& path) {
             info.st_uid == ::getuid())
             ::unlink(native.constData());
     }
-}
-
-// The home folder: $HOME, else the account's home in the password database.
-QString HomeFolder() {
-    const QString home = qEnvironmentVariable("HOME");
-    if (!home.isEmpty())
-        return home;
-    if (const passwd* account = ::getpwuid(::getuid());
-        account && account->pw_dir && account->pw_dir[0] != '\0')
-        return QFile::decodeName(account->pw_dir);
-    return QDir::homePath();
 }
 
 // Copies `path` to the first free backup name beside it.
@@ -190,14 +179,7 @@ QtSettingsStore::~QtSettingsStore() {
 }
 
 QString QtSettingsStore::FilePath(const QString& organization, const QString& application) {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-#ifdef VELNOR_SETTINGS_FILE
-    if (config.isEmpty())
-        config = HomeFolder() + QStringLiteral("/.config");
-#else
-    if (config.isEmpty())
-        config = QDir::homePath() + QStringLiteral("/.config");
-#endif
+    const QString config = UserBaseFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
     return config + QLatin1Char('/') + organization + QLatin1Char('/') + application +
            QStringLiteral(".conf");
 }

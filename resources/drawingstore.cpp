@@ -4,12 +4,13 @@
 #include "fontsetprint.h"
 #include "panelfont.h"
 #include "qfileread.h"
+#include "quserfolders.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QPainter>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QSysInfo>
 
 #include <cstring>
@@ -63,7 +64,9 @@ const QByteArray& DrawingStore::RenderBasis() const {
 }
 
 QString DrawingStore::UserFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return UserBaseFolder("XDG_CACHE_HOME", QStringLiteral(".cache")) + QLatin1Char('/') +
+           QCoreApplication::organizationName() + QLatin1Char('/') +
+           QCoreApplication::applicationName();
 }
 
 QString DrawingStore::FilePath(const QString& name) const {

@@ -21,7 +21,8 @@ public:
     DrawingStore() = default;
     explicit DrawingStore(QString folder) : m_folder(std::move(folder)) {}
 
-    // The program's folder in the user's cache ($XDG_CACHE_HOME/organization/application).
+    // The program's folder in the user's cache: organization/application under $XDG_CACHE_HOME,
+    // else under ~/.cache.
     static QString UserFolder();
 
     // The render kept under `name` for `key`, or a null image.

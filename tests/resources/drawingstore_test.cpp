@@ -5,6 +5,7 @@
 #include "drawingstore.h"
 #include "resourceids.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -95,6 +96,23 @@ TEST_F(KeptDrawings, DrawingsFromTheStoreAreTheRendersAndAreReused) {
         EXPECT_EQ(kept.colorTable(), logo.colorTable());
         EXPECT_EQ(kept.devicePixelRatio(), ratio);
     }
+}
+
+TEST(DrawingStoreFolder, IsTheProgramsFolderInTheUsersCache) {
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    const QByteArray home = qgetenv("HOME");
+    const QString program = QCoreApplication::organizationName() + QLatin1Char('/') +
+                            QCoreApplication::applicationName();
+    qputenv("XDG_CACHE_HOME", "/tmp/cache-of-test");
+    EXPECT_EQ(DrawingStore::UserFolder(), QStringLiteral("/tmp/cache-of-test/") + program);
+    qunsetenv("XDG_CACHE_HOME");
+    qputenv("HOME", "/home/someone");
+    EXPECT_EQ(DrawingStore::UserFolder(), QStringLiteral("/home/someone/.cache/") + program);
+    qputenv("HOME", home);
+    if (cache.isNull())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", cache);
 }
 
 } // namespace
