@@ -571,7 +571,9 @@ QByteArray CVelnorDlg::SurfaceKey(qreal ratio) {
 }
 
 QImage CVelnorDlg::PaintedSurface(qreal ratio) {
-    QImage surface(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
+    const DiagramRenderPlan::Pixels pixels =
+        DiagramRenderPlan::DevicePixels(width(), height(), ratio);
+    QImage surface(pixels.width, pixels.height, QImage::Format_RGB32);
     surface.setDevicePixelRatio(ratio);
     // The fonts' sizes follow the window's resolution, so the image has it too.
     constexpr double kInchesPerMetre = 1.0 / 0.0254;
@@ -590,7 +592,9 @@ bool CVelnorDlg::FirstFrameThroughStore(QPainter& p) {
     if (key.isEmpty())
         return false;
     QImage surface = m_drawings->Find(kSurfaceName, key);
-    if (surface.size() == QSize(qRound(width() * ratio), qRound(height() * ratio))) {
+    const DiagramRenderPlan::Pixels pixels =
+        DiagramRenderPlan::DevicePixels(width(), height(), ratio);
+    if (surface.size() == QSize(pixels.width, pixels.height)) {
         m_keptSurface = key;
         surface.setDevicePixelRatio(ratio);
     } else {

@@ -152,8 +152,8 @@ QImage LogoImage(qreal ratio, const DrawingStore* store) {
         palette.append(ToQColor(colour).rgb());
     }
     const QByteArray svg = DrawingSource(ResourceId::kLogo);
-    QByteArray key;
-    if (store && !(key = RenderKey(*store, svg, pixels, QImage::Format_Indexed8)).isEmpty()) {
+    QByteArray key = store ? RenderKey(*store, svg, pixels, QImage::Format_Indexed8) : QByteArray();
+    if (!key.isEmpty()) {
         for (QRgb colour : palette)
             key += QByteArray::number(colour, 16) + ' ';
     }

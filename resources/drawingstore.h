@@ -40,7 +40,7 @@ public:
     const QString& Folder() const { return m_folder; }
     QString FilePath(const QString& name) const;
 
-    // The largest file read back: a drawing at 2.5 times the size of a 4K screen.
+    // The largest file read back: four times the 32-bit pixels of a 4K screen.
     static constexpr qint64 kMaxFileSize = 128LL << 20;
 
 private:
